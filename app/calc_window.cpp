@@ -1,0 +1,180 @@
+#include "app/calc_window.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <cmath>
+#include <exception>
+
+#include "app/fonts.h"
+#include "common/calc.h"
+
+namespace ombrel {
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+QRect pixelRect(const Rect& r) { return QRect(pixels(r.x), pixels(r.y), pixels(r.w), pixels(r.h)); }
+
+// The window's text boxes as the calculation step sees them.
+class WidgetFields : public Fields {
+ public:
+  explicit WidgetFields(const CalcWindow& window) : window_(window) {}
+  std::string text(const std::string& name) const override { return box(name)->text().toStdString(); }
+  void setText(const std::string& name, const std::string& text) override {
+    QLineEdit* edit = box(name);
+    edit->setText(qs(text));
+    edit->setCursorPosition(0);  // a long result shows its leading digits
+  }
+
+ private:
+  QLineEdit* box(const std::string& name) const {
+    QLineEdit* edit = window_.field(qs(name));
+    if (!edit) throw std::logic_error("no field " + name);
+    return edit;
+  }
+  const CalcWindow& window_;
+};
+
+}  // namespace
+
+Qt::WindowFlags dialogFrame() {
+  return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+         Qt::MSWindowsFixedSizeDialogHint;
+}
+
+int pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+CalcWindow::CalcWindow(const WindowSpec& spec) : QWidget(nullptr, dialogFrame()), spec_(spec) {
+  setObjectName(qs(spec.name));
+  setWindowTitle(qs(spec.caption));
+  setFont(songFont());
+  setFixedSize(pixels(spec.width), pixels(spec.height));
+  if (spec.icon) setWindowIcon(QIcon(QStringLiteral(":/icons/ombrel.png")));
+  build();
+}
+
+void CalcWindow::build() {
+  QHash<QString, QWidget*> byName;
+  for (const Control& c : spec_.controls) {
+    QWidget* widget = nullptr;
+    switch (c.kind) {
+      case ControlKind::Label: {
+        auto* label = new QLabel(qs(c.text), this);
+        label->setWordWrap(c.wrap);
+        label->setAlignment((c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        label->setTextFormat(Qt::PlainText);
+        if (!c.opens.empty()) {
+          label->setCursor(Qt::PointingHandCursor);
+          label->installEventFilter(this);
+          clickableLabels_.insert(label, qs(c.opens));
+        }
+        widget = label;
+        break;
+      }
+      case ControlKind::Field: {
+        auto* edit = new QLineEdit(qs(c.text), this);
+        edit->setCursorPosition(0);
+        fields_.insert(qs(c.name), edit);
+        widget = edit;
+        break;
+      }
+      case ControlKind::Button: {
+        auto* push = new QPushButton(qs(c.text), this);
+        push->setAutoDefault(false);  // Enter and Esc press nothing
+        push->setDefault(false);
+        connect(push, &QPushButton::clicked, this, [this, &c] { buttonClicked(c); });
+        widget = push;
+        break;
+      }
+      case ControlKind::Picture: {
+        auto* image = new QLabel(this);
+        image->setPixmap(QPixmap(qs(c.text)));
+        image->setScaledContents(c.stretch);
+        widget = image;
+        break;
+      }
+      case ControlKind::Line:
+        continue;  // drawn by paintEvent
+    }
+    widget->setObjectName(qs(c.name));
+    widget->setGeometry(pixelRect(c.rect));
+    if (c.font.points != 9 || c.font.bold) widget->setFont(songFont(c.font.points, c.font.bold));
+    byName.insert(qs(c.name), widget);
+  }
+
+  // Each caption names its field, also for assistive tools.
+  for (const Control& c : spec_.controls) {
+    if (c.kind != ControlKind::Label || c.buddy.empty()) continue;
+    auto* label = static_cast<QLabel*>(byName.value(qs(c.name)));
+    if (QWidget* buddy = byName.value(qs(c.buddy))) {
+      label->setBuddy(buddy);
+      buddy->setAccessibleName(qs(c.text));
+    }
+  }
+
+  QWidget* previous = nullptr;
+  for (const std::string& name : spec_.focus) {
+    QWidget* w = byName.value(qs(name));
+    if (!w) continue;
+    if (previous) setTabOrder(previous, w);
+    previous = w;
+  }
+  if (!spec_.focus.empty())
+    if (QWidget* first = byName.value(qs(spec_.focus.front()))) first->setFocus();
+}
+
+void CalcWindow::buttonClicked(const Control& button) {
+  switch (button.buttonRole) {
+    case ButtonRole::Calculate: calculate(button); break;
+    case ButtonRole::Return: emit returnPressed(false); break;
+    case ButtonRole::ReturnShowMain: emit returnPressed(true); break;
+    case ButtonRole::Show: emit showWanted(qs(button.opens)); break;
+  }
+}
+
+void CalcWindow::calculate(const Control& button) {
+  WidgetFields fields(*this);
+  std::optional<Fault> fault;
+  try {
+    fault = press(button, fields);
+  } catch (const std::exception& e) {
+    // A fault in the program itself, not in the numbers: say so and go on.
+    QMessageBox::critical(this, QStringLiteral("程序错误"), QString::fromUtf8(e.what()));
+    return;
+  }
+  if (fault)
+    QMessageBox::warning(this, qs(faultTitle()), qs(faultMessage(spec_, *fault)));
+}
+
+void CalcWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  emit closing();
+}
+
+void CalcWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
+  for (const Control& c : spec_.controls)
+    if (c.kind == ControlKind::Line)
+      painter.drawLine(pixels(c.rect.x), pixels(c.rect.y), pixels(c.rect.x + c.rect.w),
+                       pixels(c.rect.y + c.rect.h));
+}
+
+bool CalcWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease && clickableLabels_.contains(watched)) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::LeftButton) {
+      emit showWanted(clickableLabels_.value(watched));
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace ombrel

@@ -1,0 +1,69 @@
+#include "app/navigator.h"
+
+#include "app/calc_window.h"
+#include "app/main_form.h"
+#include "app/registry.h"
+
+namespace ombrel {
+
+Navigator::Navigator() : main_(std::make_unique<MainForm>()) {
+  connect(main_.get(), &MainForm::commandChosen, this, [this](const QString& name) { open(name); });
+  connect(main_.get(), &MainForm::closing, this, [this] { endIfNothingShown(main_.get()); });
+}
+
+Navigator::~Navigator() {
+  for (auto& [name, window] : slots_) delete window;
+}
+
+CalcWindow* Navigator::open(const QString& name) {
+  CalcWindow*& slot = slots_[name];
+  if (!slot) {
+    const WindowSpec* spec = windowSpec(name.toStdString());
+    if (!spec) {
+      slots_.erase(name);
+      return nullptr;
+    }
+    slot = new CalcWindow(*spec);
+    CalcWindow* created = slot;
+    connect(created, &CalcWindow::returnPressed, this,
+            [this, created](bool alsoShowMainForm) { hide(created, alsoShowMainForm); });
+    connect(created, &CalcWindow::showWanted, this, [this](const QString& other) { open(other); });
+    connect(created, &CalcWindow::closing, this, [this, created] { discard(created); });
+  }
+  slot->show();
+  slot->raise();
+  slot->activateWindow();
+  return slot;
+}
+
+CalcWindow* Navigator::window(const QString& name) const {
+  const auto it = slots_.find(name);
+  return it == slots_.end() ? nullptr : it->second;
+}
+
+void Navigator::hide(CalcWindow* window, bool alsoShowMainForm) {
+  window->hide();
+  if (alsoShowMainForm) showMainForm();  // MainForm again, even after it was closed
+  endIfNothingShown(window);
+}
+
+void Navigator::discard(CalcWindow* window) {
+  slots_.erase(window->objectName());
+  window->deleteLater();
+  endIfNothingShown(window);
+}
+
+void Navigator::showMainForm() {
+  main_->show();
+  main_->raise();
+  main_->activateWindow();
+}
+
+void Navigator::endIfNothingShown(const QWidget* going) {
+  if (main_.get() != going && main_->isVisible()) return;
+  for (const auto& [name, window] : slots_)
+    if (window != going && window->isVisible()) return;
+  emit nothingShown();
+}
+
+}  // namespace ombrel

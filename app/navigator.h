@@ -1,0 +1,44 @@
+// The window slots: one per calculator window class, empty until its menu
+// command first creates the window. 返回 hides a window with its texts; the
+// title-bar close button discards it. When a close or a 返回 leaves no window
+// of the program shown, nothingShown() tells the program to end.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <map>
+#include <memory>
+
+namespace ombrel {
+
+class CalcWindow;
+class MainForm;
+
+class Navigator : public QObject {
+  Q_OBJECT
+
+ public:
+  Navigator();
+  ~Navigator() override;
+
+  MainForm& mainForm() { return *main_; }
+  // Open window: create it into its slot if empty, then show it. Returns
+  // nullptr for a window that is not built yet (the command does nothing).
+  CalcWindow* open(const QString& name);
+  // The window in a slot, or nullptr while the slot is empty.
+  CalcWindow* window(const QString& name) const;
+
+ signals:
+  void nothingShown();
+
+ private:
+  void hide(CalcWindow* window, bool alsoShowMainForm);
+  void discard(CalcWindow* window);
+  void showMainForm();
+  void endIfNothingShown(const QWidget* going);
+
+  std::unique_ptr<MainForm> main_;
+  std::map<QString, CalcWindow*> slots_;
+};
+
+}  // namespace ombrel

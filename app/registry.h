@@ -1,0 +1,29 @@
+// The windows of the program and MainForm's menu tree.
+//
+// The menu lists all nineteen commands; a command whose window is not built
+// yet names a window that windowSpec() does not know, and does nothing.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "common/window_spec.h"
+
+namespace ombrel {
+
+struct MenuCommand {
+  std::string_view menu;     // menu title on MainForm's menu bar
+  std::string_view command;  // command text in that menu
+  std::string_view window;   // name of the window it shows
+};
+
+// The menus left to right, their commands top to bottom.
+const std::vector<MenuCommand>& menuTree();
+
+// The table of a built window, or nullptr for a window that is not built yet.
+const WindowSpec* windowSpec(std::string_view name);
+
+// Every built window, the ones on no menu included.
+std::vector<const WindowSpec*> builtWindows();
+
+}  // namespace ombrel

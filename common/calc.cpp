@@ -1,0 +1,78 @@
+#include "common/calc.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "common/number.h"
+
+namespace ombrel {
+
+FieldStore::FieldStore(const WindowSpec& spec) {
+  for (const Control& c : spec.controls)
+    if (c.kind == ControlKind::Field) texts_[c.name] = c.text;
+}
+
+std::string FieldStore::text(const std::string& field) const {
+  const auto it = texts_.find(field);
+  if (it == texts_.end()) throw std::logic_error("no field " + field);
+  return it->second;
+}
+
+void FieldStore::setText(const std::string& field, const std::string& text) {
+  const auto it = texts_.find(field);
+  if (it == texts_.end()) throw std::logic_error("no field " + field);
+  it->second = text;
+  written_.push_back(field);
+}
+
+Calc::Calc(Fields& fields, const std::vector<std::string>& writes) : fields_(fields), writes_(writes) {}
+
+Real Calc::read(const std::string& field) {
+  const double value = NumberFromText(fields_.text(field));
+  if (!std::isfinite(value)) throw ArithmeticFault(FaultKind::Overflow, field);
+  return Real(value);
+}
+
+void Calc::write(const std::string& field, Real value) {
+  if (next_ >= writes_.size() || writes_[next_] != field)
+    throw std::logic_error("handler writes " + field + " out of its declared order");
+  fields_.setText(field, TextFromNumber(value.value()));
+  ++next_;
+}
+
+const std::string& Calc::current() const {
+  static const std::string none;
+  return next_ < writes_.size() ? writes_[next_] : none;
+}
+
+std::optional<Fault> press(const Control& button, Fields& fields) {
+  if (button.kind != ControlKind::Button || button.buttonRole != ButtonRole::Calculate || !button.handler)
+    throw std::logic_error(button.name + " is not a calculate button");
+  Calc c(fields, button.writes);
+  try {
+    button.handler(c);
+  } catch (const ArithmeticFault& fault) {
+    return Fault{fault.kind, c.current(), fault.field};
+  }
+  return std::nullopt;
+}
+
+std::string faultTitle() { return "计算错误"; }
+
+std::string faultKindText(FaultKind kind) {
+  switch (kind) {
+    case FaultKind::DivideByZero: return "除数为零";
+    case FaultKind::Overflow: return "溢出";
+    case FaultKind::InvalidOperation: return "无效运算";
+  }
+  return "运算错误";
+}
+
+std::string faultMessage(const WindowSpec& spec, const Fault& fault) {
+  std::string text = "运算出错：" + faultKindText(fault.kind);
+  if (!fault.field.empty()) text += "（“" + spec.captionOf(fault.field) + "”的数值超出范围）";
+  text += "。\n无法计算“" + spec.captionOf(fault.output) + "”，该项及其后各项保持原来的内容。";
+  return text;
+}
+
+}  // namespace ombrel

@@ -1,0 +1,81 @@
+// The calculation step: how a button handler reads and writes field texts,
+// and how a fault ends the calculation.
+//
+// A handler is a straight line of steps, each of the form
+//
+//   c.write("Text4", c.read("Text1") * 1.27 * 0.001 * c.read("Text1") * c.read("Text2") / c.read("Text3"));
+//
+// read() takes the field's text at that moment through NumberFromText; write()
+// puts TextFromNumber(result) into the field before the next step starts, so a
+// later step that reads the field back works with the value as shown, rounded
+// to 15 significant digits. The first faulting operation throws, the step's
+// write never happens, and press() reports the fault: outputs written before
+// it keep their new texts, that output and all later ones keep their old ones.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/real.h"
+#include "common/window_spec.h"
+
+namespace ombrel {
+
+// The texts of a window's fields, wherever they live (text boxes on screen,
+// or a plain map in the headless tests).
+class Fields {
+ public:
+  virtual ~Fields() = default;
+  virtual std::string text(const std::string& field) const = 0;
+  virtual void setText(const std::string& field, const std::string& text) = 0;
+};
+
+// A window's field texts held in memory, starting with their design texts.
+class FieldStore : public Fields {
+ public:
+  explicit FieldStore(const WindowSpec& spec);
+  std::string text(const std::string& field) const override;
+  void setText(const std::string& field, const std::string& text) override;
+  // Every field write, in order, for tests that watch what a handler touches.
+  const std::vector<std::string>& written() const { return written_; }
+
+ private:
+  std::map<std::string, std::string> texts_;
+  std::vector<std::string> written_;
+};
+
+class Calc {
+ public:
+  Calc(Fields& fields, const std::vector<std::string>& writes);
+  // The field's number; a text beyond the double range is an overflow fault.
+  Real read(const std::string& field);
+  // Writes the next output; outputs come in the order the button declares.
+  void write(const std::string& field, Real value);
+  // The declared output the calculation is working on (for fault reports).
+  const std::string& current() const;
+
+ private:
+  Fields& fields_;
+  const std::vector<std::string>& writes_;
+  std::size_t next_ = 0;
+};
+
+struct Fault {
+  FaultKind kind;
+  std::string output;  // the output field that could not be computed
+  std::string field;   // the input read beyond the double range, if that was the cause
+};
+
+// Runs the handler of a Calculate button. Returns the fault that ended it, if any.
+std::optional<Fault> press(const Control& button, Fields& fields);
+
+// The fault in words, for the message box: its kind and the caption of the
+// output that was not computed.
+std::string faultTitle();
+std::string faultMessage(const WindowSpec& spec, const Fault& fault);
+std::string faultKindText(FaultKind kind);
+
+}  // namespace ombrel

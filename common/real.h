@@ -1,0 +1,63 @@
+// Checked double arithmetic for the calculation handlers.
+//
+// Every operation on a Real is tested as it happens, so a formula stops at its
+// first faulting operation, whatever the optimisation level:
+//
+//   Real(1) / 0                  -> ArithmeticFault{DivideByZero}
+//   Real(0) / 0                  -> ArithmeticFault{InvalidOperation}
+//   Real(1e200) * 1e200          -> ArithmeticFault{Overflow}
+//   pow(Real(-4), 0.5)           -> ArithmeticFault{InvalidOperation}
+//   Real(1e-200) * 1e-200        -> 0 (underflow is no fault)
+//
+// Operands are always finite: a field that reads as an infinity faults when
+// it is read, and every operation that would produce a non-finite value
+// faults instead. The operations are the plain IEEE ones; build without
+// contraction (-ffp-contract=off) so that a * b + c is never fused.
+#pragma once
+
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+namespace ombrel {
+
+enum class FaultKind { DivideByZero, Overflow, InvalidOperation };
+
+// Thrown by the first faulting operation of a formula. `field` names the
+// input field whose text read beyond the double range, when that was the cause.
+struct ArithmeticFault : std::runtime_error {
+  explicit ArithmeticFault(FaultKind k, std::string f = {})
+      : std::runtime_error("arithmetic fault"), kind(k), field(std::move(f)) {}
+  FaultKind kind;
+  std::string field;
+};
+
+class Real {
+ public:
+  Real(double v) : v_(v) {}  // NOLINT: constants of a formula convert implicitly
+  double value() const { return v_; }
+
+  friend Real operator+(Real a, Real b) { return checked(a.v_ + b.v_); }
+  friend Real operator-(Real a, Real b) { return checked(a.v_ - b.v_); }
+  friend Real operator*(Real a, Real b) { return checked(a.v_ * b.v_); }
+  friend Real operator/(Real a, Real b) {
+    if (b.v_ == 0) throw ArithmeticFault(a.v_ == 0 ? FaultKind::InvalidOperation : FaultKind::DivideByZero);
+    return checked(a.v_ / b.v_);
+  }
+  friend Real operator-(Real a) { return Real(-a.v_); }
+  // Square roots are written as pow(x, 0.5).
+  friend Real pow(Real x, double exponent) {
+    if (x.v_ == 0 && exponent < 0) throw ArithmeticFault(FaultKind::DivideByZero);
+    return checked(std::pow(x.v_, exponent));
+  }
+
+ private:
+  static Real checked(double r) {
+    if (std::isnan(r)) throw ArithmeticFault(FaultKind::InvalidOperation);
+    if (std::isinf(r)) throw ArithmeticFault(FaultKind::Overflow);
+    return Real(r);
+  }
+  double v_;
+};
+
+}  // namespace ombrel

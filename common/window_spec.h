@@ -1,0 +1,107 @@
+// The description of a calculator window: one table per window that names
+// every control with its caption or design text, its rectangle and font, the
+// role of each button and the keyboard focus order. The GUI builds the window
+// from this table alone; the headless tests run its handlers on plain texts.
+//
+// Coordinates are twips, as the window was designed: 15 twips make a pixel.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace ombrel {
+
+class Calc;
+
+struct Rect {
+  int x = 0, y = 0, w = 0, h = 0;  // twips
+};
+
+// Every text is in the Song face; most windows use 9 points.
+struct FontSpec {
+  double points = 9;
+  bool bold = false;
+};
+
+enum class ControlKind {
+  Label,    // static text; a caption label names the field it stands beside
+  Field,    // single-line, always editable text box
+  Button,
+  Line,     // straight line from (x, y) to (x + w, y + h)
+  Picture,  // static image from the program's resources
+};
+
+enum class FieldRole { Input, Output };
+
+enum class ButtonRole {
+  Calculate,       // runs the handler, which writes `writes` in that order
+  Return,          // hides its own window
+  ReturnShowMain,  // hides its own window, then shows MainForm
+  Show,            // shows the window named in `opens`
+};
+
+using Handler = std::function<void(Calc&)>;
+
+struct Control {
+  ControlKind kind = ControlKind::Label;
+  std::string name;  // Text1, Label1, Command1, Line1, Image1 ...
+  std::string text;  // caption, design text of a field, or picture resource
+  Rect rect;
+  FontSpec font;
+  bool wrap = false;         // label: word-wrapped inside its rectangle
+  bool centred = false;      // label: text centred in its rectangle
+  std::string buddy;         // caption label: the field it names
+  std::string opens;         // Show button or clickable label: window it shows
+  FieldRole fieldRole = FieldRole::Input;
+  ButtonRole buttonRole = ButtonRole::Return;
+  Handler handler;                  // Calculate button
+  std::vector<std::string> writes;  // Calculate button: its outputs, in order
+  bool stretch = false;             // picture: stretched to its rectangle
+
+  // Refinements used inside a window table: label(...).withFont(12, true).
+  Control withFont(double points, bool bold = false) && {
+    font = {points, bold};
+    return std::move(*this);
+  }
+  Control wrapped() && {
+    wrap = true;
+    return std::move(*this);
+  }
+  Control centredText() && {
+    centred = true;
+    return std::move(*this);
+  }
+  Control opening(std::string window) && {
+    opens = std::move(window);
+    return std::move(*this);
+  }
+};
+
+struct WindowSpec {
+  std::string name;     // objectName: lg, FlybackForm, ...
+  std::string caption;  // window title
+  int width = 0;        // client area in twips
+  int height = 0;
+  std::vector<Control> controls;
+  std::vector<std::string> focus;  // Tab order; the first gets the focus on first show
+  bool icon = true;                // every window but one carries the program icon
+
+  const Control* find(const std::string& controlName) const;
+  // The caption label beside a field, or the field's own name if it has none.
+  std::string captionOf(const std::string& fieldName) const;
+};
+
+// Table rows. Rectangles are {x, y, width, height} in twips.
+Control label(std::string name, std::string text, Rect r);
+Control caption(std::string name, std::string text, Rect r, std::string field);
+Control input(std::string name, std::string defaultText, Rect r);
+Control output(std::string name, Rect r, std::string designText = {});
+Control calculate(std::string name, std::string text, Rect r, std::vector<std::string> writes,
+                  Handler handler);
+Control button(std::string name, std::string text, Rect r, ButtonRole role);
+Control line(std::string name, int x1, int y1, int x2, int y2);
+Control picture(std::string name, std::string resource, Rect r, bool stretch);
+
+}  // namespace ombrel

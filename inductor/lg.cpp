@@ -1,0 +1,37 @@
+// 电感气隙计算: the air gap that makes N turns on a core of cross-section Ae
+// give the inductance L, the gap alone setting the inductance.
+#include "common/calc.h"
+#include "common/window_spec.h"
+
+namespace ombrel::windows {
+
+WindowSpec lg() {
+  return {
+      .name = "lg",
+      .caption = "电感气隙计算",
+      .width = 3375,
+      .height = 3840,
+      .controls =
+          {
+              caption("Label1", "圈数", {240, 300, 1560, 255}, "Text1"),
+              input("Text1", "20", {1800, 240, 1335, 375}),
+              caption("Label2", "有效截面积（mm2）", {240, 780, 1560, 255}, "Text2"),
+              input("Text2", "144", {1800, 720, 1335, 375}),
+              caption("Label3", "电感量(uH)", {240, 1260, 1560, 255}, "Text3"),
+              input("Text3", "560", {1800, 1200, 1335, 375}),
+              calculate("Command1", "计算", {1140, 1800, 1095, 405}, {"Text4"},
+                        [](Calc& c) {
+                          // 1.27 × 0.001 is the permeability of free space in uH/mm,
+                          // so with Ae in mm2 and L in uH the gap comes out in mm.
+                          c.write("Text4", c.read("Text1") * 1.27 * 0.001 * c.read("Text1") *
+                                               c.read("Text2") / c.read("Text3"));
+                        }),
+              caption("Label4", "气隙(mm)", {240, 2580, 1560, 255}, "Text4"),
+              output("Text4", {1800, 2520, 1335, 375}),
+              button("Command2", "返回", {1140, 3120, 1095, 405}, ButtonRole::Return),
+          },
+      .focus = {"Text1", "Text2", "Text3", "Command1", "Text4", "Command2"},
+  };
+}
+
+}  // namespace ombrel::windows
