@@ -6,7 +6,8 @@
 
 namespace ombrel {
 
-Navigator::Navigator() : main_(std::make_unique<MainForm>()) {
+Navigator::Navigator(Lookup lookup)
+    : lookup_(lookup ? lookup : &windowSpec), main_(std::make_unique<MainForm>()) {
   connect(main_.get(), &MainForm::commandChosen, this, [this](const QString& name) { open(name); });
   connect(main_.get(), &MainForm::closing, this, [this] { endIfNothingShown(main_.get()); });
 }
@@ -18,7 +19,7 @@ Navigator::~Navigator() {
 CalcWindow* Navigator::open(const QString& name) {
   CalcWindow*& slot = slots_[name];
   if (!slot) {
-    const WindowSpec* spec = windowSpec(name.toStdString());
+    const WindowSpec* spec = lookup_(name.toStdString());
     if (!spec) {
       slots_.erase(name);
       return nullptr;

@@ -8,6 +8,9 @@
 #include <QString>
 #include <map>
 #include <memory>
+#include <string_view>
+
+#include "common/window_spec.h"
 
 namespace ombrel {
 
@@ -18,7 +21,9 @@ class Navigator : public QObject {
   Q_OBJECT
 
  public:
-  Navigator();
+  // Where window tables come from: the registry, or a test's own tables.
+  using Lookup = const WindowSpec* (*)(std::string_view name);
+  explicit Navigator(Lookup lookup = nullptr);
   ~Navigator() override;
 
   MainForm& mainForm() { return *main_; }
@@ -37,6 +42,7 @@ class Navigator : public QObject {
   void showMainForm();
   void endIfNothingShown(const QWidget* going);
 
+  Lookup lookup_;
   std::unique_ptr<MainForm> main_;
   std::map<QString, CalcWindow*> slots_;
 };

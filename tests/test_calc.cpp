@@ -1,0 +1,221 @@
+// Checked arithmetic and the calculation step: faults stop a calculation at
+// the first faulting operation, earlier outputs stay, later ones keep their texts.
+#include <QtTest>
+#include <functional>
+#include <stdexcept>
+
+#include "common/calc.h"
+#include "common/real.h"
+
+using namespace ombrel;
+
+Q_DECLARE_METATYPE(ombrel::FaultKind)
+
+namespace {
+
+// A three-output window: Text4 = a + b, Text5 = Text4 read back × 3,
+// Text6 = Text5 ÷ c, Text7 = √Text6.
+WindowSpec chain() {
+  return {
+      .name = "chain",
+      .caption = "chain",
+      .width = 3000,
+      .height = 3000,
+      .controls =
+          {
+              caption("Label1", "甲", {0, 0, 100, 100}, "Text1"),
+              input("Text1", "1", {}),
+              input("Text2", "2", {}),
+              input("Text3", "4", {}),
+              caption("Label4", "和(V)", {0, 0, 100, 100}, "Text4"),
+              output("Text4", {}),
+              caption("Label5", "三倍(V)", {0, 0, 100, 100}, "Text5"),
+              output("Text5", {}),
+              caption("Label6", "商(A)", {0, 0, 100, 100}, "Text6"),
+              output("Text6", {}),
+              caption("Label7", "根(A)", {0, 0, 100, 100}, "Text7"),
+              output("Text7", {}),
+              calculate("Command1", "计算", {}, {"Text4", "Text5", "Text6", "Text7"},
+                        [](Calc& c) {
+                          c.write("Text4", c.read("Text1") + c.read("Text2"));
+                          c.write("Text5", c.read("Text4") * 3);
+                          c.write("Text6", c.read("Text5") / c.read("Text3"));
+                          c.write("Text7", pow(c.read("Text6"), 0.5));
+                        }),
+              // A handler that writes an output it did not declare.
+              calculate("Command3", "计算", {}, {"Text4"},
+                        [](Calc& c) { c.write("Text5", c.read("Text1")); }),
+          },
+      .focus = {},
+  };
+}
+
+QString at(const FieldStore& f, const char* name) { return QString::fromStdString(f.text(name)); }
+
+}  // namespace
+
+class TestCalc : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void operations_data();
+  void operations();
+  void outputsInOrder();
+  void readBackGoesThroughText();
+  void faultStopsAtTheFaultingOutput_data();
+  void faultStopsAtTheFaultingOutput();
+  void typedOutputSurvivesFaultAndIsOverwrittenLater();
+  void pressingTwiceWritesTheSameTexts();
+  void faultMessageNamesKindAndOutput();
+  void undeclaredWriteIsAProgramError();
+};
+
+void TestCalc::operations_data() {
+  QTest::addColumn<std::function<Real()>>("formula");
+  QTest::addColumn<bool>("faults");
+  QTest::addColumn<FaultKind>("kind");
+  QTest::addColumn<double>("value");
+
+  const auto ok = [](std::function<Real()> f, double v) {
+    return std::make_tuple(f, false, FaultKind::Overflow, v);
+  };
+  const auto bad = [](std::function<Real()> f, FaultKind k) { return std::make_tuple(f, true, k, 0.0); };
+  const auto row = [](const char* name, auto t) {
+    QTest::newRow(name) << std::get<0>(t) << std::get<1>(t) << std::get<2>(t) << std::get<3>(t);
+  };
+
+  row("x / 0", bad([] { return Real(1) / 0; }, FaultKind::DivideByZero));
+  row("-x / 0", bad([] { return Real(-5) / 0.0; }, FaultKind::DivideByZero));
+  row("0 / 0", bad([] { return Real(0) / 0; }, FaultKind::InvalidOperation));
+  row("x / -0", bad([] { return Real(2) / -0.0; }, FaultKind::DivideByZero));
+  row("product overflows", bad([] { return Real(1e200) * 1e200; }, FaultKind::Overflow));
+  row("sum overflows", bad([] { return Real(1.7e308) + 1.7e308; }, FaultKind::Overflow));
+  row("difference overflows", bad([] { return Real(-1.7e308) - 1.7e308; }, FaultKind::Overflow));
+  row("quotient overflows", bad([] { return Real(1e300) / 1e-300; }, FaultKind::Overflow));
+  row("root of negative", bad([] { return pow(Real(-4), 0.5); }, FaultKind::InvalidOperation));
+  row("power overflows", bad([] { return pow(Real(1e300), 2.0); }, FaultKind::Overflow));
+  row("first fault wins", bad([] { return (Real(1) / 0) * 0; }, FaultKind::DivideByZero));
+  row("underflow is no fault", ok([] { return Real(1e-200) * 1e-200; }, 0.0));
+  row("root of zero", ok([] { return pow(Real(0), 0.5); }, 0.0));
+  row("root", ok([] { return pow(Real(2.25), 0.5); }, 1.5));
+  row("left to right", ok([] { return Real(20) * 1.27 * 0.001 * 20 * 144 / 560; }, 0.13062857142857143));
+  row("negation", ok([] { return -Real(3) + 1; }, -2.0));
+}
+
+void TestCalc::operations() {
+  QFETCH(std::function<Real()>, formula);
+  QFETCH(bool, faults);
+  QFETCH(FaultKind, kind);
+  QFETCH(double, value);
+  try {
+    const Real r = formula();
+    QVERIFY2(!faults, "expected a fault");
+    QCOMPARE(r.value(), value);
+  } catch (const ArithmeticFault& fault) {
+    QVERIFY2(faults, "unexpected fault");
+    QCOMPARE(fault.kind, kind);
+  }
+}
+
+void TestCalc::outputsInOrder() {
+  const WindowSpec spec = chain();
+  FieldStore f(spec);
+  QVERIFY(!press(*spec.find("Command1"), f));
+  QCOMPARE(at(f, "Text4"), "3");
+  QCOMPARE(at(f, "Text5"), "9");
+  QCOMPARE(at(f, "Text6"), "2.25");
+  QCOMPARE(at(f, "Text7"), "1.5");
+  QCOMPARE(f.written(), (std::vector<std::string>{"Text4", "Text5", "Text6", "Text7"}));
+}
+
+// 1/3 shows as 0.333333333333333; three times the shown value is
+// 0.999999999999999, not 1.
+void TestCalc::readBackGoesThroughText() {
+  const WindowSpec spec = chain();
+  FieldStore f(spec);
+  f.setText("Text1", "0.333333333333333333");
+  f.setText("Text2", "0");
+  QVERIFY(!press(*spec.find("Command1"), f));
+  QCOMPARE(at(f, "Text4"), "0.333333333333333");
+  QCOMPARE(at(f, "Text5"), "0.999999999999999");
+}
+
+void TestCalc::faultStopsAtTheFaultingOutput_data() {
+  QTest::addColumn<QString>("field");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<FaultKind>("kind");
+  QTest::addColumn<QString>("faultingOutput");
+  QTest::addColumn<int>("written");
+
+  QTest::newRow("third output divides by zero") << "Text3" << "" << FaultKind::DivideByZero << "Text6" << 2;
+  QTest::newRow("fourth takes root of negative") << "Text3" << "-4" << FaultKind::InvalidOperation << "Text7" << 3;
+  QTest::newRow("input beyond range") << "Text2" << "1e999" << FaultKind::Overflow << "Text4" << 0;
+  QTest::newRow("negative input beyond range") << "Text1" << "-1e999" << FaultKind::Overflow << "Text4" << 0;
+  QTest::newRow("first output overflows") << "Text1" << "1.7e308" << FaultKind::Overflow << "Text5" << 1;
+}
+
+void TestCalc::faultStopsAtTheFaultingOutput() {
+  QFETCH(QString, field);
+  QFETCH(QString, text);
+  QFETCH(FaultKind, kind);
+  QFETCH(QString, faultingOutput);
+  QFETCH(int, written);
+
+  const WindowSpec spec = chain();
+  FieldStore f(spec);
+  for (const char* out : {"Text4", "Text5", "Text6", "Text7"}) f.setText(out, "old");
+  f.setText(field.toStdString(), text.toStdString());
+  const std::size_t before = f.written().size();
+
+  const std::optional<Fault> fault = press(*spec.find("Command1"), f);
+  QVERIFY(fault);
+  QCOMPARE(fault->kind, kind);
+  QCOMPARE(QString::fromStdString(fault->output), faultingOutput);
+  QCOMPARE(int(f.written().size() - before), written);
+  const char* outputs[] = {"Text4", "Text5", "Text6", "Text7"};
+  for (int i = written; i < 4; ++i) QCOMPARE(at(f, outputs[i]), "old");
+  if (kind == FaultKind::Overflow && written == 0) QCOMPARE(QString::fromStdString(fault->field), field);
+}
+
+void TestCalc::typedOutputSurvivesFaultAndIsOverwrittenLater() {
+  const WindowSpec spec = chain();
+  FieldStore f(spec);
+  f.setText("Text7", "typed");
+  f.setText("Text3", "0");
+  QVERIFY(press(*spec.find("Command1"), f));
+  QCOMPARE(at(f, "Text7"), "typed");
+  f.setText("Text3", "4");
+  QVERIFY(!press(*spec.find("Command1"), f));
+  QCOMPARE(at(f, "Text7"), "1.5");
+}
+
+void TestCalc::pressingTwiceWritesTheSameTexts() {
+  const WindowSpec spec = chain();
+  FieldStore f(spec);
+  f.setText("Text1", "0.1");
+  f.setText("Text3", "7");
+  QVERIFY(!press(*spec.find("Command1"), f));
+  const std::vector<std::string> first = {f.text("Text4"), f.text("Text5"), f.text("Text6"), f.text("Text7")};
+  QVERIFY(!press(*spec.find("Command1"), f));
+  QCOMPARE((std::vector<std::string>{f.text("Text4"), f.text("Text5"), f.text("Text6"), f.text("Text7")}), first);
+}
+
+void TestCalc::faultMessageNamesKindAndOutput() {
+  const WindowSpec spec = chain();
+  const QString zero = QString::fromStdString(faultMessage(spec, {FaultKind::DivideByZero, "Text6", ""}));
+  QVERIFY2(zero.contains("除数为零") && zero.contains("商(A)"), qPrintable(zero));
+  const QString range = QString::fromStdString(faultMessage(spec, {FaultKind::Overflow, "Text4", "Text1"}));
+  QVERIFY2(range.contains("溢出") && range.contains("甲") && range.contains("和(V)"), qPrintable(range));
+  const QString invalid = QString::fromStdString(faultMessage(spec, {FaultKind::InvalidOperation, "Text7", ""}));
+  QVERIFY2(invalid.contains("无效运算") && invalid.contains("根(A)"), qPrintable(invalid));
+}
+
+void TestCalc::undeclaredWriteIsAProgramError() {
+  const WindowSpec spec = chain();
+  FieldStore f(spec);
+  QVERIFY_THROWS_EXCEPTION(std::logic_error, press(*spec.find("Command3"), f));
+  QCOMPARE(at(f, "Text5"), "");
+}
+
+QTEST_APPLESS_MAIN(TestCalc)
+#include "test_calc.moc"

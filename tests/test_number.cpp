@@ -1,0 +1,162 @@
+// The number rules: field text to double and double to field text.
+#include <QtTest>
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "common/number.h"
+
+using ombrel::NumberFromText;
+using ombrel::TextFromNumber;
+
+class TestNumber : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void numberFromText_data();
+  void numberFromText();
+  void numberFromTextBeyondRange_data();
+  void numberFromTextBeyondRange();
+  void textFromNumber_data();
+  void textFromNumber();
+  void roundTripThroughText_data();
+  void roundTripThroughText();
+};
+
+void TestNumber::numberFromText_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<double>("expected");
+
+  QTest::newRow("empty") << "" << 0.0;
+  QTest::newRow("letters") << "abc" << 0.0;
+  QTest::newRow("two leading blanks") << "  12" << 12.0;
+  QTest::newRow("unit after number") << "12V" << 12.0;
+  QTest::newRow("watts") << "20W" << 20.0;
+  QTest::newRow("blank inside") << "1 000" << 1000.0;
+  QTest::newRow("minus") << "-3" << -3.0;
+  QTest::newRow("plus") << "+2.5" << 2.5;
+  QTest::newRow("leading point") << ".5" << 0.5;
+  QTest::newRow("comma is no separator") << "1,5" << 1.0;
+  QTest::newRow("exponent") << "1.5e3" << 1500.0;
+  QTest::newRow("negative exponent") << "2E-3" << 0.002;
+  QTest::newRow("hex") << "&H10" << 16.0;
+  QTest::newRow("octal") << "&O17" << 15.0;
+  QTest::newRow("second point ends number") << "1.2.3" << 1.2;
+  QTest::newRow("tabs and line feeds dropped") << "\t1\n2 .\t5" << 12.5;
+  QTest::newRow("lower-case hex") << "&hff" << 255.0;
+  QTest::newRow("hex stops at non-digit") << "&H1fz9" << 31.0;
+  QTest::newRow("octal stops at 8") << "&O178" << 15.0;
+  QTest::newRow("hex without digits") << "&H" << 0.0;
+  QTest::newRow("unknown prefix") << "&X10" << 0.0;
+  QTest::newRow("sign before prefix") << "-&H10" << 0.0;
+  QTest::newRow("lone sign") << "-" << 0.0;
+  QTest::newRow("two signs") << "--3" << 0.0;
+  QTest::newRow("lone point") << "." << 0.0;
+  QTest::newRow("trailing point") << "5." << 5.0;
+  QTest::newRow("exponent letter without digits") << "12E" << 12.0;
+  QTest::newRow("exponent sign without digits") << "12e+" << 12.0;
+  QTest::newRow("exponent with plus") << "1e+3" << 1000.0;
+  QTest::newRow("point ends exponent") << "1.5e3.2" << 1500.0;
+  QTest::newRow("D exponent") << "1.5D2" << 150.0;
+  QTest::newRow("leading uH text") << "560uH" << 560.0;
+  QTest::newRow("full-width digits are no digits") << "１２" << 0.0;
+  QTest::newRow("correctly rounded") << "0.1000000000000000055511151231257827" << 0.1;
+  QTest::newRow("many digits") << "123456789012345678901234567890" << 1.2345678901234568e29;
+  QTest::newRow("zero with huge exponent") << "0e999" << 0.0;
+  QTest::newRow("below the smallest double") << "1e-999" << 0.0;
+  QTest::newRow("tiny fraction") << ("0." + QString(400, '0') + "1") << 0.0;
+  QTest::newRow("smallest subnormal") << "4.9406564584124654e-324" << 4.9406564584124654e-324;
+  QTest::newRow("largest double") << "1.7976931348623157e308" << 1.7976931348623157e308;
+}
+
+void TestNumber::numberFromText() {
+  QFETCH(QString, text);
+  QFETCH(double, expected);
+  const double value = NumberFromText(text.toStdString());
+  QCOMPARE(value, expected);
+  QCOMPARE(std::signbit(value), std::signbit(expected));
+}
+
+void TestNumber::numberFromTextBeyondRange_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<double>("expected");
+  const double inf = std::numeric_limits<double>::infinity();
+  QTest::newRow("1e999") << "1e999" << inf;
+  QTest::newRow("-1e999") << "-1e999" << -inf;
+  QTest::newRow("400 digits") << QString(400, '9') << inf;
+  QTest::newRow("just above the largest double") << "1.8e308" << inf;
+  QTest::newRow("huge exponent digits") << "2e99999999999999999999" << inf;
+  QTest::newRow("fraction with huge exponent") << "0.001e999" << inf;
+  QTest::newRow("long hex") << ("&H" + QString(300, 'F')) << inf;
+}
+
+void TestNumber::numberFromTextBeyondRange() {
+  QFETCH(QString, text);
+  QFETCH(double, expected);
+  QCOMPARE(NumberFromText(text.toStdString()), expected);
+}
+
+void TestNumber::textFromNumber_data() {
+  QTest::addColumn<double>("value");
+  QTest::addColumn<QString>("expected");
+
+  QTest::newRow("zero") << 0.0 << "0";
+  QTest::newRow("negative zero") << -0.0 << "0";
+  QTest::newRow("three") << 3.0 << "3";
+  QTest::newRow("two and a half") << 2.50 << "2.5";
+  QTest::newRow("negative") << -2.5 << "-2.5";
+  QTest::newRow("half") << 0.5 << "0.5";
+  QTest::newRow("one third") << 1.0 / 3 << "0.333333333333333";
+  QTest::newRow("two thirds") << 2.0 / 3 << "0.666666666666667";
+  QTest::newRow("gap example") << 0.1306285714285714 << "0.130628571428571";
+  QTest::newRow("15 digits stay plain") << 123456789012345.0 << "123456789012345";
+  QTest::newRow("16 digits go to exponent") << 1234567890123456.0 << "1.23456789012346E+15";
+  QTest::newRow("1e15") << 1e15 << "1E+15";
+  QTest::newRow("rounding carries into 1e15") << 999999999999999.9 << "1E+15";
+  QTest::newRow("largest plain") << 999999999999999.0 << "999999999999999";
+  QTest::newRow("0.0001 stays plain") << 0.0001 << "0.0001";
+  QTest::newRow("rounds up to 0.0001") << 0.000099999999999999999 << "0.0001";
+  QTest::newRow("0.00001 in exponent form") << 0.00001 << "1E-05";
+  QTest::newRow("small with mantissa") << 1.5e-7 << "1.5E-07";
+  QTest::newRow("negative small") << -1.5e-7 << "-1.5E-07";
+  QTest::newRow("three exponent digits") << 1e-300 << "1E-300";
+  QTest::newRow("largest double") << 1.7976931348623157e308 << "1.79769313486232E+308";
+  QTest::newRow("smallest subnormal") << 4.9406564584124654e-324 << "4.94065645841247E-324";
+  QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << "0.3";
+  QTest::newRow("read-back gap") << 0.05714999999999999 << "0.05715";
+  QTest::newRow("trailing zeros in integer") << 1200.0 << "1200";
+  QTest::newRow("fraction below 1") << 0.0123 << "0.0123";
+  // Exact binary ties at the 16th digit go to the even neighbour.
+  QTest::newRow("tie to even, plain down") << 123456789012346.5 << "123456789012346";
+  QTest::newRow("tie to even, plain up") << 123456789012345.5 << "123456789012346";
+  QTest::newRow("tie to even, exponent down") << 1000000000000005.0 << "1E+15";
+  QTest::newRow("tie to even, exponent up") << 1000000000000015.0 << "1.00000000000002E+15";
+  QTest::newRow("just above a tie") << 0.12345678901234551 << "0.123456789012346";
+  QTest::newRow("infinity never written") << std::numeric_limits<double>::infinity() << "inf";
+}
+
+void TestNumber::textFromNumber() {
+  QFETCH(double, value);
+  QFETCH(QString, expected);
+  QCOMPARE(QString::fromStdString(TextFromNumber(value)), expected);
+}
+
+// What a field shows reads back as the same 15-digit value.
+void TestNumber::roundTripThroughText_data() {
+  QTest::addColumn<double>("value");
+  QTest::newRow("one third") << 1.0 / 3;
+  QTest::newRow("huge") << 1.2345678901234567e300;
+  QTest::newRow("tiny") << -9.87654321098765e-250;
+  QTest::newRow("integer") << 42.0;
+}
+
+void TestNumber::roundTripThroughText() {
+  QFETCH(double, value);
+  const std::string shown = TextFromNumber(value);
+  const double back = NumberFromText(shown);
+  QCOMPARE(TextFromNumber(back), shown);
+  QVERIFY(std::fabs(back - value) <= std::fabs(value) * 1e-14);
+}
+
+QTEST_APPLESS_MAIN(TestNumber)
+#include "test_number.moc"

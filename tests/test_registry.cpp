@@ -1,0 +1,167 @@
+// A sweep over every registered window: sizes, names, focus order, button
+// roles, and what its handlers write.
+#include <QtTest>
+#include <map>
+#include <set>
+
+#include "app/registry.h"
+#include "common/calc.h"
+
+using namespace ombrel;
+
+namespace {
+
+struct Expected {
+  int width, height;        // client area, twips
+  const char* returnButton;  // the button that hides the window
+};
+
+// Every window of the program, the one on no menu included.
+const std::map<std::string, Expected> kWindows = {
+    {"FlybackForm", {11070, 7620, "Command2"}}, {"ForwardForm", {6345, 5085, "Command2"}},
+    {"HalfBridgeForm", {6600, 5055, "Command2"}}, {"FullBridgeForm", {6090, 5010, "Command2"}},
+    {"qudongbyq", {3405, 4170, "Command1"}},    {"P", {6690, 3000, "Command2"}},
+    {"lout", {4155, 5385, "Command2"}},         {"diangq", {4035, 3870, "Command2"}},
+    {"lg", {3375, 3840, "Command2"}},           {"cin", {3960, 4590, "Command2"}},
+    {"cout", {6150, 3870, "Command2"}},         {"huanlu", {8400, 8310, "Command2"}},
+    {"gongs", {5340, 5955, "Command1"}},        {"daoxian", {6240, 1950, "Command2"}},
+    {"tongdai", {6330, 2745, "Command2"}},      {"tx", {4815, 5880, "Command2"}},
+    {"td", {4530, 4635, "Command2"}},           {"TL431", {6510, 7005, "Command4"}},
+    {"gongm", {4530, 4815, "Command2"}},        {"chamo", {5205, 6105, "Command2"}},
+};
+
+}  // namespace
+
+class TestRegistry : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase_data();
+  void menuTree();
+  void clientSizeAndFrame();
+  void namesAreUnique();
+  void focusOrderNamesOwnControls();
+  void captionsNameFields();
+  void returnButton();
+  void controlsInsideClientArea();
+  void handlersWriteOnlyTheirOutputs();
+
+ private:
+  const WindowSpec& current() {
+    QFETCH_GLOBAL(QString, name);
+    return *windowSpec(name.toStdString());
+  }
+};
+
+void TestRegistry::menuTree() {
+  const char* expected[][3] = {
+      {"变压器设计", "反激电源", "FlybackForm"}, {"变压器设计", "正激电源", "ForwardForm"},
+      {"变压器设计", "半桥电源", "HalfBridgeForm"}, {"变压器设计", "全桥电源", "FullBridgeForm"},
+      {"变压器设计", "驱动变压器", "qudongbyq"}, {"电感设计", "PFC电感", "P"},
+      {"电感设计", "输出电感", "lout"}, {"电感设计", "电感圈数计算", "diangq"},
+      {"电感设计", "电感气隙计算", "lg"}, {"电容设计", "输入电容", "cin"},
+      {"电容设计", "输出电容", "cout"}, {"环路控制", "电流型控制环路", "huanlu"},
+      {"导线计算", "铜线计算", "daoxian"}, {"导线计算", "铜带计算", "tongdai"},
+      {"电阻计算", "铜线电阻", "tx"}, {"电阻计算", "铜带电阻", "td"},
+      {"电阻计算", "TL431计算", "TL431"}, {"EMI设计", "差模扼流圈", "gongm"},
+      {"EMI设计", "共模扼流圈", "chamo"},
+  };
+  const auto& tree = ombrel::menuTree();
+  QCOMPARE(tree.size(), std::size(expected));
+  for (std::size_t i = 0; i < tree.size(); ++i) {
+    QCOMPARE(std::string(tree[i].menu), expected[i][0]);
+    QCOMPARE(std::string(tree[i].command), expected[i][1]);
+    QCOMPARE(std::string(tree[i].window), expected[i][2]);
+  }
+}
+
+// Global data: every test runs once per built window.
+void TestRegistry::initTestCase_data() {
+  QTest::addColumn<QString>("name");
+  for (const WindowSpec* spec : builtWindows())
+    QTest::newRow(spec->name.c_str()) << QString::fromStdString(spec->name);
+}
+
+void TestRegistry::clientSizeAndFrame() {
+  const WindowSpec& spec = current();
+  const auto it = kWindows.find(spec.name);
+  QVERIFY2(it != kWindows.end(), spec.name.c_str());
+  QCOMPARE(spec.width, it->second.width);
+  QCOMPARE(spec.height, it->second.height);
+  QCOMPARE(spec.icon, spec.name != "tx");
+}
+
+void TestRegistry::namesAreUnique() {
+  std::set<std::string> names;
+  for (const Control& c : current().controls) QVERIFY2(names.insert(c.name).second, c.name.c_str());
+}
+
+void TestRegistry::focusOrderNamesOwnControls() {
+  const WindowSpec& spec = current();
+  std::set<std::string> seen;
+  for (const std::string& name : spec.focus) {
+    const Control* c = spec.find(name);
+    QVERIFY2(c, name.c_str());
+    QVERIFY2(c->kind == ControlKind::Field || c->kind == ControlKind::Button, name.c_str());
+    QVERIFY2(seen.insert(name).second, name.c_str());
+  }
+  for (const Control& c : spec.controls)
+    if (c.kind == ControlKind::Field || c.kind == ControlKind::Button)
+      QVERIFY2(seen.count(c.name), ("not in the focus order: " + c.name).c_str());
+}
+
+void TestRegistry::captionsNameFields() {
+  const WindowSpec& spec = current();
+  for (const Control& c : spec.controls) {
+    if (c.kind != ControlKind::Label || c.buddy.empty()) continue;
+    const Control* field = spec.find(c.buddy);
+    QVERIFY2(field && field->kind == ControlKind::Field, c.name.c_str());
+  }
+  for (const Control& c : spec.controls)
+    if (c.kind == ControlKind::Label && !c.opens.empty()) QVERIFY2(windowSpec(c.opens), c.opens.c_str());
+}
+
+void TestRegistry::returnButton() {
+  const WindowSpec& spec = current();
+  const std::string expected = kWindows.at(spec.name).returnButton;
+  for (const Control& c : spec.controls) {
+    if (c.kind != ControlKind::Button) continue;
+    const bool hides = c.buttonRole == ButtonRole::Return || c.buttonRole == ButtonRole::ReturnShowMain;
+    QCOMPARE(hides, c.name == expected);
+    if (hides) QCOMPARE(c.text, "返回");
+    QCOMPARE(c.buttonRole == ButtonRole::ReturnShowMain, spec.name == "ForwardForm");
+  }
+  QVERIFY(spec.find(expected));
+}
+
+void TestRegistry::controlsInsideClientArea() {
+  const WindowSpec& spec = current();
+  for (const Control& c : spec.controls) {
+    const int x2 = c.rect.x + c.rect.w, y2 = c.rect.y + c.rect.h;
+    QVERIFY2(std::min(c.rect.x, x2) >= 0 && std::max(c.rect.x, x2) <= spec.width, c.name.c_str());
+    QVERIFY2(std::min(c.rect.y, y2) >= 0 && std::max(c.rect.y, y2) <= spec.height, c.name.c_str());
+  }
+}
+
+// Each Calculate button declares its outputs; they are output fields of this
+// window, and with the design texts the handler writes exactly those.
+void TestRegistry::handlersWriteOnlyTheirOutputs() {
+  const WindowSpec& spec = current();
+  for (const Control& c : spec.controls) {
+    if (c.kind != ControlKind::Button || c.buttonRole != ButtonRole::Calculate) continue;
+    QVERIFY(c.handler);
+    QVERIFY(!c.writes.empty());
+    for (const std::string& out : c.writes) {
+      const Control* field = spec.find(out);
+      QVERIFY2(field && field->kind == ControlKind::Field && field->fieldRole == FieldRole::Output,
+               out.c_str());
+    }
+    FieldStore f(spec);
+    const std::optional<Fault> fault = press(c, f);
+    QVERIFY2(!fault, (spec.name + " " + c.name + " faults with its design texts").c_str());
+    QCOMPARE(f.written(), c.writes);
+  }
+}
+
+QTEST_APPLESS_MAIN(TestRegistry)
+#include "test_registry.moc"
