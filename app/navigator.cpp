@@ -31,9 +31,13 @@ CalcWindow* Navigator::open(const QString& name) {
     connect(created, &CalcWindow::showWanted, this, [this](const QString& other) { open(other); });
     connect(created, &CalcWindow::closing, this, [this, created] { discard(created); });
   }
-  slot->show();
-  slot->raise();
-  slot->activateWindow();
+  if (slot->isVisible()) {
+    // Shown already: nothing changes but that it comes to the front.
+    slot->raise();
+    slot->activateWindow();
+  } else {
+    slot->show();
+  }
   return slot;
 }
 
@@ -54,11 +58,7 @@ void Navigator::discard(CalcWindow* window) {
   endIfNothingShown(window);
 }
 
-void Navigator::showMainForm() {
-  main_->show();
-  main_->raise();
-  main_->activateWindow();
-}
+void Navigator::showMainForm() { main_->show(); }
 
 void Navigator::endIfNothingShown(const QWidget* going) {
   if (main_.get() != going && main_->isVisible()) return;
