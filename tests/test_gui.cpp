@@ -43,8 +43,8 @@ WindowSpec forwardStandIn() {
 WindowSpec twin() {
   return {.name = "twin",
           .caption = "双倍",
-          .width = 3000,
-          .height = 3000,
+          .width = 4500,
+          .height = 4500,
           .controls = {caption("Label1", "输入(V)", {120, 120, 1200, 255}, "Text1"),
                        input("Text1", "3", {1400, 120, 1200, 330}),
                        caption("Label2", "输出(V)", {120, 600, 1200, 255}, "Text2"),
@@ -52,7 +52,11 @@ WindowSpec twin() {
                        calculate("Command1", "计算", {120, 1200, 1095, 405}, {"Text2"},
                                  [](Calc& c) { c.write("Text2", c.read("Text1") * 2); }),
                        button("Command2", "返回", {1400, 1200, 1095, 405}, ButtonRole::Return),
-                       label("Label9", "请点击", {120, 2000, 1200, 255}).opening("hint")},
+                       label("Label9", "请点击", {120, 2000, 1200, 255}).opening("hint"),
+                       label("Label5", "分组：", {120, 2500, 1500, 330}).withFont(12, true),
+                       label("Label6", "注意：很长的说明文字在框内自动换行。", {120, 2900, 1500, 720}).wrapped(),
+                       line("Line1", 0, 3900, 4500, 3900),
+                       picture("Image1", ":/icons/ombrel.png", {3000, 2500, 960, 960}, true)},
           .focus = {"Text1", "Text2", "Command1", "Command2"}};
 }
 
@@ -117,6 +121,7 @@ class TestGui : public QObject {
   void focusOrder();
   void clickableLabelOpensWindow();
   void windowIcons();
+  void headingsNotesLinesAndPictures();
   void commandOfUnbuiltWindowDoesNothing();
   void closingMainFormLeavesCalculatorsOpen();
   void forwardReturnShowsMainFormAgain();
@@ -432,6 +437,27 @@ void TestGui::windowIcons() {
   QVERIFY(!lg->windowIcon().isNull());
   QCOMPARE(lg->windowIcon().pixmap(32, 32).size(), QSize(32, 32));
   QVERIFY(nav_->open("hint")->windowIcon().isNull());
+}
+
+void TestGui::headingsNotesLinesAndPictures() {
+  CalcWindow* other = nav_->open("twin");
+  auto* heading = other->findChild<QLabel*>("Label5");
+  QCOMPARE(heading->font().pointSizeF(), 12.0);
+  QVERIFY(heading->font().bold());
+  QCOMPARE(other->findChild<QLabel*>("Label1")->font().pointSizeF(), 9.0);
+  auto* note = other->findChild<QLabel*>("Label6");
+  QVERIFY(note->wordWrap());
+  QVERIFY(note->heightForWidth(note->width()) > QFontMetrics(note->font()).height());  // more than one line
+  auto* image = other->findChild<QLabel*>("Image1");
+  QVERIFY(!image->pixmap().isNull());
+  QVERIFY(image->hasScaledContents());
+  QCOMPARE(image->geometry(), QRect(200, 167, 64, 64));
+  // The line is drawn across the window at y = 3900 twips = 260 pixels.
+  const QImage shot = other->grab().toImage();
+  const QColor ink = other->palette().color(QPalette::WindowText);
+  QCOMPARE(shot.pixelColor(10, 260), ink);
+  QCOMPARE(shot.pixelColor(290, 260), ink);
+  QVERIFY(shot.pixelColor(10, 250) != ink);
 }
 
 void TestGui::commandOfUnbuiltWindowDoesNothing() {
