@@ -31,13 +31,11 @@ CalcWindow* Navigator::open(const QString& name) {
     connect(created, &CalcWindow::showWanted, this, [this](const QString& other) { open(other); });
     connect(created, &CalcWindow::closing, this, [this, created] { discard(created); });
   }
-  if (slot->isVisible()) {
-    // Shown already: nothing changes but that it comes to the front.
-    slot->raise();
-    slot->activateWindow();
-  } else {
+  if (slot->isVisible())
+    slot->raise();  // shown already: nothing changes but that it comes to the front
+  else
     slot->show();
-  }
+  slot->activateWindow();  // and takes the keyboard, also where no window manager does it
   return slot;
 }
 
