@@ -110,6 +110,7 @@ class TestGui : public QObject {
   void mainFormFrameAndClientArea();
   void windowSizesAndFrames();
   void captionsRenderInAChineseFont();
+  void captionsFitTheirRectangles();
   void objectNamesAndCaptionBuddies();
   void oneInstancePerClass();
   void returnKeepsTypedAndComputedTexts();
@@ -259,6 +260,21 @@ void TestGui::captionsRenderInAChineseFont() {
   for (const QString& text : texts)
     for (const QChar ch : text) QVERIFY2(ch.isSpace() || menuMetrics.inFont(ch), qPrintable(text));
   QCOMPARE(QFontInfo(songFont()).pointSizeF(), 9.0);
+}
+
+// No caption is cut off in the font this machine draws it with.
+void TestGui::captionsFitTheirRectangles() {
+  for (const WindowSpec* spec : builtWindows()) {
+    CalcWindow* w = nav_->open(QString::fromStdString(spec->name));
+    for (QLabel* label : w->findChildren<QLabel*>()) {
+      if (label->wordWrap() || label->text().isEmpty()) continue;
+      QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+               qPrintable(w->objectName() + "." + label->objectName()));
+    }
+    for (QPushButton* button : w->findChildren<QPushButton*>())
+      QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < button->width(),
+               qPrintable(w->objectName() + "." + button->objectName()));
+  }
 }
 
 void TestGui::objectNamesAndCaptionBuddies() {
