@@ -7,7 +7,7 @@
 namespace ombrel {
 
 Navigator::Navigator(Lookup lookup)
-    : lookup_(lookup ? lookup : &windowSpec), main_(std::make_unique<MainForm>()) {
+    : lookup_(lookup), main_(std::make_unique<MainForm>()) {
   connect(main_.get(), &MainForm::commandChosen, this, [this](const QString& name) { open(name); });
   connect(main_.get(), &MainForm::closing, this, [this] { endIfNothingShown(main_.get()); });
 }
@@ -31,12 +31,16 @@ CalcWindow* Navigator::open(const QString& name) {
     connect(created, &CalcWindow::showWanted, this, [this](const QString& other) { open(other); });
     connect(created, &CalcWindow::closing, this, [this, created] { discard(created); });
   }
-  if (slot->isVisible())
-    slot->raise();  // shown already: nothing changes but that it comes to the front
-  else
-    slot->show();
-  slot->activateWindow();  // and takes the keyboard, also where no window manager does it
+  present(slot);
   return slot;
+}
+
+void Navigator::present(QWidget* window) {
+  if (window->isVisible())
+    window->raise();  // shown already: nothing changes but that it comes to the front
+  else
+    window->show();
+  window->activateWindow();  // and takes the keyboard, also where no window manager does it
 }
 
 CalcWindow* Navigator::window(const QString& name) const {
@@ -46,7 +50,7 @@ CalcWindow* Navigator::window(const QString& name) const {
 
 void Navigator::hide(CalcWindow* window, bool alsoShowMainForm) {
   window->hide();
-  if (alsoShowMainForm) showMainForm();  // MainForm again, even after it was closed
+  if (alsoShowMainForm) present(main_.get());  // MainForm again, even after it was closed
   endIfNothingShown(window);
 }
 
@@ -55,8 +59,6 @@ void Navigator::discard(CalcWindow* window) {
   window->deleteLater();
   endIfNothingShown(window);
 }
-
-void Navigator::showMainForm() { main_->show(); }
 
 void Navigator::endIfNothingShown(const QWidget* going) {
   if (main_.get() != going && main_->isVisible()) return;

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string_view>
 
-#include "common/window_spec.h"
+#include "app/registry.h"
 
 namespace ombrel {
 
@@ -23,7 +23,7 @@ class Navigator : public QObject {
  public:
   // Where window tables come from: the registry, or a test's own tables.
   using Lookup = const WindowSpec* (*)(std::string_view name);
-  explicit Navigator(Lookup lookup = nullptr);
+  explicit Navigator(Lookup lookup = &windowSpec);
   ~Navigator() override;
 
   MainForm& mainForm() { return *main_; }
@@ -39,7 +39,7 @@ class Navigator : public QObject {
  private:
   void hide(CalcWindow* window, bool alsoShowMainForm);
   void discard(CalcWindow* window);
-  void showMainForm();
+  void present(QWidget* window);
   void endIfNothingShown(const QWidget* going);
 
   Lookup lookup_;
