@@ -1,18 +1,15 @@
 // Ombrel: engineering calculators for switching power supply design.
 #include <QApplication>
 
-#include "app/fonts.h"
 #include "app/main_form.h"
 #include "app/navigator.h"
+#include "app/program.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  app.setFont(ombrel::songFont());
-  // Hidden windows never keep the program running; the navigator says when
-  // the last shown window has gone.
-  app.setQuitOnLastWindowClosed(false);
+  ombrel::setUpApplication(app);
   ombrel::Navigator navigator;
-  QObject::connect(&navigator, &ombrel::Navigator::nothingShown, &app, &QApplication::quit);
+  ombrel::endWhenNothingShown(app, navigator);
   navigator.mainForm().show();
   return app.exec();
 }

@@ -6,7 +6,20 @@
 namespace ombrel {
 
 namespace windows {
+// transformer/
+// (declarations of the transformer windows)
+
+// inductor/
 WindowSpec lg();
+
+// capacitor/
+// (declarations of the capacitor windows)
+
+// loop/ and tl431/
+// (declarations of the loop and TL431 windows)
+
+// conductor/ and emi/
+// (declarations of the conductor and EMI windows)
 }  // namespace windows
 
 namespace {
@@ -15,7 +28,17 @@ using Factory = WindowSpec (*)();
 
 // One line a window: its name and the function that describes it.
 const std::map<std::string, Factory, std::less<>> kWindows = {
+    // transformer/
+
+    // inductor/
     {"lg", &windows::lg},
+
+    // capacitor/
+
+    // loop/ and tl431/
+
+    // conductor/ and emi/
+
 };
 
 }  // namespace

@@ -26,8 +26,8 @@ WindowSpec lg() {
                           c.write("Text4", c.read("Text1") * 1.27 * 0.001 * c.read("Text1") *
                                                c.read("Text2") / c.read("Text3"));
                         }),
-              caption("Label4", "气隙(mm)", {240, 2580, 1560, 255}, "Text4"),
-              output("Text4", {1800, 2520, 1335, 375}),
+              caption("Label4", "气隙(mm)", {240, 2580, 960, 255}, "Text4"),
+              output("Text4", {1260, 2520, 1875, 375}),
               button("Command2", "返回", {1140, 3120, 1095, 405}, ButtonRole::Return),
           },
       .focus = {"Text1", "Text2", "Text3", "Command1", "Text4", "Command2"},

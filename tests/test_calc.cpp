@@ -6,6 +6,7 @@
 
 #include "common/calc.h"
 #include "common/real.h"
+#include "exact.h"
 
 using namespace ombrel;
 
@@ -110,7 +111,7 @@ void TestCalc::operations() {
   try {
     const Real r = formula();
     QVERIFY2(!faults, "expected a fault");
-    QCOMPARE(r.value(), value);
+    QCOMPARE_BITS(r.value(), value);
   } catch (const ArithmeticFault& fault) {
     QVERIFY2(faults, "unexpected fault");
     QCOMPARE(fault.kind, kind);

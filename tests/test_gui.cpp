@@ -17,12 +17,17 @@
 #include <QtTest>
 #include <memory>
 
+#include <QStyle>
+#include <QStyleOptionFrame>
+
 #include "app/calc_window.h"
 #include "app/fonts.h"
 #include "app/main_form.h"
 #include "app/navigator.h"
+#include "app/program.h"
 #include "app/registry.h"
 #include "common/calc.h"
+#include "gui_support.h"
 
 using namespace ombrel;
 
@@ -78,27 +83,9 @@ const WindowSpec* lookup(std::string_view name) {
   return windowSpec(name);
 }
 
-// Dismisses every modal message box that appears while it lives, keeping its text.
-class BoxWatcher {
- public:
-  BoxWatcher() {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        texts << box->windowTitle() + "|" + box->text();
-        box->button(QMessageBox::Ok)->click();
-      }
-    });
-    timer_.start(10);
-  }
-  QStringList texts;
-
- private:
-  QTimer timer_;
-};
-
 }  // namespace
 
-class TestGui : public QObject {
+class TestGui : public QObject, public test::GuiFixture {
   Q_OBJECT
 
  private slots:
@@ -111,6 +98,8 @@ class TestGui : public QObject {
   void windowSizesAndFrames();
   void captionsRenderInAChineseFont();
   void captionsFitTheirRectangles();
+  void outputFieldsShowAWholeResult();
+  void qtTextsAreChinese();
   void objectNamesAndCaptionBuddies();
   void oneInstancePerClass();
   void returnKeepsTypedAndComputedTexts();
@@ -123,18 +112,11 @@ class TestGui : public QObject {
   void clickableLabelOpensWindow();
   void windowIcons();
   void headingsNotesLinesAndPictures();
-  void commandOfUnbuiltWindowDoesNothing();
   void closingMainFormLeavesCalculatorsOpen();
+  void mainFormSurvivesBeingClosed();
   void forwardReturnShowsMainFormAgain();
   void programEndsWhenNothingIsShown();
-
- private:
-  CalcWindow* choose(const QString& command);
-  QAction* command(const QString& text);
-  QPushButton* push(CalcWindow* w, const char* name) { return w->findChild<QPushButton*>(name); }
-
-  std::unique_ptr<Navigator> nav_;
-  std::unique_ptr<QSignalSpy> ended_;
+  void eventLoopEndsWithTheLastShownWindow();
 };
 
 namespace {
@@ -148,35 +130,14 @@ void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QSt
 
 void TestGui::initTestCase() {
   qtHandler = qInstallMessageHandler(quietOffscreen);
-  QApplication::setFont(songFont());
+  setUpApplication(*qApp);
 }
 
-void TestGui::init() {
-  nav_ = std::make_unique<Navigator>(&lookup);
-  ended_ = std::make_unique<QSignalSpy>(nav_.get(), &Navigator::nothingShown);
-  nav_->mainForm().show();
-}
+void TestGui::init() { start(&lookup); }
 
-void TestGui::cleanup() {
-  ended_.reset();
-  nav_.reset();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+void TestGui::cleanup() { finish(); }
 
-QAction* TestGui::command(const QString& text) {
-  return nav_->mainForm().menuBar()->findChild<QAction*>(text);
-}
-
-CalcWindow* TestGui::choose(const QString& text) {
-  QAction* action = command(text);
-  if (!action) return nullptr;
-  action->trigger();
-  for (const MenuCommand& row : ombrel::menuTree())
-    if (QString::fromUtf8(row.command.data(), row.command.size()) == text)
-      return nav_->window(QString::fromUtf8(row.window.data(), row.window.size()));
-  return nullptr;
-}
-
+// The menus and commands as shown, and the window each command opens.
 void TestGui::menuTree() {
   QMenuBar* bar = nav_->mainForm().menuBar();
   QStringList shown;
@@ -191,16 +152,30 @@ void TestGui::menuTree() {
       QVERIFY(action->shortcut().isEmpty());
       QVERIFY(action->isEnabled() && action->isVisible());
       QCOMPARE(action->objectName(), action->text());
-      shown << menu->title() + "/" + action->text();
+      action->trigger();
+      QWidget* opened = QApplication::activeWindow();
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != &nav_->mainForm() && w->isVisible()) opened = w;
+      shown << menu->title() + "/" + action->text() + " " +
+                   (opened && opened != &nav_->mainForm() ? opened->objectName() : QString("-"));
+      if (opened && opened != &nav_->mainForm()) opened->hide();
     }
   }
-  const QStringList expected = {
-      "变压器设计/反激电源",   "变压器设计/正激电源", "变压器设计/半桥电源", "变压器设计/全桥电源",
-      "变压器设计/驱动变压器", "电感设计/PFC电感",    "电感设计/输出电感",   "电感设计/电感圈数计算",
-      "电感设计/电感气隙计算", "电容设计/输入电容",   "电容设计/输出电容",   "环路控制/电流型控制环路",
-      "导线计算/铜线计算",     "导线计算/铜带计算",   "电阻计算/铜线电阻",   "电阻计算/铜带电阻",
-      "电阻计算/TL431计算",    "EMI设计/差模扼流圈",  "EMI设计/共模扼流圈",
+  // A command whose window is not built yet opens nothing ("-").
+  QStringList expected = {
+      "变压器设计/反激电源 FlybackForm",   "变压器设计/正激电源 ForwardForm",
+      "变压器设计/半桥电源 HalfBridgeForm", "变压器设计/全桥电源 FullBridgeForm",
+      "变压器设计/驱动变压器 qudongbyq",   "电感设计/PFC电感 P",
+      "电感设计/输出电感 lout",            "电感设计/电感圈数计算 diangq",
+      "电感设计/电感气隙计算 lg",          "电容设计/输入电容 cin",
+      "电容设计/输出电容 cout",            "环路控制/电流型控制环路 huanlu",
+      "导线计算/铜线计算 daoxian",         "导线计算/铜带计算 tongdai",
+      "电阻计算/铜线电阻 tx",              "电阻计算/铜带电阻 td",
+      "电阻计算/TL431计算 TL431",          "EMI设计/差模扼流圈 gongm",
+      "EMI设计/共模扼流圈 chamo",
   };
+  for (QString& row : expected)
+    if (!lookup(row.section(' ', 1).toStdString())) row = row.section(' ', 0, 0) + " -";
   QCOMPARE(shown, expected);
   QCOMPARE(bar->actions().size(), 7);
   QVERIFY(!shown.join("").contains('&'));  // no access keys
@@ -217,23 +192,25 @@ void TestGui::mainFormFrameAndClientArea() {
   QVERIFY(client->y() >= main.menuBar()->geometry().bottom());
   QCOMPARE(main.height(), client->y() + 402);
   QCOMPARE(main.minimumSize(), main.maximumSize());
+  QCOMPARE(main.windowType(), Qt::Dialog);
   const Qt::WindowFlags flags = main.windowFlags();
   QVERIFY(flags & Qt::WindowCloseButtonHint);
   QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
 }
 
+// Every window of the registry as built: client size, title and a fixed dialog frame.
 void TestGui::windowSizesAndFrames() {
   for (const WindowSpec* spec : builtWindows()) {
     CalcWindow* w = nav_->open(QString::fromStdString(spec->name));
-    QVERIFY(w);
+    QVERIFY2(w, spec->name.c_str());
+    QCOMPARE(w->objectName(), QString::fromStdString(spec->name));
     QCOMPARE(w->size(), QSize(pixels(spec->width), pixels(spec->height)));
     QCOMPARE(w->minimumSize(), w->maximumSize());
     QCOMPARE(w->windowTitle(), QString::fromStdString(spec->caption));
+    QCOMPARE(w->windowType(), Qt::Dialog);
     QVERIFY(w->windowFlags() & Qt::WindowCloseButtonHint);
     QVERIFY(!(w->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
   }
-  CalcWindow* lg = nav_->window("lg");
-  QCOMPARE(lg->size(), QSize(225, 256));
 }
 
 // Every caption, default text, button and menu text is drawn from a font
@@ -246,6 +223,7 @@ void TestGui::captionsRenderInAChineseFont() {
   QList<QWidget*> widgets;
   for (const WindowSpec* spec : builtWindows()) {
     CalcWindow* w = nav_->open(QString::fromStdString(spec->name));
+    QVERIFY2(w, spec->name.c_str());
     for (QWidget* child : w->findChildren<QWidget*>())
       if (qobject_cast<QLabel*>(child) || qobject_cast<QPushButton*>(child)) widgets << child;
   }
@@ -266,9 +244,11 @@ void TestGui::captionsRenderInAChineseFont() {
 void TestGui::captionsFitTheirRectangles() {
   for (const WindowSpec* spec : builtWindows()) {
     CalcWindow* w = nav_->open(QString::fromStdString(spec->name));
+    QVERIFY2(w, spec->name.c_str());
     for (QLabel* label : w->findChildren<QLabel*>()) {
       if (label->wordWrap() || label->text().isEmpty()) continue;
-      QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width(),
+      QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->width() &&
+                   label->fontMetrics().height() <= label->height(),
                qPrintable(w->objectName() + "." + label->objectName()));
     }
     for (QPushButton* button : w->findChildren<QPushButton*>())
@@ -277,9 +257,59 @@ void TestGui::captionsFitTheirRectangles() {
   }
 }
 
+// Every output field shows a whole 17-character result without scrolling,
+// in the font it is drawn with: the text fits the box's contents less the
+// margins the line edit keeps on either side.
+void TestGui::outputFieldsShowAWholeResult() {
+  const QStringList results = {"0.130628571428571", "-5486.34262399999", "1.23456789012346E+15",
+                               "-0.0653142857142857"};
+  for (const WindowSpec* spec : builtWindows()) {
+    CalcWindow* w = nav_->open(QString::fromStdString(spec->name));
+    QVERIFY2(w, spec->name.c_str());
+    for (const Control& c : spec->controls) {
+      if (c.kind != ControlKind::Field || c.fieldRole != FieldRole::Output) continue;
+      QLineEdit* e = w->field(QString::fromStdString(c.name));
+      QVERIFY2(e, c.name.c_str());
+      QStyleOptionFrame frame;
+      frame.initFrom(e);
+      frame.rect = e->rect();
+      frame.lineWidth = e->hasFrame() ? e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, e) : 0;
+      const QRect contents = e->style()->subElementRect(QStyle::SE_LineEditContents, &frame, e);
+      const QMargins margins = e->textMargins();
+      const int room = contents.width() - margins.left() - margins.right() - 2 * 2;  // 2 px each side
+      for (const QString& result : results) {
+        if (result.size() > 17) continue;
+        QVERIFY2(e->fontMetrics().horizontalAdvance(result) <= room,
+                 qPrintable(QString("%1.%2 is %3 px wide inside, \"%4\" needs %5")
+                                .arg(w->objectName(), e->objectName())
+                                .arg(room)
+                                .arg(result)
+                                .arg(e->fontMetrics().horizontalAdvance(result))));
+      }
+    }
+  }
+}
+
+// Qt's own texts are Simplified Chinese: the fault box's button and a field's
+// context menu.
+void TestGui::qtTextsAreChinese() {
+  CHOOSE(lg, "电感气隙计算");
+  type(lg, "Text3", "0");
+  click(lg, "Command1");
+  const QStringList seen = boxes();
+  QCOMPARE(seen.size(), 1);
+  QCOMPARE(seen[0].section('|', 2), "确定");
+  std::unique_ptr<QMenu> menu(edit(lg, "Text1")->createStandardContextMenu());
+  QStringList texts;
+  for (QAction* a : menu->actions())
+    if (!a->isSeparator()) texts << a->text();
+  QVERIFY(texts.size() >= 6);
+  const QRegularExpression chinese("[\\x{4e00}-\\x{9fff}]");
+  for (const QString& t : texts) QVERIFY2(t.contains(chinese), qPrintable(texts.join(", ")));
+}
+
 void TestGui::objectNamesAndCaptionBuddies() {
-  CalcWindow* lg = choose("电感气隙计算");
-  QVERIFY(lg);
+  CHOOSE(lg, "电感气隙计算");
   QCOMPARE(lg->objectName(), "lg");
   QCOMPARE(lg->windowTitle(), "电感气隙计算");
   const QStringList captions = {"圈数", "有效截面积（mm2）", "电感量(uH)", "气隙(mm)"};
@@ -291,139 +321,134 @@ void TestGui::objectNamesAndCaptionBuddies() {
     QCOMPARE(field->text(), defaults[i]);
     QCOMPARE(field->accessibleName(), captions[i]);
     auto* caption = lg->findChild<QLabel*>(QString("Label%1").arg(i + 1));
+    QVERIFY(caption);
     QCOMPARE(caption->text(), captions[i]);
     QCOMPARE(caption->buddy(), field);
     QVERIFY(caption->geometry().right() < field->geometry().left());  // caption at the left
   }
+  QVERIFY(push(lg, "Command1") && push(lg, "Command2"));
   QCOMPARE(push(lg, "Command1")->text(), "计算");
   QCOMPARE(push(lg, "Command2")->text(), "返回");
   // One column: inputs, 计算, the gap row, then 返回.
-  QVERIFY(push(lg, "Command1")->y() > lg->field("Text3")->y());
-  QVERIFY(lg->field("Text4")->y() > push(lg, "Command1")->y());
-  QVERIFY(push(lg, "Command2")->y() > lg->field("Text4")->y());
+  QVERIFY(push(lg, "Command1")->y() > edit(lg, "Text3")->y());
+  QVERIFY(edit(lg, "Text4")->y() > push(lg, "Command1")->y());
+  QVERIFY(push(lg, "Command2")->y() > edit(lg, "Text4")->y());
 }
 
 void TestGui::oneInstancePerClass() {
-  CalcWindow* first = choose("电感气隙计算");
-  first->field("Text1")->setText("7");
-  CalcWindow* second = choose("电感气隙计算");
+  CHOOSE(first, "电感气隙计算");
+  type(first, "Text1", "7");
+  CHOOSE(second, "电感气隙计算");
   QCOMPARE(second, first);
-  QCOMPARE(second->field("Text1")->text(), "7");
+  QCOMPARE(text(second, "Text1"), "7");
   int count = 0;
   for (QWidget* w : QApplication::topLevelWidgets()) count += w->objectName() == "lg";
   QCOMPARE(count, 1);
 }
 
 void TestGui::returnKeepsTypedAndComputedTexts() {
-  CalcWindow* lg = choose("电感气隙计算");
-  QLineEdit* turns = lg->field("Text1");
-  turns->selectAll();
-  QTest::keyClicks(turns, "25");
-  QTest::mouseClick(push(lg, "Command1"), Qt::LeftButton);
-  const QString gap = lg->field("Text4")->text();
-  QCOMPARE(gap, "0.204107142857143");
-  QTest::mouseClick(push(lg, "Command2"), Qt::LeftButton);
+  CHOOSE(lg, "电感气隙计算");
+  type(lg, "Text1", "25");
+  click(lg, "Command1");
+  QCOMPARE(text(lg, "Text4"), "0.204107142857143");
+  click(lg, "Command2");
   QVERIFY(!lg->isVisible());
   QCOMPARE(ended_->count(), 0);  // MainForm is still shown
   QCOMPARE(choose("电感气隙计算"), lg);
   QVERIFY(lg->isVisible());
-  QCOMPARE(lg->field("Text1")->text(), "25");
-  QCOMPARE(lg->field("Text4")->text(), gap);
+  QCOMPARE(text(lg, "Text1"), "25");
+  QCOMPARE(text(lg, "Text4"), "0.204107142857143");
 }
 
 void TestGui::closeDiscardsTexts() {
-  QPointer<CalcWindow> lg = choose("电感气隙计算");
-  lg->field("Text3")->setText("100");
-  QTest::mouseClick(push(lg, "Command1"), Qt::LeftButton);
+  CHOOSE(opened, "电感气隙计算");
+  QPointer<CalcWindow> lg = opened;
+  type(lg, "Text3", "100");
+  click(lg, "Command1");
   QVERIFY(lg->close());
   QCOMPARE(nav_->window("lg"), nullptr);
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QVERIFY(lg.isNull());
-  CalcWindow* fresh = choose("电感气隙计算");
-  QVERIFY(fresh);
-  QCOMPARE(fresh->field("Text3")->text(), "560");
-  QCOMPARE(fresh->field("Text4")->text(), "");
+  CHOOSE(fresh, "电感气隙计算");
+  QCOMPARE(text(fresh, "Text3"), "560");
+  QCOMPARE(text(fresh, "Text4"), "");
 }
 
 void TestGui::twoWindowsSideBySide() {
-  CalcWindow* lg = choose("电感气隙计算");
+  CHOOSE(lg, "电感气隙计算");
   CalcWindow* other = nav_->open("twin");
+  QVERIFY(other);
   QVERIFY(lg->isVisible() && other->isVisible());
-  QTest::mouseClick(push(other, "Command1"), Qt::LeftButton);
-  QCOMPARE(other->field("Text2")->text(), "6");
-  QCOMPARE(lg->field("Text4")->text(), "");
-  QTest::mouseClick(push(lg, "Command1"), Qt::LeftButton);
-  QCOMPARE(lg->field("Text4")->text(), "0.130628571428571");
-  QCOMPARE(other->field("Text1")->text(), "3");
-  QCOMPARE(other->field("Text2")->text(), "6");
+  click(other, "Command1");
+  QCOMPARE(text(other, "Text2"), "6");
+  QCOMPARE(text(lg, "Text4"), "");
+  click(lg, "Command1");
+  QCOMPARE(text(lg, "Text4"), "0.130628571428571");
+  QCOMPARE(text(other, "Text1"), "3");
+  QCOMPARE(text(other, "Text2"), "6");
 }
 
 void TestGui::typingAndCalculating() {
-  CalcWindow* lg = choose("电感气隙计算");
-  QLineEdit* inductance = lg->field("Text3");
+  CHOOSE(lg, "电感气隙计算");
+  QLineEdit* inductance = edit(lg, "Text3");
+  QVERIFY(inductance);
   inductance->setFocus();
   QTest::keyClick(inductance, Qt::Key_End);
   QTest::keyClicks(inductance, "uH");
   QCOMPARE(inductance->text(), "560uH");
-  QTest::mouseClick(push(lg, "Command1"), Qt::LeftButton);
-  QCOMPARE(lg->field("Text4")->text(), "0.130628571428571");
+  click(lg, "Command1");
+  QCOMPARE(text(lg, "Text4"), "0.130628571428571");
   // A long result shows its leading digits.
-  QCOMPARE(lg->field("Text4")->cursorPosition(), 0);
+  QCOMPARE(edit(lg, "Text4")->cursorPosition(), 0);
   QTest::keyClick(inductance, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClicks(inductance, "-1 120");
-  QTest::mouseClick(push(lg, "Command1"), Qt::LeftButton);
-  QCOMPARE(lg->field("Text4")->text(), "-0.0653142857142857");
+  click(lg, "Command1");
+  QCOMPARE(text(lg, "Text4"), "-0.0653142857142857");
 }
 
 void TestGui::faultShowsExactlyOneBox() {
-  CalcWindow* lg = choose("电感气隙计算");
-  QTest::mouseClick(push(lg, "Command1"), Qt::LeftButton);
-  QCOMPARE(lg->field("Text4")->text(), "0.130628571428571");
-  lg->field("Text3")->clear();
-  {
-    BoxWatcher watcher;
-    QTest::mouseClick(push(lg, "Command1"), Qt::LeftButton);
-    QCOMPARE(watcher.texts.size(), 1);
-    QVERIFY2(watcher.texts[0].contains("除数为零") && watcher.texts[0].contains("气隙(mm)"),
-             qPrintable(watcher.texts[0]));
-  }
+  CHOOSE(lg, "电感气隙计算");
+  click(lg, "Command1");
+  QCOMPARE(text(lg, "Text4"), "0.130628571428571");
+  type(lg, "Text3", "");
+  click(lg, "Command1");
+  QStringList seen = boxes();
+  QCOMPARE(seen.size(), 1);
+  QVERIFY2(seen[0].contains("除数为零") && seen[0].contains("气隙(mm)"), qPrintable(seen[0]));
   QCOMPARE(QApplication::activeModalWidget(), nullptr);
-  QCOMPARE(lg->field("Text4")->text(), "0.130628571428571");
+  QCOMPARE(text(lg, "Text4"), "0.130628571428571");
   QVERIFY(lg->isVisible());
   // The window works on after the box.
-  lg->field("Text3")->setText("1e999");
-  {
-    BoxWatcher watcher;
-    QTest::mouseClick(push(lg, "Command1"), Qt::LeftButton);
-    QCOMPARE(watcher.texts.size(), 1);
-    QVERIFY2(watcher.texts[0].contains("溢出") && watcher.texts[0].contains("电感量(uH)"),
-             qPrintable(watcher.texts[0]));
-  }
-  lg->field("Text3")->setText("280");
-  QTest::mouseClick(push(lg, "Command1"), Qt::LeftButton);
-  QCOMPARE(lg->field("Text4")->text(), "0.261257142857143");
+  type(lg, "Text3", "1e999");
+  click(lg, "Command1");
+  seen = boxes();
+  QCOMPARE(seen.size(), 1);
+  QVERIFY2(seen[0].contains("溢出") && seen[0].contains("电感量(uH)"), qPrintable(seen[0]));
+  type(lg, "Text3", "280");
+  click(lg, "Command1");
+  QCOMPARE(text(lg, "Text4"), "0.261257142857143");
 }
 
 void TestGui::enterAndEscapePressNothing() {
-  CalcWindow* lg = choose("电感气隙计算");
+  CHOOSE(lg, "电感气隙计算");
   for (QPushButton* b : lg->findChildren<QPushButton*>()) {
     QVERIFY(!b->isDefault());
     QVERIFY(!b->autoDefault());
   }
-  lg->field("Text3")->clear();
-  BoxWatcher watcher;
-  QTest::keyClick(lg->field("Text3"), Qt::Key_Return);
-  QTest::keyClick(lg->field("Text3"), Qt::Key_Enter);
-  QTest::keyClick(lg->field("Text3"), Qt::Key_Escape);
+  type(lg, "Text3", "");
+  QTest::keyClick(edit(lg, "Text3"), Qt::Key_Return);
+  QTest::keyClick(edit(lg, "Text3"), Qt::Key_Enter);
+  QTest::keyClick(edit(lg, "Text3"), Qt::Key_Escape);
   QTest::keyClick(lg, Qt::Key_Escape);
-  QCOMPARE(watcher.texts.size(), 0);
-  QCOMPARE(lg->field("Text4")->text(), "");
+  QCOMPARE(boxes(), QStringList());
+  QCOMPARE(text(lg, "Text4"), "");
   QVERIFY(lg->isVisible());
 }
 
 void TestGui::focusOrder() {
-  CalcWindow* lg = choose("电感气隙计算");
+  CHOOSE(lg, "电感气隙计算");
   QVERIFY(QTest::qWaitForWindowActive(lg));
+  QVERIFY(QApplication::focusWidget());
   QStringList order{QApplication::focusWidget()->objectName()};
   for (int i = 0; i < 6; ++i) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -434,13 +459,16 @@ void TestGui::focusOrder() {
 
 void TestGui::clickableLabelOpensWindow() {
   CalcWindow* other = nav_->open("twin");
+  QVERIFY(other);
   auto* label = other->findChild<QLabel*>("Label9");
+  QVERIFY(label);
+  QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
   QTest::mouseClick(label, Qt::LeftButton);
   CalcWindow* opened = nav_->window("hint");
   QVERIFY(opened && opened->isVisible());
-  QTest::mouseClick(push(other, "Command2"), Qt::LeftButton);  // hiding the opener leaves it open
+  click(other, "Command2");  // hiding the opener leaves it open
   QVERIFY(opened->isVisible());
-  QTest::mouseClick(push(opened, "Command1"), Qt::LeftButton);
+  click(opened, "Command1");
   QVERIFY(!opened->isVisible());
   QTest::mouseClick(label, Qt::LeftButton);
   QCOMPARE(nav_->window("hint"), opened);
@@ -449,22 +477,26 @@ void TestGui::clickableLabelOpensWindow() {
 
 void TestGui::windowIcons() {
   QVERIFY(!nav_->mainForm().windowIcon().isNull());
-  CalcWindow* lg = choose("电感气隙计算");
+  CHOOSE(lg, "电感气隙计算");
   QVERIFY(!lg->windowIcon().isNull());
   QCOMPARE(lg->windowIcon().pixmap(32, 32).size(), QSize(32, 32));
-  QVERIFY(nav_->open("hint")->windowIcon().isNull());
+  CalcWindow* hinted = nav_->open("hint");
+  QVERIFY(hinted);
+  QVERIFY(hinted->windowIcon().isNull());
 }
 
 void TestGui::headingsNotesLinesAndPictures() {
   CalcWindow* other = nav_->open("twin");
+  QVERIFY(other);
   auto* heading = other->findChild<QLabel*>("Label5");
+  auto* note = other->findChild<QLabel*>("Label6");
+  auto* image = other->findChild<QLabel*>("Image1");
+  QVERIFY(heading && note && image);
   QCOMPARE(heading->font().pointSizeF(), 12.0);
   QVERIFY(heading->font().bold());
   QCOMPARE(other->findChild<QLabel*>("Label1")->font().pointSizeF(), 9.0);
-  auto* note = other->findChild<QLabel*>("Label6");
   QVERIFY(note->wordWrap());
   QVERIFY(note->heightForWidth(note->width()) > QFontMetrics(note->font()).height());  // more than one line
-  auto* image = other->findChild<QLabel*>("Image1");
   QVERIFY(!image->pixmap().isNull());
   QVERIFY(image->hasScaledContents());
   QCOMPARE(image->geometry(), QRect(200, 167, 64, 64));
@@ -476,33 +508,31 @@ void TestGui::headingsNotesLinesAndPictures() {
   QVERIFY(shot.pixelColor(10, 250) != ink);
 }
 
-void TestGui::commandOfUnbuiltWindowDoesNothing() {
-  const int before = QApplication::topLevelWidgets().size();
-  for (const MenuCommand& row : ombrel::menuTree()) {
-    const QString window = QString::fromUtf8(row.window.data(), row.window.size());
-    if (lookup(row.window)) continue;
-    command(QString::fromUtf8(row.command.data(), row.command.size()))->trigger();
-    QCOMPARE(nav_->window(window), nullptr);
-  }
-  QCOMPARE(QApplication::topLevelWidgets().size(), before);
-  QVERIFY(nav_->mainForm().isVisible());
-}
-
 void TestGui::closingMainFormLeavesCalculatorsOpen() {
-  CalcWindow* lg = choose("电感气隙计算");
+  CHOOSE(lg, "电感气隙计算");
   QVERIFY(nav_->mainForm().close());
   QVERIFY(!nav_->mainForm().isVisible());
   QVERIFY(lg->isVisible());
   QCOMPARE(ended_->count(), 0);
-  QTest::mouseClick(push(lg, "Command1"), Qt::LeftButton);
-  QCOMPARE(lg->field("Text4")->text(), "0.130628571428571");
+  click(lg, "Command1");
+  QCOMPARE(text(lg, "Text4"), "0.130628571428571");
+}
+
+// Closing MainForm hides it; it is never deleted, so ForwardForm's 返回 can
+// show it again, also after deferred deletions have run.
+void TestGui::mainFormSurvivesBeingClosed() {
+  QPointer<MainForm> main = &nav_->mainForm();
+  QVERIFY(main->close());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QVERIFY(!main.isNull());
+  QVERIFY(!main->testAttribute(Qt::WA_DeleteOnClose));
 }
 
 void TestGui::forwardReturnShowsMainFormAgain() {
-  CalcWindow* forward = choose("正激电源");
-  QVERIFY(forward);
+  CHOOSE(forward, "正激电源");
   QVERIFY(nav_->mainForm().close());
-  QTest::mouseClick(push(forward, "Command2"), Qt::LeftButton);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  click(forward, "Command2");
   QVERIFY(!forward->isVisible());
   QVERIFY(nav_->mainForm().isVisible());
   QCOMPARE(ended_->count(), 0);
@@ -510,18 +540,19 @@ void TestGui::forwardReturnShowsMainFormAgain() {
 }
 
 void TestGui::programEndsWhenNothingIsShown() {
-  CalcWindow* lg = choose("电感气隙计算");
+  CHOOSE(lg, "电感气隙计算");
   CalcWindow* other = nav_->open("twin");
-  QTest::mouseClick(push(other, "Command2"), Qt::LeftButton);  // hidden, not shown
+  QVERIFY(other);
+  click(other, "Command2");  // hidden, not shown
   QVERIFY(nav_->mainForm().close());
   QCOMPARE(ended_->count(), 0);
-  QTest::mouseClick(push(lg, "Command2"), Qt::LeftButton);
+  click(lg, "Command2");
   QCOMPARE(ended_->count(), 1);
 
   // Closing instead of hiding the last shown window ends it as well.
   cleanup();
   init();
-  CalcWindow* again = choose("电感气隙计算");
+  CHOOSE(again, "电感气隙计算");
   QVERIFY(nav_->mainForm().close());
   QCOMPARE(ended_->count(), 0);
   QVERIFY(again->close());
@@ -532,6 +563,23 @@ void TestGui::programEndsWhenNothingIsShown() {
   init();
   QVERIFY(nav_->mainForm().close());
   QCOMPARE(ended_->count(), 1);
+}
+
+// The program as main() wires it: the event loop ends when MainForm is closed
+// and the last shown calculator is hidden. A loop that never ends fails here
+// after five seconds instead of hanging.
+void TestGui::eventLoopEndsWithTheLastShownWindow() {
+  endWhenNothingShown(*qApp, *nav_);
+  CHOOSE(lg, "电感气隙计算");
+  QTimer::singleShot(0, qApp, [this] { nav_->mainForm().close(); });
+  QTimer::singleShot(50, qApp, [lg] { click(lg, "Command2"); });
+  QTimer failsafe;
+  failsafe.setSingleShot(true);
+  connect(&failsafe, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+  failsafe.start(5000);
+  QCOMPARE(QCoreApplication::exec(), 0);
+  QVERIFY(!lg->isVisible());
+  QVERIFY(!nav_->mainForm().isVisible());
 }
 
 QTEST_MAIN(TestGui)

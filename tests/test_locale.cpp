@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "common/number.h"
+#include "exact.h"
 
 using ombrel::NumberFromText;
 using ombrel::TextFromNumber;
@@ -34,7 +35,7 @@ class TestLocale : public QObject {
     QFETCH(QString, text);
     QFETCH(double, value);
     QFETCH(QString, shown);
-    QCOMPARE(NumberFromText(text.toStdString()), value);
+    QCOMPARE_BITS(NumberFromText(text.toStdString()), value);
     QCOMPARE(QString::fromStdString(TextFromNumber(value)), shown);
   }
 };

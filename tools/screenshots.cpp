@@ -9,11 +9,12 @@
 #include "app/fonts.h"
 #include "app/main_form.h"
 #include "app/navigator.h"
+#include "app/program.h"
 #include "app/registry.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  app.setFont(ombrel::songFont());
+  ombrel::setUpApplication(app);
   const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
   ombrel::Navigator navigator;
   navigator.mainForm().show();

@@ -1,0 +1,29 @@
+#include "app/program.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "app/fonts.h"
+#include "app/navigator.h"
+
+namespace ombrel {
+
+void setUpApplication(QApplication& app) {
+  app.setFont(songFont());
+  // Debian ships qtbase_zh_CN in qt6-translations-l10n. Without it Qt's own
+  // texts stay English; the program works on.
+  auto* translator = new QTranslator(&app);
+  if (translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    app.installTranslator(translator);
+  else
+    delete translator;
+}
+
+void endWhenNothingShown(QApplication& app, Navigator& navigator) {
+  app.setQuitOnLastWindowClosed(false);
+  QObject::connect(&navigator, &Navigator::nothingShown, &app, &QApplication::quit);
+}
+
+}  // namespace ombrel

@@ -1,0 +1,20 @@
+// How the program is put together at start-up, in one place that the tests
+// call as main() does.
+#pragma once
+
+class QApplication;
+
+namespace ombrel {
+
+class Navigator;
+
+// The Song face for every window, and Qt's own texts (message-box buttons,
+// a field's context menu) in Simplified Chinese, whatever the machine's locale.
+void setUpApplication(QApplication& app);
+
+// The program ends when a close or a 返回 leaves none of its windows shown;
+// hidden windows never keep it running, and closing the last window by itself
+// ends nothing.
+void endWhenNothingShown(QApplication& app, Navigator& navigator);
+
+}  // namespace ombrel

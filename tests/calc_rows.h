@@ -1,0 +1,96 @@
+// Calculator tests as data rows: the texts typed, the buttons pressed, and
+// every field the presses write, in the order they write them, with the text
+// each one shows. A row names its fault, if the last press ends in one.
+//
+//   void TestLg::press_data() {
+//     ombrel::test::calcColumns();
+//     QTest::newRow("defaults") << "Command1" << QStringList{}
+//                               << QStringList{"Text4=0.130628571428571"} << "";
+//     QTest::newRow("zero inductance") << "Command1" << QStringList{"Text3=0"}
+//                                      << QStringList{} << "DivideByZero@Text4";
+//   }
+//   void TestLg::press() { ombrel::test::checkCalcRow(*ombrel::windowSpec("lg")); }
+//
+// "steps" is a list of button names separated by ';'. A step of the form
+// "Text8=100" types that text between two presses: "Command1; Text8=100; Command3".
+// Every press but the last must succeed. "written" lists each field write of
+// the presses as "Field=text", in order: a write missing from it, one too
+// many, or one out of order fails the row. So does an input being written,
+// since no calculation writes its inputs. A fault "Kind@Output" also checks
+// that the message box text names that output's caption.
+#pragma once
+
+#include <QtTest>
+#include <string>
+
+#include "common/calc.h"
+#include "common/window_spec.h"
+
+Q_DECLARE_METATYPE(ombrel::FaultKind)
+
+namespace ombrel::test {
+
+inline void calcColumns() {
+  QTest::addColumn<QString>("steps");
+  QTest::addColumn<QStringList>("typed");
+  QTest::addColumn<QStringList>("written");
+  QTest::addColumn<QString>("fault");
+}
+
+inline QString faultText(const Fault& f) {
+  const char* kind = f.kind == FaultKind::DivideByZero ? "DivideByZero"
+                     : f.kind == FaultKind::Overflow   ? "Overflow"
+                                                       : "InvalidOperation";
+  return QString(kind) + "@" + QString::fromStdString(f.output);
+}
+
+// Runs the current row of a test whose data function called calcColumns().
+inline void checkCalcRow(const WindowSpec& spec) {
+  QFETCH(QString, steps);
+  QFETCH(QStringList, typed);
+  QFETCH(QStringList, written);
+  QFETCH(QString, fault);
+
+  FieldStore fields(spec);
+  const auto type = [&](const QString& assignment) {
+    const qsizetype eq = assignment.indexOf('=');
+    QVERIFY2(eq > 0, qPrintable("not Field=text: " + assignment));
+    const std::string name = assignment.left(eq).trimmed().toStdString();
+    const Control* field = spec.find(name);
+    QVERIFY2(field && field->kind == ControlKind::Field, qPrintable("no field " + assignment));
+    fields.setText(name, assignment.mid(eq + 1).toStdString());
+  };
+  for (const QString& t : typed) type(t);
+
+  QStringList actual;
+  std::optional<Fault> lastFault;
+  const QStringList list = steps.split(';', Qt::SkipEmptyParts);
+  for (qsizetype i = 0; i < list.size(); ++i) {
+    const QString step = list[i].trimmed();
+    if (step.contains('=')) {
+      type(step);
+      continue;
+    }
+    const Control* button = spec.find(step.toStdString());
+    QVERIFY2(button && button->kind == ControlKind::Button && button->buttonRole == ButtonRole::Calculate,
+             qPrintable("no calculate button " + step));
+    const std::size_t before = fields.written().size();
+    lastFault = press(*button, fields);
+    for (std::size_t w = before; w < fields.written().size(); ++w) {
+      const std::string& name = fields.written()[w];
+      QVERIFY2(spec.find(name)->fieldRole == FieldRole::Output, ("wrote input " + name).c_str());
+      actual << QString::fromStdString(name + "=" + fields.text(name));
+    }
+    if (i + 1 < list.size() && lastFault)
+      QFAIL(qPrintable("an earlier press faulted: " + faultText(*lastFault)));
+  }
+  QCOMPARE(actual, written);
+  QCOMPARE(lastFault ? faultText(*lastFault) : QString(), fault);
+  if (lastFault) {
+    const QString message = QString::fromStdString(faultMessage(spec, *lastFault));
+    const QString caption = QString::fromStdString(spec.captionOf(lastFault->output));
+    QVERIFY2(message.contains(caption), qPrintable(message));
+  }
+}
+
+}  // namespace ombrel::test

@@ -1,0 +1,140 @@
+// What the GUI tests share: a navigator with MainForm shown, menu commands
+// chosen by their text, null-safe clicks and field access, and a guard that
+// dismisses every modal box, so that a test fails instead of waiting forever
+// for a box nobody clicks.
+//
+//   void init() { start(); }
+//   void cleanup() { finish(); }        // fails on any box the test did not take
+//   ...
+//   CHOOSE(lg, "电感气隙计算");           // fails the test if no window opened
+//   type(lg, "Text3", "");
+//   click(lg, "Command1");
+//   QCOMPARE(boxes().size(), 1);        // the fault box, already dismissed
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "app/calc_window.h"
+#include "app/main_form.h"
+#include "app/navigator.h"
+#include "app/registry.h"
+
+namespace ombrel::test {
+
+// Every 10 ms: a modal box on screen is recorded as "title|text|buttons" and
+// dismissed, whatever kind of modal dialog it is.
+class BoxGuard {
+ public:
+  BoxGuard() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] { dismiss(); });
+    timer_.start(10);
+  }
+  QStringList take() {
+    QStringList seen;
+    seen.swap(seen_);
+    return seen;
+  }
+
+ private:
+  void dismiss() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return;
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      QStringList buttons;
+      for (QAbstractButton* b : box->buttons()) buttons << b->text();
+      seen_ << box->windowTitle() + "|" + box->text() + "|" + buttons.join(",");
+      if (QAbstractButton* b = box->buttons().value(0)) b->click();
+      else box->reject();
+    } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+      seen_ << QString("dialog %1|%2|").arg(modal->metaObject()->className(), modal->windowTitle());
+      dialog->reject();
+    } else {
+      seen_ << QString("modal %1|%2|").arg(modal->metaObject()->className(), modal->windowTitle());
+      modal->close();
+    }
+  }
+  QTimer timer_;
+  QStringList seen_;
+};
+
+class GuiFixture {
+ protected:
+  void start(Navigator::Lookup lookup = &windowSpec) {
+    guard_ = std::make_unique<BoxGuard>();
+    nav_ = std::make_unique<Navigator>(lookup);
+    ended_ = std::make_unique<QSignalSpy>(nav_.get(), &Navigator::nothingShown);
+    nav_->mainForm().show();
+  }
+  void finish() {
+    const QStringList unexpected = guard_ ? guard_->take() : QStringList();
+    ended_.reset();
+    nav_.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    guard_.reset();
+    QVERIFY2(unexpected.isEmpty(), qPrintable("boxes nobody expected: " + unexpected.join(" / ")));
+  }
+
+  // The boxes shown (and dismissed) since the last call.
+  QStringList boxes() { return guard_->take(); }
+
+  QAction* command(const QString& text) {
+    return nav_->mainForm().findChild<QAction*>(text);
+  }
+
+  // Chooses a menu command by its text; the window it showed, or nullptr.
+  CalcWindow* choose(const QString& text) {
+    QAction* action = command(text);
+    if (!action) return nullptr;
+    action->trigger();
+    for (const MenuCommand& row : menuTree())
+      if (QString::fromUtf8(row.command.data(), row.command.size()) == text)
+        return nav_->window(QString::fromUtf8(row.window.data(), row.window.size()));
+    return nullptr;
+  }
+
+  static QPushButton* push(QWidget* w, const char* name) {
+    return w ? w->findChild<QPushButton*>(name) : nullptr;
+  }
+  static QLineEdit* edit(CalcWindow* w, const char* name) { return w ? w->field(name) : nullptr; }
+
+  // A mouse click on a button; a missing button fails the test instead of crashing it.
+  static void click(QWidget* w, const char* name) {
+    QPushButton* b = push(w, name);
+    if (!b) return QTest::qFail(qPrintable(QString("no button %1").arg(name)), __FILE__, __LINE__);
+    QTest::mouseClick(b, Qt::LeftButton);
+  }
+  // The field's text, or a text no field shows.
+  static QString text(CalcWindow* w, const char* name) {
+    QLineEdit* e = edit(w, name);
+    return e ? e->text() : QString("<no field %1>").arg(name);
+  }
+  // Replaces the field's text by typing, as a user does.
+  static void type(CalcWindow* w, const char* name, const QString& typed) {
+    QLineEdit* e = edit(w, name);
+    if (!e) return QTest::qFail(qPrintable(QString("no field %1").arg(name)), __FILE__, __LINE__);
+    e->setFocus();
+    e->selectAll();
+    QTest::keyClick(e, Qt::Key_Delete);
+    QTest::keyClicks(e, typed);
+  }
+
+  std::unique_ptr<BoxGuard> guard_;
+  std::unique_ptr<Navigator> nav_;
+  std::unique_ptr<QSignalSpy> ended_;
+};
+
+}  // namespace ombrel::test
+
+// Chooses a menu command and fails the test at once if no window opened.
+#define CHOOSE(var, commandText)                \
+  ombrel::CalcWindow* var = choose(commandText); \
+  QVERIFY2(var, qPrintable(QString("no window for ") + commandText))
