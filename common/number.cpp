@@ -2,10 +2,13 @@
 
 #include <charconv>
 #include <cmath>
+#include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <limits>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace ombrel {
 namespace {
@@ -20,15 +23,35 @@ int digitValue(char ch) {
   return 99;
 }
 
-// "&H1F" / "&O17": digits of the base after the two-letter prefix.
+// "&H1F" / "&O17": digits of the base after the two-letter prefix, read as
+// an exact binary integer and rounded once, half to even, to the nearest
+// double (a digit-by-digit sum in doubles would round at every step and can
+// end one step off for values wider than 53 bits). Beyond the double range
+// the value is an infinity.
 double readPrefixed(std::string_view s, int base) {
-  double value = 0;
+  const int bitsPerDigit = base == 16 ? 4 : 3;
+  std::vector<bool> bits;  // most significant first, leading zeros dropped
   for (char ch : s) {
     const int d = digitValue(ch);
     if (d >= base) break;
-    value = value * base + d;
+    for (int b = bitsPerDigit - 1; b >= 0; --b) {
+      const bool bit = (d >> b) & 1;
+      if (bit || !bits.empty()) bits.push_back(bit);
+    }
+    if (bits.size() > 1100) return std::numeric_limits<double>::infinity();
   }
-  return value;
+  if (bits.empty()) return 0;
+  // The leading 53 bits, then round half to even on the rest.
+  std::uint64_t mantissa = 0;
+  const std::size_t kept = std::min<std::size_t>(bits.size(), 53);
+  for (std::size_t i = 0; i < kept; ++i) mantissa = (mantissa << 1) | bits[i];
+  if (bits.size() > 53) {
+    const bool half = bits[53];
+    bool sticky = false;
+    for (std::size_t i = 54; i < bits.size() && !sticky; ++i) sticky = bits[i];
+    if (half && (sticky || (mantissa & 1))) ++mantissa;  // 2^53 after a carry is still exact
+  }
+  return std::ldexp(static_cast<double>(mantissa), static_cast<int>(bits.size() - kept));
 }
 
 // Reads sign, digits with at most one point, and an optional exponent from

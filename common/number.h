@@ -20,7 +20,9 @@ namespace ombrel {
 //
 // Blanks, tabs and line feeds are dropped wherever they stand before reading.
 // A sign may precede a decimal number only; "&H" and "&O" take hexadecimal
-// and octal digits of any width and always give a non-negative value. The
+// and octal digits of any width and always give a non-negative value, the
+// double nearest to the exact integer, as its decimal spelling would read
+// ("&H200000000000018" -> 144115188075855896 -> 144115188075855904). The
 // exponent letter is E or e (D or d is read the same way); a letter not
 // followed by digits ends the number. The decimal value is rounded correctly
 // to the nearest double. A magnitude beyond the double range reads as an

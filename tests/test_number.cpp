@@ -47,6 +47,12 @@ void TestNumber::numberFromText_data() {
   QTest::newRow("lower-case hex") << "&hff" << 255.0;
   QTest::newRow("hex stops at non-digit") << "&H1fz9" << 31.0;
   QTest::newRow("octal stops at 8") << "&O178" << 15.0;
+  // Wider than 53 bits: rounded once, to the same double as the decimal
+  // spelling of the exact value.
+  QTest::newRow("wide hex rounds up") << "&H200000000000018" << 144115188075855896.0;
+  QTest::newRow("wide hex, tie to even") << "&H20000000000001" << 9007199254740993.0;
+  QTest::newRow("wide hex, all ones") << "&HFFFFFFFFFFFFFFFF" << 18446744073709551615.0;
+  QTest::newRow("wide octal") << ("&O" + QString(30, '7')) << 1237940039285380274899124223.0;
   QTest::newRow("hex without digits") << "&H" << 0.0;
   QTest::newRow("unknown prefix") << "&X10" << 0.0;
   QTest::newRow("sign before prefix") << "-&H10" << 0.0;
