@@ -164,6 +164,10 @@ std::string TextFromNumber(double value) {
   const std::size_t e = sci.find('e');
   const int exp10 = std::stoi(sci.substr(e + 1));
   std::string digits = sci.substr(0, 1) + sci.substr(2, e - 2);  // 15 digits, no point
+  // The few doubles just below the largest one would round up to a text that
+  // reads back beyond the double range; they show the largest 15-digit value
+  // that reads back, so a later step can use what the field shows.
+  if (exp10 == 308 && digits > "179769313486231") digits = "179769313486231";
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
   if (exp10 >= 15 || exp10 < -4) {

@@ -49,6 +49,10 @@ double NumberFromText(std::string_view text);
 //   0.00001 -> "1E-05"       1.5e-7 -> "1.5E-07"     1e-300 -> "1E-300"
 //   999999999999999.9 -> "1E+15" (rounding carries into the next decade)
 //
+// A text always reads back to a finite value: the doubles from
+// 1.797693134862315E+308 up to the largest one, which would round up beyond
+// the double range, show "1.79769313486231E+308" (and their negatives "-...").
+//
 // Calculations never pass an infinity or a NaN (they fault first); should one
 // arrive it is written as "inf", "-inf" or "nan".
 std::string TextFromNumber(double value);

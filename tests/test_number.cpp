@@ -127,7 +127,11 @@ void TestNumber::textFromNumber_data() {
   QTest::newRow("small with mantissa") << 1.5e-7 << "1.5E-07";
   QTest::newRow("negative small") << -1.5e-7 << "-1.5E-07";
   QTest::newRow("three exponent digits") << 1e-300 << "1E-300";
-  QTest::newRow("largest double") << 1.7976931348623157e308 << "1.79769313486232E+308";
+  // Rounded up it would read back beyond the range: it shows the largest
+  // 15-digit value that reads back.
+  QTest::newRow("largest double") << 1.7976931348623157e308 << "1.79769313486231E+308";
+  QTest::newRow("largest double, negative") << -1.7976931348623157e308 << "-1.79769313486231E+308";
+  QTest::newRow("below the top sliver") << 1.797693134862314e308 << "1.79769313486231E+308";
   QTest::newRow("smallest subnormal") << 4.9406564584124654e-324 << "4.94065645841247E-324";
   QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << "0.3";
   QTest::newRow("read-back gap") << 0.05714999999999999 << "0.05715";
@@ -164,6 +168,7 @@ void TestNumber::roundTripThroughText_data() {
   QTest::newRow("tiny") << -9.87654321098765e-250 << -9.87654321098765e-250;
   QTest::newRow("integer") << 42.0 << 42.0;
   QTest::newRow("flyback inductance") << 5486.342623999991 << 5486.34262399999;
+  QTest::newRow("largest double") << 1.7976931348623157e308 << 1.79769313486231e308;
 }
 
 void TestNumber::roundTripThroughText() {

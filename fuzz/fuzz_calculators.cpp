@@ -1,0 +1,84 @@
+// libFuzzer target for every calculator handler.
+//
+// The first byte picks a window of the registry, the second one of its
+// calculate buttons; the rest, split at line feeds, are the texts of the
+// window's fields in table order (fields without a piece keep their design
+// texts). Checked after every press:
+// - the inputs are never written;
+// - the press writes a prefix of the button's declared outputs, in order:
+//   all of them without a fault, and exactly those before the faulting one
+//   with a fault, so the faulting output and all later ones keep their texts;
+// - every written text is one TextFromNumber writes for a finite value, and
+//   reads back to itself;
+// - no crash, no sanitizer report, no program error (std::logic_error).
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/registry.h"
+#include "common/calc.h"
+#include "common/number.h"
+
+using namespace ombrel;
+
+namespace {
+
+[[noreturn]] void fail(const WindowSpec& spec, const Control& button, const std::string& what) {
+  std::fprintf(stderr, "invariant broken in %s %s: %s\n", spec.name.c_str(), button.name.c_str(), what.c_str());
+  std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static const std::vector<const WindowSpec*> windows = builtWindows();
+  if (size < 2 || windows.empty()) return 0;
+  const WindowSpec& spec = *windows[data[0] % windows.size()];
+  std::vector<const Control*> buttons;
+  std::vector<std::string> fields;
+  for (const Control& c : spec.controls) {
+    if (c.kind == ControlKind::Button && c.buttonRole == ButtonRole::Calculate) buttons.push_back(&c);
+    if (c.kind == ControlKind::Field) fields.push_back(c.name);
+  }
+  if (buttons.empty()) return 0;
+  const Control& button = *buttons[data[1] % buttons.size()];
+
+  FieldStore store(spec);
+  const std::string_view rest(reinterpret_cast<const char*>(data + 2), size - 2);
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < fields.size() && start <= rest.size(); ++i) {
+    const std::size_t end = std::min(rest.find('\n', start), rest.size());
+    store.setText(fields[i], std::string(rest.substr(start, end - start)));
+    start = end + 1;
+  }
+  std::map<std::string, std::string> before;
+  for (const std::string& f : fields) before[f] = store.text(f);
+  const std::size_t firstWrite = store.written().size();
+
+  const std::optional<Fault> fault = press(button, store);
+
+  const std::vector<std::string> writes(store.written().begin() + firstWrite, store.written().end());
+  std::size_t expected = button.writes.size();
+  if (fault) {
+    expected = 0;
+    while (expected < button.writes.size() && button.writes[expected] != fault->output) ++expected;
+    if (expected == button.writes.size()) fail(spec, button, "fault names no declared output: " + fault->output);
+  }
+  if (writes.size() != expected) fail(spec, button, "wrote " + std::to_string(writes.size()) + " outputs");
+  for (std::size_t i = 0; i < writes.size(); ++i) {
+    if (writes[i] != button.writes[i]) fail(spec, button, "wrote " + writes[i] + " out of order");
+    const std::string shown = store.text(writes[i]);
+    if (shown == "inf" || shown == "-inf" || shown == "nan" || TextFromNumber(NumberFromText(shown)) != shown)
+      fail(spec, button, writes[i] + " shows " + shown);
+  }
+  for (const std::string& f : fields) {
+    bool written = false;
+    for (const std::string& w : writes) written = written || w == f;
+    if (!written && store.text(f) != before[f]) fail(spec, button, f + " changed without a write");
+  }
+  return 0;
+}

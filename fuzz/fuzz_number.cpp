@@ -1,0 +1,119 @@
+// libFuzzer target for the number rules.
+//
+// Any bytes are a field text. Checked on every input:
+// - NumberFromText never crashes and never reports to the sanitizers;
+// - a finite value's TextFromNumber reads back to the same 15-digit value;
+// - an "&H"/"&O" text reads as the double nearest to its exact value, the
+//   same double as its decimal spelling;
+// - the first eight bytes taken as a double: a finite one's text reads back
+//   to the same 15-digit value as well.
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/number.h"
+
+using ombrel::NumberFromText;
+using ombrel::TextFromNumber;
+
+namespace {
+
+[[noreturn]] void fail(const char* what, std::string_view detail) {
+  std::fprintf(stderr, "invariant broken: %s: %.*s\n", what, int(detail.size() > 200 ? 200 : detail.size()),
+               detail.data());
+  std::abort();
+}
+
+void readsBackTo15Digits(double value) {
+  if (!std::isfinite(value)) return;
+  const std::string shown = TextFromNumber(value);
+  const double back = NumberFromText(shown);
+  if (TextFromNumber(back) != shown) fail("15-digit read-back", shown);
+}
+
+// The exact decimal spelling of a string of base-8 or base-16 digits.
+std::string decimalOf(std::string_view digits, int base) {
+  std::vector<std::uint32_t> limbs{0};  // base 1e9, least significant first
+  for (char ch : digits) {
+    const int d = std::isdigit(static_cast<unsigned char>(ch)) ? ch - '0' : (std::tolower(ch) - 'a' + 10);
+    std::uint64_t carry = static_cast<std::uint64_t>(d);
+    for (std::uint32_t& limb : limbs) {
+      const std::uint64_t v = static_cast<std::uint64_t>(limb) * base + carry;
+      limb = static_cast<std::uint32_t>(v % 1000000000);
+      carry = v / 1000000000;
+    }
+    if (carry) limbs.push_back(static_cast<std::uint32_t>(carry));
+  }
+  std::string out = std::to_string(limbs.back());
+  char buf[16];
+  for (std::size_t i = limbs.size() - 1; i-- > 0;) {
+    std::snprintf(buf, sizeof buf, "%09u", limbs[i]);
+    out += buf;
+  }
+  return out;
+}
+
+void prefixedReadsLikeItsDecimal(std::string_view text) {
+  std::string s;
+  for (char ch : text)
+    if (ch != ' ' && ch != '\t' && ch != '\n') s += ch;
+  if (s.size() < 2 || s[0] != '&') return;
+  const int base = (s[1] == 'H' || s[1] == 'h') ? 16 : (s[1] == 'O' || s[1] == 'o') ? 8 : 0;
+  if (!base) return;
+  std::size_t end = 2;
+  while (end < s.size()) {
+    const char ch = s[end];
+    const bool ok = base == 16 ? std::isxdigit(static_cast<unsigned char>(ch)) : (ch >= '0' && ch <= '7');
+    if (!ok) break;
+    ++end;
+  }
+  std::string_view digits = std::string_view(s).substr(2, end - 2);
+  while (!digits.empty() && digits.front() == '0') digits.remove_prefix(1);
+  if (digits.size() > 400) return;  // far beyond the double range either way
+  const std::string decimal = digits.empty() ? "0" : decimalOf(digits, base);
+  double expected = 0;
+  const auto [p, ec] = std::from_chars(decimal.data(), decimal.data() + decimal.size(), expected);
+  if (ec == std::errc::result_out_of_range) expected = HUGE_VAL;
+  const double actual = NumberFromText(text);
+  if (std::memcmp(&actual, &expected, sizeof actual) != 0) fail("&H/&O nearest double", text);
+}
+
+void check(std::string_view text) {
+  const double value = NumberFromText(text);
+  readsBackTo15Digits(value);
+  prefixedReadsLikeItsDecimal(text);
+}
+
+}  // namespace
+
+// The inputs worth trying on every run, whatever the corpus holds.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  check(std::string(1 << 20, '7'));                            // 1 MB of digits
+  check("0." + std::string(1 << 20, '0') + "1");
+  check("&H" + std::string(100, 'F'));                         // 100 hex digits
+  check("&H200000000000018");
+  check("&O" + std::string(400, '7'));
+  check("1e999999");
+  check("-1e999999999999999999999");
+  check("\xff\xfe\x80 12");                                    // invalid UTF-8
+  check("\xef\xbc\x91\xef\xbc\x92");                           // full-width digits
+  check("4.9406564584124654e-324");
+  check("1.7976931348623157e308");
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  check(text);
+  if (size >= 8) {
+    double value;
+    std::memcpy(&value, data, sizeof value);
+    readsBackTo15Digits(value);
+  }
+  return 0;
+}
