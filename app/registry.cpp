@@ -11,9 +11,14 @@ namespace windows {
 
 // inductor/
 WindowSpec lg();
+WindowSpec P();
+WindowSpec lout();
+WindowSpec diangq();
 
 // capacitor/
 // (declarations of the capacitor windows)
+WindowSpec cin();
+WindowSpec cout();
 
 // loop/ and tl431/
 // (declarations of the loop and TL431 windows)
@@ -32,8 +37,13 @@ const std::map<std::string, Factory, std::less<>> kWindows = {
 
     // inductor/
     {"lg", &windows::lg},
+    {"P", &windows::P},
+    {"lout", &windows::lout},
+    {"diangq", &windows::diangq},
 
     // capacitor/
+    {"cin", &windows::cin},
+    {"cout", &windows::cout},
 
     // loop/ and tl431/
 

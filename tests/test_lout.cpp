@@ -1,0 +1,74 @@
+// The output inductor window, headless.
+#include <QtTest>
+
+#include "app/registry.h"
+#include "calc_rows.h"
+
+using namespace ombrel;
+
+class TestLout : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void press_data();
+  void press() { test::checkCalcRow(*windowSpec("lout")); }
+  void overflowNamesFirstFieldRead_data();
+  void overflowNamesFirstFieldRead();
+};
+
+void TestLout::press_data() {
+  test::calcColumns();
+  const auto row = [](const char* name, QStringList typed, const char* written, const char* fault = "",
+                      const char* steps = "Command1") {
+    QTest::newRow(name) << steps << typed << (*written ? QStringList{written} : QStringList{}) << fault;
+  };
+  row("defaults", {}, "Text7=770");
+  // 250 V, 9:1, 6 A at 100 kHz: 5000 moved behind the duty cycle, the
+  // divisors paired, 0.2 and 1000 written out, or the duty cycle multiplied
+  // last each show 106.481481481481.
+  row("order of operations", {"Text6=9", "Text1=250", "Text3=6", "Text4=100", "Text5=0.46"},
+      "Text7=106.481481481482");
+  row("370 V, 4:1, 10 A at 65 kHz", {"Text6=4", "Text1=370", "Text3=10", "Text4=65", "Text5=0.45"},
+      "Text7=320.192307692308");
+  row("duty cycle doubled for a bridge", {"Text5=0.88"}, "Text7=1540");
+  row("output voltage empty", {"Text2="}, "Text7=770");
+  row("output voltage changed", {"Text2=48"}, "Text7=770");
+  row("output voltage beyond range is never read", {"Text2=1e999"}, "Text7=770");
+  row("empty input voltage", {"Text1="}, "Text7=0");
+  row("zero duty cycle", {"Text5=0"}, "Text7=0");
+  row("typed result is overwritten", {"Text7=1"}, "Text7=770");
+
+  row("empty turns ratio", {"Text6="}, "", "DivideByZero@Text7");
+  row("zero frequency", {"Text4=0"}, "", "DivideByZero@Text7");
+  row("empty current", {"Text3="}, "", "DivideByZero@Text7");
+  row("zero over zero", {"Text1=0", "Text6=0"}, "", "InvalidOperation@Text7");
+  row("fault keeps the earlier result", {}, "Text7=770", "DivideByZero@Text7", "Command1; Text3=; Command1");
+  row("product overflows", {"Text1=1e306"}, "", "Overflow@Text7");
+  row("duty cycle beyond range", {"Text5=1e999"}, "", "Overflow@Text7");
+}
+
+void TestLout::overflowNamesFirstFieldRead_data() {
+  QTest::addColumn<QStringList>("typed");
+  QTest::addColumn<QString>("field");
+  QTest::newRow("ratio first") << QStringList{"Text1=1e999", "Text3=1e999", "Text4=1e999", "Text5=1e999",
+                                              "Text6=1e999"}
+                               << "Text6";
+  QTest::newRow("duty cycle before frequency") << QStringList{"Text1=1e999", "Text4=1e999", "Text5=1e999"}
+                                               << "Text5";
+  QTest::newRow("frequency before current") << QStringList{"Text3=1e999", "Text4=1e999"} << "Text4";
+  QTest::newRow("current before input voltage") << QStringList{"Text1=1e999", "Text3=1e999"} << "Text3";
+}
+
+void TestLout::overflowNamesFirstFieldRead() {
+  QFETCH(QStringList, typed);
+  QFETCH(QString, field);
+  const WindowSpec& spec = *windowSpec("lout");
+  FieldStore fields(spec);
+  for (const QString& t : typed) fields.setText(t.section('=', 0, 0).toStdString(), t.section('=', 1).toStdString());
+  const std::optional<Fault> fault = ombrel::press(*spec.find("Command1"), fields);
+  QVERIFY(fault);
+  QCOMPARE(QString::fromStdString(fault->field), field);
+}
+
+QTEST_APPLESS_MAIN(TestLout)
+#include "test_lout.moc"
