@@ -158,7 +158,6 @@ WindowSpec FlybackForm() {
         {"Text31", "衰减倍数", nullptr},
         {"Text32", "衰减后纹波p-p(mV)", nullptr}},
        6960, 1800, 8820, 1740, 4140, 480);
-  controls.push_back(calculate("Command3", "计算", {8220, 6180, 1095, 405}, {"Text31", "Text32"}, &filter));
 
   controls.push_back(calculate("Command1", "计算", {4988, 7095, 1095, 405},
                                {"Text15", "Text16", "Text17", "Text10", "Text12", "Text13", "Text11", "Text14",
@@ -166,6 +165,8 @@ WindowSpec FlybackForm() {
                                &design)
                          .withFont(10.5));
   controls.push_back(button("Command2", "返回", {6600, 7095, 1095, 405}, ButtonRole::Return));
+  // The filter's own 计算, inside its group below Text32.
+  controls.push_back(calculate("Command3", "计算", {8220, 6180, 1095, 405}, {"Text31", "Text32"}, &filter));
 
   return {
       .name = "FlybackForm",
