@@ -7,7 +7,11 @@ namespace ombrel {
 
 namespace windows {
 // transformer/
-// (declarations of the transformer windows)
+WindowSpec FlybackForm();
+WindowSpec ForwardForm();
+WindowSpec HalfBridgeForm();
+WindowSpec FullBridgeForm();
+WindowSpec qudongbyq();
 
 // inductor/
 WindowSpec lg();
@@ -34,6 +38,11 @@ using Factory = WindowSpec (*)();
 // One line a window: its name and the function that describes it.
 const std::map<std::string, Factory, std::less<>> kWindows = {
     // transformer/
+    {"FlybackForm", &windows::FlybackForm},
+    {"ForwardForm", &windows::ForwardForm},
+    {"HalfBridgeForm", &windows::HalfBridgeForm},
+    {"FullBridgeForm", &windows::FullBridgeForm},
+    {"qudongbyq", &windows::qudongbyq},
 
     // inductor/
     {"lg", &windows::lg},

@@ -33,18 +33,8 @@ using namespace ombrel;
 
 namespace {
 
-// Stand-ins for behaviour whose real windows come later: a ForwardForm whose
-// 返回 also shows MainForm, a second calculator with a clickable label, and
-// the window that label opens, which has no icon.
-WindowSpec forwardStandIn() {
-  return {.name = "ForwardForm",
-          .caption = "正激变压器",
-          .width = 6345,
-          .height = 5085,
-          .controls = {button("Command2", "返回", {300, 300, 1095, 405}, ButtonRole::ReturnShowMain)},
-          .focus = {"Command2"}};
-}
-
+// Stand-ins for behaviour no real window shows alone: a second calculator
+// with a clickable label, and the window that label opens, which has no icon.
 WindowSpec twin() {
   return {.name = "twin",
           .caption = "双倍",
@@ -77,7 +67,7 @@ WindowSpec hint() {
 }
 
 const WindowSpec* lookup(std::string_view name) {
-  static const WindowSpec specs[] = {forwardStandIn(), twin(), hint()};
+  static const WindowSpec specs[] = {twin(), hint()};
   for (const WindowSpec& spec : specs)
     if (spec.name == name) return &spec;
   return windowSpec(name);

@@ -1,0 +1,184 @@
+// 反激变压器: the transformer of an off-line flyback converter from its design
+// conditions (inductances, turns, gap, currents, voltages, ripple), and beside
+// it a small calculator for the LC post-filter behind the output capacitor.
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "common/calc.h"
+#include "common/window_spec.h"
+
+namespace ombrel::windows {
+namespace {
+
+// A group frame: four thin lines around the rectangle x1..x2, y1..y2, named
+// Line<first> to Line<first + 3>.
+void frame(std::vector<Control>& controls, int first, int x1, int y1, int x2, int y2) {
+  const auto name = [first](int i) { return "Line" + std::to_string(first + i); };
+  controls.push_back(line(name(0), x1, y1, x2, y1));
+  controls.push_back(line(name(1), x2, y1, x2, y2));
+  controls.push_back(line(name(2), x2, y2, x1, y2));
+  controls.push_back(line(name(3), x1, y2, x1, y1));
+}
+
+// A group caption in the larger bold face, just above its frame, towards its middle.
+Control heading(std::string name, std::string text, int x1, int x2, int frameTop) {
+  const int w = 1560;
+  return label(std::move(name), std::move(text), {(x1 + x2 - w) / 2, frameTop - 390, w, 360})
+      .withFont(12, true)
+      .centredText();
+}
+
+struct Row {
+  const char* field;
+  const char* caption;
+  const char* defaultText;  // nullptr: an output, empty at first
+};
+
+// One column of caption + field rows inside a group, from y0 down in steps of dy.
+// Each caption is Label<n> for the field Text<n>.
+void rows(std::vector<Control>& controls, std::initializer_list<Row> list, int captionX, int captionW,
+          int fieldX, int fieldW, int y0, int dy) {
+  int y = y0;
+  for (const Row& r : list) {
+    const std::string field = r.field;
+    controls.push_back(caption("Label" + field.substr(4), r.caption, {captionX, y + 45, captionW, 255}, field));
+    controls.push_back(r.defaultText ? input(field, r.defaultText, {fieldX, y, fieldW, 345})
+                                     : output(field, {fieldX, y, fieldW, 345}));
+    y += dy;
+  }
+}
+
+// The design: fifteen steps in this order. Each later step reads the earlier
+// results back through their fields, as shown to 15 digits.
+void design(Calc& c) {
+  // Input current averaged over the period at the crest of the lowest mains.
+  c.write("Text15", c.read("Text1") / c.read("Text3") / c.read("Text4") / 1.414);
+  // Peak primary current; K is the ramp as a fraction of the peak.
+  c.write("Text16", c.read("Text15") / c.read("Text9") / (1 - c.read("Text5") * 0.5));
+  // On-time in us from the frequency in kHz.
+  c.write("Text17", c.read("Text9") / c.read("Text8") * 1000);
+  // Primary inductance in uH.
+  c.write("Text10", c.read("Text17") * c.read("Text4") * 1.414 / c.read("Text16"));
+  // Primary turns: us × V over mm2 × T gives turns directly.
+  c.write("Text12", c.read("Text4") * c.read("Text17") * 1.414 / c.read("Text7") / c.read("Text6"));
+  // Secondary turns, no diode drop on the output voltage.
+  c.write("Text13", c.read("Text12") * c.read("Text2") * (1 - c.read("Text9")) / 1.414 / c.read("Text4") /
+                        c.read("Text9"));
+  // Secondary inductance.
+  c.write("Text11", c.read("Text13") * c.read("Text13") * c.read("Text10") / c.read("Text12") / c.read("Text12"));
+  // Air gap in mm: 0.4 × 3.14 × 0.001 is the permeability of free space in uH/mm.
+  c.write("Text14",
+          c.read("Text12") * c.read("Text12") * c.read("Text7") / c.read("Text10") * 0.4 * 3.14 * 0.001);
+  // Reflected voltage.
+  c.write("Text19", c.read("Text12") * c.read("Text2") / c.read("Text13"));
+  // The switch must stand the reflected voltage and the margin on top of the
+  // crest of the highest mains.
+  c.write("Text18", (c.read("Text19") + c.read("Text21")) + c.read("Text20") * 1.4);
+  // Secondary peak current.
+  c.write("Text23", c.read("Text16") * c.read("Text12") / c.read("Text13"));
+  // RMS of a trapezoid whose ramp is K of its peak, over D and over 1 - D.
+  c.write("Text24", pow(((c.read("Text5") * c.read("Text5") / 3 - c.read("Text5")) + 1) * c.read("Text9"), 0.5) *
+                        c.read("Text16"));
+  c.write("Text25",
+          pow(((c.read("Text5") * c.read("Text5") / 3 - c.read("Text5")) + 1) * (1 - c.read("Text9")), 0.5) *
+              c.read("Text23"));
+  // Ripple current into the output capacitor.
+  c.write("Text26", pow(c.read("Text25") * c.read("Text25") -
+                            c.read("Text1") * c.read("Text1") / c.read("Text2") / c.read("Text2"),
+                        0.5));
+  // Ripple voltage across the ESR: mΩ × A gives mV.
+  c.write("Text28", c.read("Text27") * c.read("Text23"));
+}
+
+// The post-filter: ESR over the reactance 2πfL of the filter inductor; with
+// mΩ, uH and kHz the unit factors cancel.
+void filter(Calc& c) {
+  c.write("Text31", c.read("Text27") / c.read("Text22") / c.read("Text8") / 6.28);
+  c.write("Text32", c.read("Text28") * c.read("Text31"));
+}
+
+}  // namespace
+
+WindowSpec FlybackForm() {
+  std::vector<Control> controls;
+
+  // Design conditions, left column.
+  controls.push_back(heading("Label41", "设计条件：", 240, 3120, 720));
+  frame(controls, 1, 240, 720, 3120, 6960);
+  rows(controls,
+       {{"Text1", "输出功率（W）", "20"},
+        {"Text2", "输出电压（V）", "12"},
+        {"Text3", "效率", "0.8"},
+        {"Text4", "最低交流输入（V）", "175"},
+        {"Text20", "最高交流输入（V）", "264"},
+        {"Text21", "安全击穿电压余量（V）", "150"},
+        {"Text5", "电流波形系数", "0.6"},
+        {"Text6", "磁材饱和强度(T)", "0.3"},
+        {"Text7", "磁材横截面积(mm2)", "83"},
+        {"Text8", "开关频率(Khz)", "50"},
+        {"Text9", "最大占空比", "0.4"}},
+       330, 1950, 2310, 720, 900, 540);
+
+  // Transformer and primary parameters, middle column.
+  controls.push_back(heading("Label42", "变压器参数：", 3240, 6720, 720));
+  frame(controls, 5, 3240, 720, 6720, 3360);
+  rows(controls,
+       {{"Text10", "初级电感量(uH)", nullptr},
+        {"Text11", "次级电感量(uH)", nullptr},
+        {"Text12", "初级圈数(T)", nullptr},
+        {"Text13", "次级圈数(T)", nullptr},
+        {"Text14", "磁隙宽度(mm)", nullptr}},
+       3360, 1560, 4935, 1710, 900, 480);
+  controls.push_back(heading("Label43", "初级参数：", 3240, 6720, 3960));
+  frame(controls, 9, 3240, 3960, 6720, 6960);
+  rows(controls,
+       {{"Text15", "初级电流平均值(A)", nullptr},
+        {"Text16", "初级电流峰值(A)", nullptr},
+        {"Text24", "初级电流有效值(A)", nullptr},
+        {"Text17", "导通时间(us)", nullptr},
+        {"Text18", "开关管耐压>(V)", nullptr},
+        {"Text19", "反射电压(V)", nullptr}},
+       3360, 1560, 4935, 1710, 4140, 480);
+
+  // Secondary and filter parameters, right column.
+  controls.push_back(heading("Label44", "次极参数：", 6840, 10680, 720));
+  frame(controls, 13, 6840, 720, 10680, 3360);
+  rows(controls,
+       {{"Text23", "次级电流峰值(A)", nullptr},
+        {"Text25", "次级电流有效值(A)", nullptr},
+        {"Text26", "输出纹波电流p-p(A)", nullptr},
+        {"Text28", "输出纹波电压p-p(mV)", nullptr}},
+       6960, 1800, 8820, 1740, 960, 600);
+  controls.push_back(heading("Label45", "滤波器参数：", 6840, 10680, 3960));
+  frame(controls, 17, 6840, 3960, 10680, 6960);
+  rows(controls,
+       {{"Text22", "输出电感柱(uH)", "3"},
+        {"Text27", "输出电容ESR(moh)", "100"},
+        {"Text31", "衰减倍数", nullptr},
+        {"Text32", "衰减后纹波p-p(mV)", nullptr}},
+       6960, 1800, 8820, 1740, 4140, 480);
+
+  controls.push_back(calculate("Command1", "计算", {4988, 7095, 1095, 405},
+                               {"Text15", "Text16", "Text17", "Text10", "Text12", "Text13", "Text11", "Text14",
+                                "Text19", "Text18", "Text23", "Text24", "Text25", "Text26", "Text28"},
+                               &design)
+                         .withFont(10.5));
+  controls.push_back(button("Command2", "返回", {6600, 7095, 1095, 405}, ButtonRole::Return));
+  // The filter's own 计算, inside its group below Text32.
+  controls.push_back(calculate("Command3", "计算", {8220, 6180, 1095, 405}, {"Text31", "Text32"}, &filter));
+
+  return {
+      .name = "FlybackForm",
+      .caption = "反激变压器",
+      .width = 11070,
+      .height = 7620,
+      .controls = std::move(controls),
+      .focus = {"Text28", "Text26", "Text25", "Text23", "Command2", "Text22", "Text27", "Text31", "Text32",
+                "Text24", "Text21", "Text20", "Command1", "Text19", "Text18", "Text17", "Text16", "Text15",
+                "Text14", "Text13", "Text12", "Text11", "Text10", "Text9",  "Text8",  "Text7",  "Text6",
+                "Text5",  "Text4",  "Text3",  "Text2",  "Text1",  "Command3"},
+  };
+}
+
+}  // namespace ombrel::windows
