@@ -1,5 +1,7 @@
 #include "app/calc_window.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +43,14 @@ class WidgetFields : public Fields {
   const CalcWindow& window_;
 };
 
+// Assistive technology announces a calculator window as a dialog, which is
+// what its frame is; a plain widget would be announced as a bare filler.
+QAccessibleInterface* accessibleCalcWindow(const QString& className, QObject* object) {
+  if (className == QLatin1String(CalcWindow::staticMetaObject.className()) && object && object->isWidgetType())
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
+  return nullptr;
+}
+
 }  // namespace
 
 Qt::WindowFlags dialogFrame() {
@@ -51,6 +61,11 @@ Qt::WindowFlags dialogFrame() {
 int pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 
 CalcWindow::CalcWindow(const WindowSpec& spec) : QWidget(nullptr, dialogFrame()), spec_(spec) {
+  static const bool accessible = [] {
+    QAccessible::installFactory(accessibleCalcWindow);
+    return true;
+  }();
+  (void)accessible;
   setObjectName(qs(spec.name));
   setWindowTitle(qs(spec.caption));
   setFont(songFont());

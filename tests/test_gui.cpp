@@ -1,6 +1,7 @@
 // The Qt shell for real, on the offscreen platform: the menu tree, window
 // sizes and frames, the window slots and their lifecycle, typing, clicks,
 // the fault box and the end of the program.
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFontInfo>
@@ -90,6 +91,7 @@ class TestGui : public QObject, public test::GuiFixture {
   void captionsFitTheirRectangles();
   void outputFieldsShowAWholeResult();
   void qtTextsAreChinese();
+  void accessibleRolesAndNames();
   void objectNamesAndCaptionBuddies();
   void oneInstancePerClass();
   void returnKeepsTypedAndComputedTexts();
@@ -296,6 +298,29 @@ void TestGui::qtTextsAreChinese() {
   QVERIFY(texts.size() >= 6);
   const QRegularExpression chinese("[\\x{4e00}-\\x{9fff}]");
   for (const QString& t : texts) QVERIFY2(t.contains(chinese), qPrintable(texts.join(", ")));
+}
+
+// Assistive technology announces every calculator window as a dialog and
+// each field by its caption; MainForm is a frame.
+void TestGui::accessibleRolesAndNames() {
+  QAccessibleInterface* main = QAccessible::queryAccessibleInterface(&nav_->mainForm());
+  QVERIFY(main);
+  QCOMPARE(main->role(), QAccessible::Window);
+  for (const WindowSpec* spec : builtWindows()) {
+    CalcWindow* w = nav_->open(QString::fromStdString(spec->name));
+    QVERIFY2(w, spec->name.c_str());
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(w);
+    QVERIFY(window);
+    QCOMPARE(window->role(), QAccessible::Dialog);
+    QCOMPARE(window->text(QAccessible::Name), QString::fromStdString(spec->caption));
+    for (const Control& c : spec->controls) {
+      if (c.kind != ControlKind::Field) continue;
+      QAccessibleInterface* field = QAccessible::queryAccessibleInterface(w->field(QString::fromStdString(c.name)));
+      QVERIFY2(field, c.name.c_str());
+      QCOMPARE(field->role(), QAccessible::EditableText);
+      QCOMPARE(field->text(QAccessible::Name), QString::fromStdString(spec->captionOf(c.name)));
+    }
+  }
 }
 
 void TestGui::objectNamesAndCaptionBuddies() {
