@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSvgRenderer>
 #include <cmath>
 #include <exception>
 
@@ -39,6 +40,35 @@ class WidgetFields : public Fields {
     return edit;
   }
   const CalcWindow& window_;
+};
+
+// A vector picture drawn into its whole box, crisp at any screen scale. The
+// renderer is the widget's child, so the picture can be checked by finding it.
+class SvgPicture : public QWidget {
+ public:
+  SvgPicture(const QString& resource, QWidget* parent) : QWidget(parent) {
+    // The pictures name one Song face; where it is missing, their labels
+    // take the faces the windows' own texts use.
+    static const bool substituted = [] {
+      QStringList faces = songFont().families();
+      faces.removeAll(QStringLiteral("AR PL UMing CN"));
+      QFont::insertSubstitutions(QStringLiteral("AR PL UMing CN"), faces);
+      return true;
+    }();
+    Q_UNUSED(substituted);
+    renderer_ = new QSvgRenderer(resource, this);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                           QPainter::SmoothPixmapTransform);
+    renderer_->render(&painter, QRectF(rect()));
+  }
+
+ private:
+  QSvgRenderer* renderer_ = nullptr;
 };
 
 }  // namespace
@@ -93,6 +123,12 @@ void CalcWindow::build() {
         break;
       }
       case ControlKind::Picture: {
+        if (qs(c.text).endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+          // Drawn to fill its box whether stretched or at its own size: the
+          // box of an own-size picture is that size.
+          widget = new SvgPicture(qs(c.text), this);
+          break;
+        }
         auto* image = new QLabel(this);
         image->setPixmap(QPixmap(qs(c.text)));
         image->setScaledContents(c.stretch);

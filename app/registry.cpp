@@ -16,7 +16,9 @@ WindowSpec lg();
 // (declarations of the capacitor windows)
 
 // loop/ and tl431/
-// (declarations of the loop and TL431 windows)
+WindowSpec huanlu();
+WindowSpec gongs();
+WindowSpec TL431();
 
 // conductor/ and emi/
 // (declarations of the conductor and EMI windows)
@@ -36,6 +38,9 @@ const std::map<std::string, Factory, std::less<>> kWindows = {
     // capacitor/
 
     // loop/ and tl431/
+    {"huanlu", &windows::huanlu},
+    {"gongs", &windows::gongs},
+    {"TL431", &windows::TL431},
 
     // conductor/ and emi/
 
