@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSvgRenderer>
 #include <cmath>
 #include <exception>
 
@@ -50,6 +51,35 @@ QAccessibleInterface* accessibleCalcWindow(const QString& className, QObject* ob
     return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
   return nullptr;
 }
+
+// A vector picture drawn into its whole box, crisp at any screen scale. The
+// renderer is the widget's child, so the picture can be checked by finding it.
+class SvgPicture : public QWidget {
+ public:
+  SvgPicture(const QString& resource, QWidget* parent) : QWidget(parent) {
+    // The pictures name one Song face; where it is missing, their labels
+    // take the faces the windows' own texts use.
+    static const bool substituted = [] {
+      QStringList faces = songFont().families();
+      faces.removeAll(QStringLiteral("AR PL UMing CN"));
+      QFont::insertSubstitutions(QStringLiteral("AR PL UMing CN"), faces);
+      return true;
+    }();
+    Q_UNUSED(substituted);
+    renderer_ = new QSvgRenderer(resource, this);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                           QPainter::SmoothPixmapTransform);
+    renderer_->render(&painter, QRectF(rect()));
+  }
+
+ private:
+  QSvgRenderer* renderer_ = nullptr;
+};
 
 }  // namespace
 
@@ -108,6 +138,12 @@ void CalcWindow::build() {
         break;
       }
       case ControlKind::Picture: {
+        if (qs(c.text).endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+          // Drawn to fill its box whether stretched or at its own size: the
+          // box of an own-size picture is that size.
+          widget = new SvgPicture(qs(c.text), this);
+          break;
+        }
         auto* image = new QLabel(this);
         image->setPixmap(QPixmap(qs(c.text)));
         image->setScaledContents(c.stretch);

@@ -25,7 +25,9 @@ WindowSpec cin();
 WindowSpec cout();
 
 // loop/ and tl431/
-// (declarations of the loop and TL431 windows)
+WindowSpec huanlu();
+WindowSpec gongs();
+WindowSpec TL431();
 
 // conductor/ and emi/
 // (declarations of the conductor and EMI windows)
@@ -55,6 +57,9 @@ const std::map<std::string, Factory, std::less<>> kWindows = {
     {"cout", &windows::cout},
 
     // loop/ and tl431/
+    {"huanlu", &windows::huanlu},
+    {"gongs", &windows::gongs},
+    {"TL431", &windows::TL431},
 
     // conductor/ and emi/
 

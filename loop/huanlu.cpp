@@ -1,0 +1,106 @@
+// 环路控制: the type-II compensation of the error amplifier of a current-mode
+// converter. From the operating point it finds the power stage's gain, a
+// crossover at a fifth of the switching frequency, the output pole and the
+// ESR zero, the gain the amplifier must add there, and R3, C1 and C2.
+#include "common/calc.h"
+#include "common/window_spec.h"
+
+namespace ombrel::windows {
+
+namespace {
+
+// The left column's input rows: caption, then the field to its right.
+constexpr int kRow0 = 180, kPitch = 450;
+constexpr int row(int i) { return kRow0 + i * kPitch; }
+
+}  // namespace
+
+WindowSpec huanlu() {
+  const auto in = [](const char* label, const char* text, const char* field, const char* def, int i) {
+    return std::pair{caption(label, text, {150, row(i) + 60, 1800, 255}, field),
+                     input(field, def, {1980, row(i), 1335, 345})};
+  };
+  const std::pair<Control, Control> inputs[] = {
+      in("Label3", "初级直流电压(v)", "Text3", "300", 0),
+      in("Label4", "输出电压(v)", "Text4", "5", 1),
+      in("Label5", "运放参考电压(V)", "Text5", "2.5", 2),
+      in("Label6", "开关频率(kHz)", "Text6", "50", 3),
+      in("Label7", "变压器初级圈数(T)", "Text7", "60", 4),
+      in("Label8", "变压器次级圈数((T)", "Text8", "3", 5),
+      in("Label9", "输出电容esr(mR)", "Text9", "150", 6),
+      in("Label10", "输出电流(A)", "Text10", "2", 7),
+      in("Label11", "输出电容总容量(uF)", "Text11", "470", 8),
+      in("Label13", "R1(K)", "Text13", "4.7", 9),
+  };
+  WindowSpec spec{
+      .name = "huanlu",
+      .caption = "环路控制",
+      .width = 8400,
+      .height = 8310,
+      .controls = {},
+      .focus = {},
+  };
+  for (const auto& [label, field] : inputs) {
+    spec.controls.push_back(label);
+    spec.controls.push_back(field);
+  }
+
+  // Outputs: three rows under the inputs on the left, six rows on the right.
+  const auto outRow = [](int i) { return 5130 + i * kPitch; };
+  const auto left = [&](const char* label, const char* text, const char* field, int i) {
+    spec.controls.push_back(caption(label, text, {150, outRow(i) + 60, 1260, 255}, field));
+    spec.controls.push_back(output(field, {1440, outRow(i), 1875, 345}));
+  };
+  const auto right = [&](const char* label, const char* text, const char* field, int i) {
+    spec.controls.push_back(caption(label, text, {3780, outRow(i) + 60, 1350, 255}, field));
+    spec.controls.push_back(output(field, {5160, outRow(i), 1875, 345}));
+  };
+  left("Label14", "电源增益", "Text14", 0);
+  left("Label15", "穿越频率(khz)", "Text15", 1);
+  left("Label16", "极点(khz)", "Text16", 2);
+  right("Label17", "Rlaod(r)", "Text17", 0);
+  right("Label18", "需要提升的增益", "Text18", 1);
+  right("Label19", "极点(khz)", "Text19", 2);
+  right("Label12", "C2(nF)=", "Text12", 3);
+  // Step 9 gives 1/(2π·R3·fp) with R3 in kΩ and fp in kHz, which is nF, the
+  // same scaling as C2; the caption says so rather than uF.
+  right("Label1", "C1(nF)=", "Text1", 4);
+  right("Label2", "R3(K)=", "Text2", 5);
+
+  spec.controls.push_back(calculate(
+      "Command1", "计算", {480, 6540, 1095, 405},
+      {"Text14", "Text15", "Text17", "Text16", "Text18", "Text19", "Text12", "Text2", "Text1"},
+      [](Calc& c) {
+        // Gain of the power stage: (Vin − Vout)² · Ns / (Vin · Np · Vref).
+        c.write("Text14", (c.read("Text3") - c.read("Text4")) * (c.read("Text3") - c.read("Text4")) *
+                              c.read("Text8") / c.read("Text3") / c.read("Text7") / c.read("Text5"));
+        // Crossover at a fifth of the switching frequency, kHz.
+        c.write("Text15", c.read("Text6") * 0.2);
+        c.write("Text17", c.read("Text4") / c.read("Text10"));
+        // Output pole 1/(2π·Rload·Cout) in kHz, Cout in uF.
+        c.write("Text16", 1000 / c.read("Text17") / c.read("Text11") / 6.28);
+        // The gain still missing at the crossover.
+        c.write("Text18", c.read("Text15") / c.read("Text16") / c.read("Text14"));
+        // ESR zero 1/(2π·ESR·Cout) in kHz, ESR in mΩ.
+        c.write("Text19", 1000000 / c.read("Text11") / c.read("Text9") / 6.28);
+        // C2 in nF puts a pole at the ESR zero: 1/(2π·R3·fz) with R3 = K·R1.
+        c.write("Text12", 1000 / c.read("Text13") / c.read("Text18") / 6.28 / c.read("Text19"));
+        c.write("Text2", c.read("Text18") * c.read("Text13"));
+        // C1 in nF puts the zero at the output pole: 1/(2π·R3·fp).
+        c.write("Text1", 1000 / c.read("Text16") / c.read("Text2") / 6.28);
+      }));
+  spec.controls.push_back(button("Command2", "返回", {2040, 6540, 1095, 405}, ButtonRole::Return));
+  spec.controls.push_back(
+      label("Label22", "我怎样知道电容的ESR？请点击", {480, 7110, 2700, 255}).opening("gongs"));
+  spec.controls.push_back(
+      label("Label21", "注意：本软件的计算适用于电流型控制的变换器。", {150, 7920, 4500, 255}));
+  // The error amplifier with its compensation network, stretched to its box.
+  spec.controls.push_back(picture("Image1", ":/pictures/huanlu.svg", {3720, 120, 4530, 4875}, true));
+
+  spec.focus = {"Text3",  "Text4",  "Text5",  "Text6",  "Text7",    "Text8",    "Text9",
+                "Text10", "Text11", "Text13", "Text14", "Text15",   "Text16",   "Command1",
+                "Command2", "Text17", "Text18", "Text19", "Text12", "Text1", "Text2"};
+  return spec;
+}
+
+}  // namespace ombrel::windows

@@ -1,0 +1,100 @@
+// TL431电阻计算: the feedback of an isolated supply through a TL431 (2.5 V
+// reference) and an optocoupler. Three calculators that share nothing: a
+// divider estimate for a wanted output voltage, the output range a trimmed
+// divider covers, and the optocoupler's LED current.
+#include "common/calc.h"
+#include "common/window_spec.h"
+
+namespace ombrel::windows {
+
+namespace {
+
+// A group's frame: four lines around the rectangle.
+void frame(std::vector<Control>& controls, int first, Rect r) {
+  const auto name = [](int n) { return "Line" + std::to_string(n); };
+  controls.push_back(line(name(first), r.x, r.y, r.x + r.w, r.y));
+  controls.push_back(line(name(first + 1), r.x + r.w, r.y, r.x + r.w, r.y + r.h));
+  controls.push_back(line(name(first + 2), r.x, r.y + r.h, r.x + r.w, r.y + r.h));
+  controls.push_back(line(name(first + 3), r.x, r.y, r.x, r.y + r.h));
+}
+
+// Output fields show one blank until their group first calculates.
+constexpr const char* kBlank = " ";
+
+}  // namespace
+
+WindowSpec TL431() {
+  WindowSpec spec{
+      .name = "TL431",
+      .caption = "TL431电阻计算",
+      .width = 6510,
+      .height = 7005,
+      .controls =
+          {
+              // 分压估计: a divider carrying 1 mA with 2.5 V across R2 + R3.
+              label("Label1", "分压估计", {240, 150, 1200, 255}),
+              caption("Label2", "输出电压(V)", {240, 540, 1050, 255}, "Text1"),
+              input("Text1", "12", {1320, 480, 1335, 345}),
+              calculate("Command1", "计算", {1080, 975, 1095, 405}, {"Text4", "Text3", "Text2"},
+                        [](Calc& c) {
+                          c.write("Text4", 1);
+                          c.write("Text3", 1.5);
+                          c.write("Text2", c.read("Text1") - c.read("Text4") - c.read("Text3"));
+                        }),
+              caption("Label3", "R1(K)", {240, 1560, 1050, 255}, "Text2"),
+              output("Text2", {1320, 1500, 1800, 345}, kBlank),
+              caption("Label4", "R2(K)", {240, 1995, 1050, 255}, "Text3"),
+              output("Text3", {1320, 1935, 1800, 345}, kBlank),
+              caption("Label5", "R3(K)", {240, 2430, 1050, 255}, "Text4"),
+              output("Text4", {1320, 2370, 1800, 345}, kBlank),
+
+              // 分压验证: the output range as R3 runs from its full value to zero.
+              label("Label6", "分压验证", {240, 3090, 1200, 255}),
+              caption("Label7", "R1(K)", {240, 3480, 1050, 255}, "Text5"),
+              input("Text5", "8.2", {1320, 3420, 1335, 345}),
+              caption("Label8", "R2(K)", {240, 3915, 1050, 255}, "Text6"),
+              input("Text6", "1.5", {1320, 3855, 1335, 345}),
+              caption("Label9", "R3(K)", {240, 4350, 1050, 255}, "Text7"),
+              input("Text7", "1", {1320, 4290, 1335, 345}),
+              calculate("Command2", "计算", {1080, 4770, 1095, 405}, {"Text8", "Text9"},
+                        [](Calc& c) {
+                          // R3 at its full value ...
+                          c.write("Text8", (c.read("Text6") + c.read("Text5") + c.read("Text7")) * 2.5 /
+                                               (c.read("Text7") + c.read("Text6")));
+                          // ... and at zero.
+                          c.write("Text9", (c.read("Text6") + c.read("Text5")) * 2.5 / c.read("Text6"));
+                        }),
+              label("Label10", "输出电压范围(V)", {240, 5340, 1800, 255}),
+              caption("Label11", "从", {240, 5730, 450, 255}, "Text8"),
+              output("Text8", {720, 5670, 1800, 345}, kBlank),
+              caption("Label12", "到", {240, 6165, 450, 255}, "Text9"),
+              output("Text9", {720, 6105, 1800, 345}, kBlank),
+
+              // 光耦电流: 4.3 V stand across the LED and the TL431 together.
+              label("Label13", "光耦电流", {3450, 150, 1200, 255}),
+              caption("Label14", "输出电压(V)", {3450, 510, 1110, 255}, "Text11"),
+              input("Text11", "12", {4560, 450, 1335, 345}),
+              caption("Label15", "R5(K)", {3450, 930, 1110, 255}, "Text10"),
+              input("Text10", "0.47", {4560, 870, 1335, 345}),
+              calculate("Command3", "计算", {4335, 1305, 1095, 405}, {"Text12"},
+                        [](Calc& c) {
+                          // V over kΩ gives mA.
+                          c.write("Text12", (c.read("Text11") - 4.3) / c.read("Text10"));
+                        }),
+              caption("Label16", "光耦电流(mA)", {3450, 1860, 1110, 255}, "Text12"),
+              output("Text12", {4560, 1800, 1800, 345}, kBlank),
+
+              button("Command4", "返回", {4830, 2325, 1095, 405}, ButtonRole::Return),
+              // The feedback circuit, at its own size.
+              picture("Image1", ":/pictures/tl431.svg", {4380, 2790, 1995, 4170}, false),
+          },
+      .focus = {"Text1", "Command1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Command2",
+                "Text8", "Text9", "Text11", "Text10", "Command3", "Text12", "Command4"},
+  };
+  frame(spec.controls, 1, {120, 60, 3180, 2760});
+  frame(spec.controls, 5, {120, 3000, 3180, 3600});
+  frame(spec.controls, 9, {3375, 60, 3075, 2175});
+  return spec;
+}
+
+}  // namespace ombrel::windows
