@@ -19,7 +19,12 @@ WindowSpec lg();
 // (declarations of the loop and TL431 windows)
 
 // conductor/ and emi/
-// (declarations of the conductor and EMI windows)
+WindowSpec daoxian();
+WindowSpec tongdai();
+WindowSpec tx();
+WindowSpec td();
+WindowSpec gongm();
+WindowSpec chamo();
 }  // namespace windows
 
 namespace {
@@ -38,6 +43,12 @@ const std::map<std::string, Factory, std::less<>> kWindows = {
     // loop/ and tl431/
 
     // conductor/ and emi/
+    {"daoxian", &windows::daoxian},
+    {"tongdai", &windows::tongdai},
+    {"tx", &windows::tx},
+    {"td", &windows::td},
+    {"gongm", &windows::gongm},
+    {"chamo", &windows::chamo},
 
 };
 
