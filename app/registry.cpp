@@ -30,7 +30,12 @@ WindowSpec gongs();
 WindowSpec TL431();
 
 // conductor/ and emi/
-// (declarations of the conductor and EMI windows)
+WindowSpec daoxian();
+WindowSpec tongdai();
+WindowSpec tx();
+WindowSpec td();
+WindowSpec gongm();
+WindowSpec chamo();
 }  // namespace windows
 
 namespace {
@@ -62,6 +67,12 @@ const std::map<std::string, Factory, std::less<>> kWindows = {
     {"TL431", &windows::TL431},
 
     // conductor/ and emi/
+    {"daoxian", &windows::daoxian},
+    {"tongdai", &windows::tongdai},
+    {"tx", &windows::tx},
+    {"td", &windows::td},
+    {"gongm", &windows::gongm},
+    {"chamo", &windows::chamo},
 
 };
 

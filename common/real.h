@@ -7,6 +7,7 @@
 //   Real(0) / 0                  -> ArithmeticFault{InvalidOperation}
 //   Real(1e200) * 1e200          -> ArithmeticFault{Overflow}
 //   pow(Real(-4), 0.5)           -> ArithmeticFault{InvalidOperation}
+//   pow(Real(10), Real(1e5) / 40) -> ArithmeticFault{Overflow}
 //   Real(1e-200) * 1e-200        -> 0 (underflow is no fault)
 //
 // Operands are always finite: a field that reads as an infinity faults when
@@ -50,6 +51,8 @@ class Real {
     if (x.v_ == 0 && exponent < 0) throw ArithmeticFault(FaultKind::DivideByZero);
     return checked(std::pow(x.v_, exponent));
   }
+  // A power whose exponent is itself computed, as in 10^(A / 40).
+  friend Real pow(Real x, Real exponent) { return pow(x, exponent.v_); }
 
  private:
   static Real checked(double r) {

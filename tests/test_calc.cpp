@@ -95,10 +95,17 @@ void TestCalc::operations_data() {
   row("quotient overflows", bad([] { return Real(1e300) / 1e-300; }, FaultKind::Overflow));
   row("root of negative", bad([] { return pow(Real(-4), 0.5); }, FaultKind::InvalidOperation));
   row("power overflows", bad([] { return pow(Real(1e300), 2.0); }, FaultKind::Overflow));
+  row("computed exponent overflows", bad([] { return pow(Real(10), Real(1e5) / 40); }, FaultKind::Overflow));
+  row("computed exponent, zero to a negative power",
+      bad([] { return pow(Real(0), Real(-3) / 40); }, FaultKind::DivideByZero));
+  row("computed exponent of a negative base", bad([] { return pow(Real(-10), Real(1) / 40); }, FaultKind::InvalidOperation));
   row("first fault wins", bad([] { return (Real(1) / 0) * 0; }, FaultKind::DivideByZero));
   row("underflow is no fault", ok([] { return Real(1e-200) * 1e-200; }, 0.0));
   row("root of zero", ok([] { return pow(Real(0), 0.5); }, 0.0));
   row("root", ok([] { return pow(Real(2.25), 0.5); }, 1.5));
+  // 10^(-24 / 40) = 10^-0.6, the double nearest 0.251188643150958.
+  row("computed exponent", ok([] { return pow(Real(10), Real(-24) / 40); }, 0x1.0137987dd704cp-2));
+  row("computed exponent underflows to 0", ok([] { return pow(Real(10), Real(-1e5) / 40); }, 0.0));
   row("left to right", ok([] { return Real(20) * 1.27 * 0.001 * 20 * 144 / 560; }, 0.13062857142857143));
   row("negation", ok([] { return -Real(3) + 1; }, -2.0));
 }
