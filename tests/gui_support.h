@@ -30,6 +30,15 @@
 
 namespace ombrel::test {
 
+// The offscreen platform cannot raise windows or pass size hints on; its
+// notes about that say nothing about the program and are left out.
+inline void quietOffscreenNotes() {
+  static QtMessageHandler qtHandler = nullptr;
+  qtHandler = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (!message.startsWith("This plugin does not support")) qtHandler(type, context, message);
+  });
+}
+
 // Every 10 ms: a modal box on screen is recorded as "title|text|buttons" and
 // dismissed, whatever kind of modal dialog it is.
 class BoxGuard {

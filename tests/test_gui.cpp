@@ -111,17 +111,9 @@ class TestGui : public QObject, public test::GuiFixture {
   void eventLoopEndsWithTheLastShownWindow();
 };
 
-namespace {
-QtMessageHandler qtHandler = nullptr;
-// The offscreen platform cannot raise windows or pass size hints on; its
-// notes about that say nothing about the program.
-void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (!message.startsWith("This plugin does not support")) qtHandler(type, context, message);
-}
-}  // namespace
 
 void TestGui::initTestCase() {
-  qtHandler = qInstallMessageHandler(quietOffscreen);
+  test::quietOffscreenNotes();
   setUpApplication(*qApp);
 }
 
