@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Runs a scripted session of every window under strace and fails on any
+# network socket, any file opened for writing or created, and any file read
+# outside the system's libraries, fonts, Qt plugins, translations and locale
+# data. Usage: no_files_no_network.sh <strace> <session program>
+set -euo pipefail
+strace=$1
+session=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# A desktop session has its runtime folder; without one Qt would make it.
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR=$work/runtime
+export QT_QPA_PLATFORM=offscreen
+
+"$strace" -f -qq -e signal=none -e trace=%file,%network,%desc -o "$work/trace" "$session"
+grep -q 'execve(' "$work/trace" || { echo "strace recorded nothing"; exit 1; }
+
+home=${HOME:-/root}
+allowed=(
+  /lib/ /lib64/ /usr/lib/ /etc/ld.so. /proc/self/ /sys/devices/system/cpu/
+  /etc/nsswitch.conf /etc/passwd /etc/group /etc/localtime
+  /usr/share/fonts /usr/local/share/fonts /usr/share/fontconfig/ /etc/fonts/ /var/cache/fontconfig/
+  "$home/.cache/fontconfig/" "$home/.fontconfig/" "$home/.config/fontconfig/" "$home/.fonts"
+  "$home/.local/share/fonts"
+  /usr/share/qt6/translations/ /usr/share/locale/ /usr/share/X11/locale/ /usr/share/X11/xkb/
+  "$session"
+)
+
+status=0
+# Sockets: only the C library's name-service cache (a local socket asked for
+# the user's home folder) is allowed; nothing reaches a network.
+if grep -E '\bsocket\(' "$work/trace" | grep -vq 'socket(AF_UNIX'; then
+  echo "a network socket was opened:"; grep -E '\bsocket\(' "$work/trace" | grep -v 'socket(AF_UNIX'; status=1
+fi
+if grep -E '\bconnect\(' "$work/trace" | grep -vqE 'sun_path="(/var)?/run/nscd/socket"'; then
+  echo "a connection other than the name-service cache:"
+  grep -E '\bconnect\(' "$work/trace" | grep -vE 'sun_path="(/var)?/run/nscd/socket"'; status=1
+fi
+# Writing: any open for writing, any file or folder created, renamed or
+# removed. Qt asks for its runtime folder with a mkdir that finds it there:
+# that creates nothing.
+if grep -E 'O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|\b(creat|mkdir|mkdirat|rename|renameat2?|unlink|unlinkat|rmdir|link|symlink|truncate|chmod)\(' \
+    "$work/trace" | grep -vE '"/dev/null"|mkdir\("[^"]*", [0-7]+\) += -1 EEXIST'; then
+  echo "the lines above write to the file system"; status=1
+fi
+# Reading: every file opened successfully lies in an allowed place.
+while IFS= read -r path; do
+  ok=0
+  for prefix in "${allowed[@]}"; do
+    [[ $path == "$prefix"* ]] && { ok=1; break; }
+  done
+  [[ $ok == 1 ]] || { echo "read outside the system's data: $path"; status=1; }
+done < <(grep -E '\b(open|openat)\(' "$work/trace" | grep -vE '= -1 ' | sed -E 's/^[^"]*"([^"]*)".*/\1/' | sort -u)
+
+[[ $status == 0 ]] && echo "no files of its own, no network: $(grep -cE '\b(open|openat)\(' "$work/trace") opens checked"
+exit $status

@@ -1,0 +1,78 @@
+// The program as main() puts it together, driven through a scripted session
+// of every window: each menu command, typing into every field, every button
+// (fault boxes dismissed), the clickable labels, 返回 and the title-bar close
+// button, then MainForm closed. It ends as the program does, when nothing is
+// shown. The file-and-network check runs it under strace.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/calc_window.h"
+#include "app/main_form.h"
+#include "app/navigator.h"
+#include "app/program.h"
+#include "app/registry.h"
+
+using namespace ombrel;
+
+namespace {
+
+void clickEverything(Navigator& navigator, CalcWindow* w) {
+  for (QLineEdit* e : w->findChildren<QLineEdit*>()) e->setText(e->text() + QStringLiteral("0"));
+  for (const Control& c : w->spec().controls) {
+    if (c.kind == ControlKind::Button && c.buttonRole == ButtonRole::Calculate) {
+      QTimer::singleShot(0, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->reject();
+      });
+      w->findChild<QPushButton*>(QString::fromStdString(c.name))->click();
+    }
+    if (c.kind == ControlKind::Label && !c.opens.empty()) {
+      navigator.open(QString::fromStdString(c.opens));
+    }
+  }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  setUpApplication(app);
+  Navigator navigator;
+  endWhenNothingShown(app, navigator);
+  navigator.mainForm().show();
+
+  QTimer::singleShot(0, &app, [&navigator] {
+    int windows = 0;
+    for (QAction* action : navigator.mainForm().findChildren<QAction*>()) {
+      if (action->menu() || action->text().isEmpty()) continue;
+      action->trigger();
+      for (const WindowSpec* spec : builtWindows()) {
+        CalcWindow* w = navigator.window(QString::fromStdString(spec->name));
+        if (!w || !w->isVisible()) continue;
+        ++windows;
+        clickEverything(navigator, w);
+        for (const Control& c : spec->controls)
+          if (c.kind == ControlKind::Button &&
+              (c.buttonRole == ButtonRole::Return || c.buttonRole == ButtonRole::ReturnShowMain))
+            w->findChild<QPushButton*>(QString::fromStdString(c.name))->click();
+      }
+    }
+    // Every window once more, then each one closed with its title-bar button.
+    for (const WindowSpec* spec : builtWindows()) navigator.open(QString::fromStdString(spec->name));
+    std::printf("session: %d windows used\n", windows);
+    std::fflush(stdout);
+    navigator.mainForm().close();
+    for (const WindowSpec* spec : builtWindows())
+      if (CalcWindow* w = navigator.window(QString::fromStdString(spec->name))) w->close();
+  });
+  // A session that never ends is a failure, not a hang.
+  QTimer::singleShot(60000, &app, [] { QCoreApplication::exit(3); });
+  return app.exec();
+}
