@@ -55,74 +55,83 @@ double readPrefixed(std::string_view s, int base) {
 }
 
 // Reads sign, digits with at most one point, and an optional exponent from
-// the start of s. The accepted part is copied into a canonical form that
-// std::from_chars reads with correct rounding.
+// the start of s, and hands the accepted part to std::from_chars, which
+// rounds correctly. Only a D exponent needs a copy (as an E exponent).
 double readDecimal(std::string_view s) {
   std::size_t i = 0;
   bool negative = false;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+  const std::size_t start = i;
+  if (i == s.size() || !(isDigit(s[i]) || s[i] == '.')) return 0;  // also keeps out "inf" and "nan"
 
-  std::string mantissa;
+  // Most texts are a plain number that std::from_chars reads whole; what it
+  // leaves is an exponent in D or a value beyond the range, read below.
+  {
+    double value = 0;
+    const auto [ptr, ec] = std::from_chars(s.data() + start, s.data() + s.size(), value,
+                                           std::chars_format::general);
+    if (ec == std::errc::invalid_argument) return 0;
+    if (ec == std::errc() && (ptr == s.data() + s.size() || (*ptr != 'D' && *ptr != 'd')))
+      return negative ? -value : value;
+  }
+
   bool point = false;
-  bool anyDigit = false;
   bool nonZeroDigit = false;
-  long long intDigits = 0;
-  long long leadingIntDigit = -1;   // index of the first non-zero digit before the point
-  long long leadingFracDigit = -1;  // or its index after the point
+  long long intDigits = 0, fracDigits = 0;
+  long long firstInt = -1, firstFrac = 0;  // where the first significant digit stands
   for (; i < s.size(); ++i) {
     const char ch = s[i];
     if (isDigit(ch)) {
       if (ch != '0' && !nonZeroDigit) {
         nonZeroDigit = true;
-        if (point)
-          leadingFracDigit = static_cast<long long>(mantissa.size()) - intDigits - 1;
-        else
-          leadingIntDigit = intDigits;
+        if (point) firstFrac = fracDigits + 1;
+        else firstInt = intDigits;
       }
-      anyDigit = true;
-      mantissa += ch;
-      if (!point) ++intDigits;
+      ++(point ? fracDigits : intDigits);
     } else if (ch == '.' && !point) {
       point = true;
-      mantissa += ch;
     } else {
       break;
     }
   }
-  if (!anyDigit || !nonZeroDigit) return 0;
+  if (!nonZeroDigit) return 0;
+  // The power of ten that the first significant digit stands for.
+  const long long magnitude = firstInt >= 0 ? intDigits - firstInt - 1 : -firstFrac;
+  std::size_t end = i;
 
-  std::string exponent;
+  long long exp10 = 0;
+  bool dExponent = false;
   if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
     std::size_t j = i + 1;
-    std::string sign;
-    if (j < s.size() && (s[j] == '+' || s[j] == '-')) sign = s[j++];
-    std::string digits;
-    while (j < s.size() && isDigit(s[j])) digits += s[j++];
-    if (!digits.empty()) exponent = "e" + sign + digits;
+    bool expNegative = false;
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) expNegative = s[j++] == '-';
+    const std::size_t digitsStart = j;
+    while (j < s.size() && isDigit(s[j])) {
+      if (exp10 < 1'000'000'000) exp10 = exp10 * 10 + (s[j] - '0');  // long exponents saturate
+      ++j;
+    }
+    if (j > digitsStart) {
+      dExponent = s[i] == 'D' || s[i] == 'd';
+      end = j;
+      if (expNegative) exp10 = -exp10;
+    } else {
+      exp10 = 0;
+    }
   }
 
-  const std::string text = mantissa + exponent;
+  std::string copy;
+  std::string_view number = s.substr(start, end - start);
+  if (dExponent) {
+    copy.assign(number);
+    copy[copy.find_first_of("Dd")] = 'e';
+    number = copy;
+  }
   double value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value,
+  const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value,
                                          std::chars_format::general);
   if (ec == std::errc::result_out_of_range) {
-    // Beyond the double range one way or the other: the position of the first
-    // significant digit plus the exponent tells which.
-    long long exp10 = 0;
-    if (!exponent.empty()) {
-      const bool expNegative = exponent[1] == '-';
-      const std::size_t start = (exponent[1] == '-' || exponent[1] == '+') ? 2 : 1;
-      const std::string_view digits = std::string_view(exponent).substr(start);
-      // Long exponents saturate; only the direction matters here.
-      for (char ch : digits) {
-        exp10 = exp10 * 10 + (ch - '0');
-        if (exp10 > 1'000'000'000) break;
-      }
-      if (expNegative) exp10 = -exp10;
-    }
-    // The first significant digit stands for 10^magnitude.
-    const long long magnitude =
-        leadingIntDigit >= 0 ? intDigits - leadingIntDigit - 1 : -(leadingFracDigit + 1);
+    // Beyond the double range one way or the other: the power of ten of the
+    // first significant digit plus the exponent tells which.
     value = (magnitude + exp10 > 0) ? std::numeric_limits<double>::infinity() : 0.0;
   } else if (ec != std::errc()) {
     value = 0;
@@ -133,14 +142,21 @@ double readDecimal(std::string_view s) {
 }  // namespace
 
 double NumberFromText(std::string_view text) {
-  std::string s;
-  s.reserve(text.size());
-  for (char ch : text)
-    if (!isBlank(ch)) s += ch;
+  // Blanks are dropped wherever they stand; most texts have none.
+  std::string copy;
+  std::string_view s = text;
+  bool blanks = false;
+  for (char ch : text) blanks = blanks || isBlank(ch);
+  if (blanks) {
+    copy.reserve(text.size());
+    for (char ch : text)
+      if (!isBlank(ch)) copy += ch;
+    s = copy;
+  }
 
   if (s.size() >= 2 && s[0] == '&') {
-    if (s[1] == 'H' || s[1] == 'h') return readPrefixed(std::string_view(s).substr(2), 16);
-    if (s[1] == 'O' || s[1] == 'o') return readPrefixed(std::string_view(s).substr(2), 8);
+    if (s[1] == 'H' || s[1] == 'h') return readPrefixed(s.substr(2), 16);
+    if (s[1] == 'O' || s[1] == 'o') return readPrefixed(s.substr(2), 8);
     return 0;
   }
   return readDecimal(s);
