@@ -10,6 +10,9 @@
 namespace ombrel {
 
 void setUpApplication(QApplication& app) {
+  // The installed desktop entry is OMBREL_APP_ID.desktop (packaging/); by
+  // this name window managers give the windows its icon and name.
+  QGuiApplication::setDesktopFileName(QStringLiteral(OMBREL_APP_ID));
   app.setFont(songFont());
   // Debian ships qtbase_zh_CN in qt6-translations-l10n. Without it Qt's own
   // texts stay English; the program works on.

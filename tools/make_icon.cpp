@@ -1,5 +1,7 @@
 // Draws the program's window icon: a gapped E-core with a winding, on a
 // blue tile. Usage: ombrel_make_icon resources/ombrel.png
+// resources/ombrel.svg is the same drawing in the same units; a change here
+// goes there too (the test icon_same_design compares them).
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>

@@ -1,0 +1,66 @@
+// Renders the scalable icon into a square PNG of the given size, for the
+// icon theme: ombrel_render_icon resources/ombrel.svg 48 ombrel-48.png
+// With --compare REFERENCE.png instead of an output file it renders at the
+// reference's size and fails when any channel of any pixel differs by more
+// than 16 of 255, so the SVG and the drawn 32 x 32 icon stay one design. (The
+// tile's rounded corners come out up to 14 apart in alpha: the SVG arc and
+// QPainterPath's rounded rectangle are slightly different curves; every
+// other pixel is within 2.)
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QImage render(QSvgRenderer& svg, int size) {
+  QImage image(size, size, QImage::Format_ARGB32);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  svg.render(&p, QRectF(0, 0, size, size));
+  p.end();
+  return image;
+}
+
+int compare(QSvgRenderer& svg, const QString& referenceFile) {
+  QImage reference(referenceFile);
+  if (reference.isNull() || reference.width() != reference.height()) {
+    std::fprintf(stderr, "cannot read a square image from %s\n", qPrintable(referenceFile));
+    return 1;
+  }
+  reference = reference.convertToFormat(QImage::Format_ARGB32);
+  const QImage image = render(svg, reference.width());
+  int worst = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QRgb a = image.pixel(x, y), b = reference.pixel(x, y);
+      for (int d : {qRed(a) - qRed(b), qGreen(a) - qGreen(b), qBlue(a) - qBlue(b),
+                    qAlpha(a) - qAlpha(b)})
+        worst = std::max(worst, std::abs(d));
+    }
+  std::printf("largest channel difference: %d of 255\n", worst);
+  return worst <= 16 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  // Painting shapes into an image needs no application object and no
+  // screen, so this runs on a build machine without a display.
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: %s ICON.svg SIZE OUT.png | %s ICON.svg --compare REF.png\n",
+                 argv[0], argv[0]);
+    return 2;
+  }
+  QSvgRenderer svg(QString::fromLocal8Bit(argv[1]));
+  if (!svg.isValid()) {
+    std::fprintf(stderr, "cannot read %s\n", argv[1]);
+    return 1;
+  }
+  if (qstrcmp(argv[2], "--compare") == 0) return compare(svg, QString::fromLocal8Bit(argv[3]));
+  const int size = QByteArray(argv[2]).toInt();
+  if (size <= 0) return 2;
+  return render(svg, size).save(QString::fromLocal8Bit(argv[3])) ? 0 : 1;
+}
