@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <string>
 #include <system_error>
@@ -167,38 +168,55 @@ std::string TextFromNumber(double value) {
   if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
   if (value == 0) return "0";
 
-  // d.dddddddddddddde+XX: the value rounded correctly to 15 significant digits.
-  char buf[64];
-  const auto result = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
-  std::string sci(buf, result.ptr);
-
-  std::string sign;
-  if (sci[0] == '-') {
-    sign = "-";
-    sci.erase(0, 1);
-  }
-  const std::size_t e = sci.find('e');
-  const int exp10 = std::stoi(sci.substr(e + 1));
-  std::string digits = sci.substr(0, 1) + sci.substr(2, e - 2);  // 15 digits, no point
+  // [-]d.dddddddddddddde±XX[X]: the value rounded correctly to 15 significant digits.
+  char sci[40];
+  const char* const sciEnd = std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, 14).ptr;
+  const bool negative = sci[0] == '-';
+  const char* p = sci + (negative ? 1 : 0);
+  char digits[15];  // no point
+  digits[0] = p[0];
+  std::memcpy(digits + 1, p + 2, 14);
+  int exp10 = 0;
+  for (const char* q = p + 18; q < sciEnd; ++q) exp10 = exp10 * 10 + (*q - '0');
+  if (p[17] == '-') exp10 = -exp10;
   // The few doubles just below the largest one would round up to a text that
   // reads back beyond the double range; they show the largest 15-digit value
   // that reads back, so a later step can use what the field shows.
-  if (exp10 == 308 && digits > "179769313486231") digits = "179769313486231";
-  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  if (exp10 == 308 && std::memcmp(digits, "179769313486231", 15) > 0) std::memcpy(digits, "179769313486231", 15);
+  int count = 15;
+  while (count > 1 && digits[count - 1] == '0') --count;
 
+  char out[40];
+  char* o = out;
+  if (negative) *o++ = '-';
   if (exp10 >= 15 || exp10 < -4) {
-    std::string text = sign + digits.substr(0, 1);
-    if (digits.size() > 1) text += "." + digits.substr(1);
+    *o++ = digits[0];
+    if (count > 1) {
+      *o++ = '.';
+      std::memcpy(o, digits + 1, std::size_t(count - 1));
+      o += count - 1;
+    }
+    *o++ = 'E';
+    *o++ = exp10 < 0 ? '-' : '+';
     const int magnitude = exp10 < 0 ? -exp10 : exp10;
-    text += exp10 < 0 ? "E-" : "E+";
-    if (magnitude < 10) text += "0";
-    text += std::to_string(magnitude);
-    return text;
+    if (magnitude < 10) *o++ = '0';
+    o = std::to_chars(o, out + sizeof out, magnitude).ptr;
+  } else if (exp10 < 0) {
+    *o++ = '0';
+    *o++ = '.';
+    for (int i = -1; i > exp10; --i) *o++ = '0';
+    std::memcpy(o, digits, std::size_t(count));
+    o += count;
+  } else {
+    const int intLen = exp10 + 1;
+    for (int i = 0; i < intLen; ++i) *o++ = i < count ? digits[i] : '0';
+    if (count > intLen) {
+      *o++ = '.';
+      std::memcpy(o, digits + intLen, std::size_t(count - intLen));
+      o += count - intLen;
+    }
   }
-  if (exp10 < 0) return sign + "0." + std::string(static_cast<std::size_t>(-exp10 - 1), '0') + digits;
-  const std::size_t intLen = static_cast<std::size_t>(exp10) + 1;
-  if (digits.size() <= intLen) return sign + digits + std::string(intLen - digits.size(), '0');
-  return sign + digits.substr(0, intLen) + "." + digits.substr(intLen);
+  return std::string(out, o);
 }
 
 }  // namespace ombrel
