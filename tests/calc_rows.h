@@ -17,7 +17,9 @@
 // the presses as "Field=text", in order: a write missing from it, one too
 // many, or one out of order fails the row. So does an input being written,
 // since no calculation writes its inputs. A fault "Kind@Output" also checks
-// that the message box text names that output's caption.
+// that the message box text names that output's caption; written
+// "Overflow@Text7 reading Text2" it also checks which field, read beyond the
+// double range, the box names.
 #pragma once
 
 #include <QtTest>
@@ -85,7 +87,9 @@ inline void checkCalcRow(const WindowSpec& spec) {
       QFAIL(qPrintable("an earlier press faulted: " + faultText(*lastFault)));
   }
   QCOMPARE(actual, written);
-  QCOMPARE(lastFault ? faultText(*lastFault) : QString(), fault);
+  QString actualFault = lastFault ? faultText(*lastFault) : QString();
+  if (lastFault && fault.contains(" reading ")) actualFault += " reading " + QString::fromStdString(lastFault->field);
+  QCOMPARE(actualFault, fault);
   if (lastFault) {
     const QString message = QString::fromStdString(faultMessage(spec, *lastFault));
     const QString caption = QString::fromStdString(spec.captionOf(lastFault->output));

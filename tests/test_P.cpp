@@ -12,8 +12,6 @@ class TestP : public QObject {
  private slots:
   void press_data();
   void press() { test::checkCalcRow(*windowSpec("P")); }
-  void overflowNamesFirstFieldRead_data();
-  void overflowNamesFirstFieldRead();
 };
 
 void TestP::press_data() {
@@ -52,28 +50,10 @@ void TestP::press_data() {
   row("peak overflows", {"Text1=1e308", "Text2=0.1"}, {}, "Overflow@Text7");
   row("bus voltage beyond range", {"Text3=-1e999"}, {"Text7=1.28079710144928", "Text8=0.256159420289856"},
       "Overflow@Text5");
-}
-
-// The inputs of a step are read in a fixed order before it computes, so the
-// fault box names the first of several fields beyond range.
-void TestP::overflowNamesFirstFieldRead_data() {
-  QTest::addColumn<QStringList>("typed");
-  QTest::addColumn<QString>("field");
-  QTest::newRow("efficiency before mains and power") << QStringList{"Text1=1e999", "Text6=1e999", "Text2=1e999"}
-                                                     << "Text2";
-  QTest::newRow("mains before power") << QStringList{"Text1=1e999", "Text6=1e999"} << "Text6";
-  QTest::newRow("frequency before bus voltage") << QStringList{"Text3=1e999", "Text4=1e999"} << "Text4";
-}
-
-void TestP::overflowNamesFirstFieldRead() {
-  QFETCH(QStringList, typed);
-  QFETCH(QString, field);
-  const WindowSpec& spec = *windowSpec("P");
-  FieldStore fields(spec);
-  for (const QString& t : typed) fields.setText(t.section('=', 0, 0).toStdString(), t.section('=', 1).toStdString());
-  const std::optional<Fault> fault = ombrel::press(*spec.find("Command1"), fields);
-  QVERIFY(fault);
-  QCOMPARE(QString::fromStdString(fault->field), field);
+  // Several fields beyond range: the box names the first one the step reads.
+  row("beyond range, efficiency named before mains and power", {"Text1=1e999", "Text6=1e999", "Text2=1e999"}, {}, "Overflow@Text7 reading Text2");
+  row("beyond range, mains named before power", {"Text1=1e999", "Text6=1e999"}, {}, "Overflow@Text7 reading Text6");
+  row("beyond range, frequency named before bus voltage", {"Text3=1e999", "Text4=1e999"}, {"Text7=1.28079710144928", "Text8=0.256159420289856"}, "Overflow@Text5 reading Text4");
 }
 
 QTEST_APPLESS_MAIN(TestP)

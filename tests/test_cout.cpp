@@ -12,8 +12,6 @@ class TestCout : public QObject {
  private slots:
   void press_data();
   void press() { test::checkCalcRow(*windowSpec("cout")); }
-  void overflowNamesFirstFieldRead_data();
-  void overflowNamesFirstFieldRead();
 };
 
 void TestCout::press_data() {
@@ -51,25 +49,10 @@ void TestCout::press_data() {
   row("fault keeps both typed texts", {"Text6=x", "Text7=y", "Text5=mV"}, {}, "DivideByZero@Text6");
   row("output voltage beyond range", {"Text2=1e999"}, {"Text6=120"}, "Overflow@Text7");
   row("rating overflows", {"Text2=1e308"}, {"Text6=120"}, "Overflow@Text7");
-}
-
-void TestCout::overflowNamesFirstFieldRead_data() {
-  QTest::addColumn<QStringList>("typed");
-  QTest::addColumn<QString>("field");
-  QTest::newRow("current first") << QStringList{"Text5=1e999", "Text1=1e999", "Text3=1e999"} << "Text1";
-  QTest::newRow("duty ratio before frequency") << QStringList{"Text4=1e999", "Text3=1e999"} << "Text3";
-  QTest::newRow("frequency before ripple") << QStringList{"Text5=1e999", "Text4=1e999"} << "Text4";
-}
-
-void TestCout::overflowNamesFirstFieldRead() {
-  QFETCH(QStringList, typed);
-  QFETCH(QString, field);
-  const WindowSpec& spec = *windowSpec("cout");
-  FieldStore fields(spec);
-  for (const QString& t : typed) fields.setText(t.section('=', 0, 0).toStdString(), t.section('=', 1).toStdString());
-  const std::optional<Fault> fault = ombrel::press(*spec.find("Command1"), fields);
-  QVERIFY(fault);
-  QCOMPARE(QString::fromStdString(fault->field), field);
+  // Several fields beyond range: the box names the first one the step reads.
+  row("beyond range, current named first", {"Text5=1e999", "Text1=1e999", "Text3=1e999"}, {}, "Overflow@Text6 reading Text1");
+  row("beyond range, duty ratio named before frequency", {"Text4=1e999", "Text3=1e999"}, {}, "Overflow@Text6 reading Text3");
+  row("beyond range, frequency named before ripple", {"Text5=1e999", "Text4=1e999"}, {}, "Overflow@Text6 reading Text4");
 }
 
 QTEST_APPLESS_MAIN(TestCout)
