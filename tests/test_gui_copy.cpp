@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QMenu>
@@ -202,7 +203,9 @@ void TestGuiCopy::copiedTable() {
 
 // Every output field of every window states its formula, beginning with its
 // own caption, and its caption label carries the same text. Inputs have none.
+// Each line of a tooltip fits a screen 1024 pixels wide with room to spare.
 void TestGuiCopy::outputsAndCaptionsShowTheirFormulas() {
+  const QFontMetrics metrics(QToolTip::font());
   int outputs = 0;
   for (const WindowSpec* spec : builtWindows()) {
     CalcWindow* w = nav_->open(qs(spec->name));
@@ -226,6 +229,8 @@ void TestGuiCopy::outputsAndCaptionsShowTheirFormulas() {
       QCOMPARE(tip, qs(c.formula));
       QVERIFY2(tip.startsWith("「" + label->text().trimmed() + "」"), qPrintable(where + ": " + tip));
       QCOMPARE(label->toolTip(), tip);
+      for (const QString& line : tip.split('\n'))
+        QVERIFY2(metrics.horizontalAdvance(line) <= 800, qPrintable(where + ": too wide: " + line));
     }
   }
   QCOMPARE(outputs, 61);
