@@ -125,11 +125,16 @@ int main(int argc, char* argv[]) {
     const QString name = QString::fromStdString(spec->name);
     if (listed.contains(name)) continue;
     const QString caption = QString::fromStdString(spec->caption);
-    // Where it opens from: a clickable label or a button of another window.
+    // Where it opens from: the menu path of another window, then the
+    // clickable label or button there.
     QString from;
     for (const ombrel::WindowSpec* other : ombrel::builtWindows())
-      for (const ombrel::Control& c : other->controls)
-        if (c.opens == spec->name) from = QString::fromStdString(other->caption + " → “" + c.text + "”");
+      for (const ombrel::Control& c : other->controls) {
+        if (c.opens != spec->name) continue;
+        for (const ombrel::MenuCommand& row : ombrel::menuTree())
+          if (row.window == other->name) from = qs(row.menu) + " → " + qs(row.command) + " → ";
+        from += QString::fromStdString(other->caption + " → “" + c.text + "”");
+      }
     md << "\n## " << (from.isEmpty() ? QString() : from + " → ") << caption << "\n\n"
        << "![" << caption << "](" << name << ".png)\n";
   }
