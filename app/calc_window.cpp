@@ -2,20 +2,27 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QSvgRenderer>
+#include <algorithm>
 #include <cmath>
 #include <exception>
 
 #include "app/fonts.h"
 #include "common/calc.h"
+#include "common/results_table.h"
 
 namespace ombrel {
 namespace {
@@ -106,6 +113,16 @@ CalcWindow::CalcWindow(const WindowSpec& spec) : QWidget(nullptr, dialogFrame())
 
 void CalcWindow::build() {
   QHash<QString, QWidget*> byName;
+  const bool hasFields = std::any_of(spec_.controls.begin(), spec_.controls.end(),
+                                     [](const Control& c) { return c.kind == ControlKind::Field; });
+  if (hasFields) {
+    copyAction_ = new QAction(QStringLiteral("复制本窗口数据"), this);
+    copyAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copyAction_->setShortcutContext(Qt::WindowShortcut);
+    connect(copyAction_, &QAction::triggered, this,
+            [this] { QGuiApplication::clipboard()->setText(dataTable()); });
+    addAction(copyAction_);  // the shortcut works wherever the focus is in the window
+  }
   for (const Control& c : spec_.controls) {
     QWidget* widget = nullptr;
     switch (c.kind) {
@@ -125,6 +142,14 @@ void CalcWindow::build() {
       case ControlKind::Field: {
         auto* edit = new QLineEdit(qs(c.text), this);
         edit->setCursorPosition(0);
+        if (!c.formula.empty()) edit->setToolTip(qs(c.formula));
+        // Qt's own menu with one entry more, popped up the way Qt pops up its own.
+        edit->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(edit, &QWidget::customContextMenuRequested, this, [this, edit](const QPoint& at) {
+          QMenu* menu = contextMenu(edit);
+          menu->setAttribute(Qt::WA_DeleteOnClose);
+          menu->popup(edit->mapToGlobal(at));
+        });
         fields_.insert(qs(c.name), edit);
         widget = edit;
         break;
@@ -166,6 +191,8 @@ void CalcWindow::build() {
     if (QWidget* buddy = byName.value(qs(c.buddy))) {
       label->setBuddy(buddy);
       buddy->setAccessibleName(qs(c.text));
+      // An output's caption explains it as its field does.
+      label->setToolTip(buddy->toolTip());
     }
   }
 
@@ -178,6 +205,19 @@ void CalcWindow::build() {
   }
   if (!spec_.focus.empty())
     if (QWidget* first = byName.value(qs(spec_.focus.front()))) first->setFocus();
+}
+
+QString CalcWindow::dataTable() const {
+  return qs(resultsTable(spec_, WidgetFields(*this)));
+}
+
+QMenu* CalcWindow::contextMenu(QLineEdit* field) {
+  QMenu* menu = field->createStandardContextMenu();
+  if (copyAction_) {
+    menu->addSeparator();
+    menu->addAction(copyAction_);
+  }
+  return menu;
 }
 
 void CalcWindow::buttonClicked(const Control& button) {

@@ -9,7 +9,9 @@
 
 #include "common/window_spec.h"
 
+class QAction;
 class QLineEdit;
+class QMenu;
 
 namespace ombrel {
 
@@ -27,6 +29,16 @@ class CalcWindow : public QWidget {
   explicit CalcWindow(const WindowSpec& spec);
   const WindowSpec& spec() const { return spec_; }
   QLineEdit* field(const QString& name) const { return fields_.value(name); }
+
+  // The window's data as a table for a spreadsheet (common/results_table.h).
+  QString dataTable() const;
+  // Puts dataTable() on the clipboard: "复制本窗口数据" in every field's
+  // context menu, and Ctrl+Shift+C anywhere in the window. A window without
+  // fields has neither, and this action is null.
+  QAction* copyAction() const { return copyAction_; }
+  // The context menu of a field: Qt's own for a line edit, then the copy
+  // entry. The caller owns it.
+  QMenu* contextMenu(QLineEdit* field);
 
  signals:
   void returnPressed(bool alsoShowMainForm);  // a 返回 button: hide this window
@@ -46,6 +58,7 @@ class CalcWindow : public QWidget {
   const WindowSpec& spec_;
   QHash<QString, QLineEdit*> fields_;
   QHash<QObject*, QString> clickableLabels_;
+  QAction* copyAction_ = nullptr;
 };
 
 }  // namespace ombrel

@@ -45,7 +45,11 @@ WindowSpec cin() {
                         }),
               button("Command2", "返回", {2160, 3240, 1095, 405}, ButtonRole::Return),
               caption("Label7", "整流滤电容波(uF)", {180, 3960, 1680, 255}, "Text7"),
-              output("Text7", {1920, 3900, 1800, 375}),
+              output("Text7", {1920, 3900, 1800, 375})
+                  .withFormula("「整流滤电容波(uF)」 = (500 ÷ 「交流电网频率(Hz)」 − 「整流桥响应时间(mS)」)\n    "
+                               "× (2 × 「带载功率(W)」) × 1000 ÷ 「效率」\n    "
+                               "÷ (2 × 「最低交流输入(V)」 × 「最低交流输入(V)」 − 「最低直流输出(V)」 × 「最低直流输出(V)」)\n"
+                               "500 ÷ 电网频率为半个电网周期（mS）；1000 为单位换算系数"),
           },
       .focus = {"Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Command1", "Command2", "Text7"},
   };

@@ -1,6 +1,107 @@
 #include "common/window_spec.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace ombrel {
+
+namespace {
+
+constexpr std::string_view kOpen = "「", kClose = "」", kPlaceOpen = "（", kPlaceClose = "）";
+
+std::string_view trimmed(std::string_view s) {
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return s;
+}
+
+}  // namespace
+
+std::vector<CaptionName> captionNames(const std::string& formula) {
+  std::vector<CaptionName> names;
+  std::size_t at = 0;
+  while ((at = formula.find(kOpen, at)) != std::string::npos) {
+    const std::size_t start = at + kOpen.size();
+    const std::size_t end = formula.find(kClose, start);
+    if (end == std::string::npos) {
+      names.push_back({formula.substr(start), std::string(kOpen)});
+      break;
+    }
+    CaptionName name{formula.substr(start, end - start), {}};
+    at = end + kClose.size();
+    if (formula.compare(at, kPlaceOpen.size(), kPlaceOpen) == 0) {
+      const std::size_t placeStart = at + kPlaceOpen.size();
+      const std::size_t placeEnd = formula.find(kPlaceClose, placeStart);
+      if (placeEnd != std::string::npos) {
+        name.place = formula.substr(placeStart, placeEnd - placeStart);
+        at = placeEnd + kPlaceClose.size();
+      }
+    }
+    names.push_back(std::move(name));
+  }
+  return names;
+}
+
+const Control* WindowSpec::fieldNamed(const CaptionName& name) const {
+  std::vector<const Control*> candidates;
+  for (const Control& c : controls)
+    if (c.kind == ControlKind::Label && !c.buddy.empty() && trimmed(c.text) == trimmed(name.caption))
+      candidates.push_back(&c);
+  const Control* chosen = nullptr;
+  if (name.place.empty()) {
+    if (candidates.size() == 1) chosen = candidates.front();
+  } else if (candidates.size() > 1) {
+    if (name.place == "左列" || name.place == "右列") {
+      const bool left = name.place == "左列";
+      const auto byX = [](const Control* a, const Control* b) { return a->rect.x < b->rect.x; };
+      const Control* edge = left ? *std::min_element(candidates.begin(), candidates.end(), byX)
+                                 : *std::max_element(candidates.begin(), candidates.end(), byX);
+      const auto sameX = std::count_if(candidates.begin(), candidates.end(),
+                                       [edge](const Control* c) { return c->rect.x == edge->rect.x; });
+      if (sameX == 1) chosen = edge;
+    } else {
+      // The nearest heading above a caption at its x is the one it stands under.
+      const auto headingOf = [this](const Control& c) -> const Control* {
+        const Control* nearest = nullptr;
+        for (const Control& h : controls)
+          if (h.kind == ControlKind::Label && h.buddy.empty() && h.rect.x == c.rect.x && h.rect.y < c.rect.y &&
+              (!nearest || h.rect.y > nearest->rect.y))
+            nearest = &h;
+        return nearest;
+      };
+      for (const Control* c : candidates) {
+        const Control* heading = headingOf(*c);
+        if (!heading || trimmed(heading->text) != trimmed(name.place)) continue;
+        if (chosen) return nullptr;
+        chosen = c;
+      }
+    }
+  }
+  return chosen ? find(chosen->buddy) : nullptr;
+}
+
+std::vector<const Control*> WindowSpec::fieldsInScreenOrder() const {
+  std::vector<const Control*> rest;
+  for (const Control& c : controls)
+    if (c.kind == ControlKind::Field) rest.push_back(&c);
+  std::stable_sort(rest.begin(), rest.end(), [](const Control* a, const Control* b) {
+    return a->rect.y != b->rect.y ? a->rect.y < b->rect.y : a->rect.x < b->rect.x;
+  });
+  std::vector<const Control*> ordered;
+  while (!rest.empty()) {
+    // rest is sorted by top edge: the line is a prefix of it.
+    const Rect& first = rest.front()->rect;
+    const auto lineEnd = std::find_if(rest.begin() + 1, rest.end(), [&first](const Control* c) {
+      return 2 * (c->rect.y - first.y) >= first.h;
+    });
+    std::vector<const Control*> line(rest.begin(), lineEnd);
+    std::stable_sort(line.begin(), line.end(),
+                     [](const Control* a, const Control* b) { return a->rect.x < b->rect.x; });
+    ordered.insert(ordered.end(), line.begin(), line.end());
+    rest.erase(rest.begin(), lineEnd);
+  }
+  return ordered;
+}
 
 const Control* WindowSpec::find(const std::string& controlName) const {
   for (const Control& c : controls)

@@ -59,6 +59,9 @@ struct Control {
   Handler handler;                  // Calculate button
   std::vector<std::string> writes;  // Calculate button: its outputs, in order
   bool stretch = false;             // picture: stretched to its rectangle
+  // Output field: how its value is computed, shown as the tooltip of the
+  // field and of its caption. See "Formulas" below for how it names captions.
+  std::string formula;
 
   // Refinements used inside a window table: label(...).withFont(12, true).
   Control withFont(double points, bool bold = false) && {
@@ -77,7 +80,30 @@ struct Control {
     opens = std::move(window);
     return std::move(*this);
   }
+  Control withFormula(std::string text) && {
+    formula = std::move(text);
+    return std::move(*this);
+  }
 };
+
+// Formulas. The first line of an output's formula is the equation in the
+// order the calculation evaluates it: the output's own caption, " = ", then
+// the expression, with × ÷ + − and brackets, √(...) for a square root and
+// 10^(...) for a power; a long equation goes on in lines that start with
+// blanks. Lines after it explain constants. Every caption is written inside
+// 「」 exactly as the window shows it (blanks around it aside). Where a window
+// shows one caption text beside several fields, the name carries its place
+// right after the closing bracket: 「极点(khz)」（左列） or （右列） for the
+// leftmost or rightmost of them, or （heading） for the one under a heading
+// label with that text: the heading stands at the caption's x, above it, and
+// no other heading at that x stands between them.
+struct CaptionName {
+  std::string caption;  // between 「 and 」
+  std::string place;    // between （ and ） right after 」, or empty
+};
+// Every caption the text names, in order. A 「 without its 」 ends the list
+// with a name whose caption is the rest of the text and whose place is "「".
+std::vector<CaptionName> captionNames(const std::string& formula);
 
 struct WindowSpec {
   std::string name;     // objectName: lg, FlybackForm, ...
@@ -91,6 +117,13 @@ struct WindowSpec {
   const Control* find(const std::string& controlName) const;
   // The caption label beside a field, or the field's own name if it has none.
   std::string captionOf(const std::string& fieldName) const;
+  // The field whose caption a formula names, or nullptr when the name fits
+  // no caption label or more than one.
+  const Control* fieldNamed(const CaptionName& name) const;
+  // The fields in screen order: lines from the top, each line left to right.
+  // A line starts with the topmost field not yet placed and holds every field
+  // whose top edge lies less than half that field's height below its top.
+  std::vector<const Control*> fieldsInScreenOrder() const;
 };
 
 // Table rows. Rectangles are {x, y, width, height} in twips.

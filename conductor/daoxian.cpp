@@ -21,7 +21,10 @@ WindowSpec daoxian() {
               caption("Label4", "电流密度(A/mm2)", {120, 1380, 1440, 255}, "Text4"),
               input("Text4", "7", {1620, 1320, 1095, 375}),
               caption("Label5", "导线根数", {2940, 300, 900, 255}, "Text5"),
-              output("Text5", {3900, 240, 2100, 375}),
+              output("Text5", {3900, 240, 2100, 375})
+                  .withFormula("「导线根数」 = 「通过电流(A)」 × 4 ÷ 「电流密度(A/mm2)」 ÷ 3.14 ÷ 「导线直径(mm2)」"
+                               " ÷ 「导线直径(mm2)」\n"
+                               "单根导线截面积为 3.14 × 直径 × 直径 ÷ 4（π 取 3.14），「导线直径(mm2)」按直径（mm）计"),
               calculate("Command1", "计算", {3000, 1305, 1095, 405}, {"Text5"},
                         [](Calc& c) {
                           const Real I = c.read("Text1"), J = c.read("Text4"), d = c.read("Text2");

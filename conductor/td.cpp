@@ -35,9 +35,13 @@ WindowSpec td() {
                         }),
               button("Command2", "返回", {2400, 2700, 1095, 405}, ButtonRole::Return),
               caption("Label3", "铜线电阻值(mΩ)", {240, 3420, 1560, 255}, "Text3"),
-              output("Text3", {1920, 3360, 2280, 375}),
+              output("Text3", {1920, 3360, 2280, 375})
+                  .withFormula("「铜线电阻值(mΩ)」 = 「铜带长度（m）」 × 17 ÷ 「总根铜线面积(mm2)」 ÷ 「并绕层数」\n"
+                               "其中 17 为 20℃时铜的电阻率（mΩ·mm2/m）"),
               caption("Label7", "铜线电压降（V）", {240, 3960, 1560, 255}, "Text7"),
-              output("Text7", {1920, 3900, 2280, 375}),
+              output("Text7", {1920, 3900, 2280, 375})
+                  .withFormula("「铜线电压降（V）」 = 「通过电流(A)」 × 「铜线电阻值(mΩ)」 ÷ 1000\n"
+                               "mΩ × A 除以 1000 得 V"),
           },
       // The window opens on 铜带计算.
       .focus = {"Command1", "Text1", "Text3", "Text5", "Text6", "Text7", "Text8", "Command2"},

@@ -22,7 +22,8 @@ WindowSpec tongdai() {
               caption("Label4", "电流密度(A/mm2)", {120, 1920, 1440, 255}, "Text4"),
               input("Text4", "7", {1620, 1860, 1095, 375}),
               caption("Label5", "铜带层数", {2940, 300, 900, 255}, "Text5"),
-              output("Text5", {3900, 240, 2100, 375}),
+              output("Text5", {3900, 240, 2100, 375})
+                  .withFormula("「铜带层数」 = 「通过电流(A)」 ÷ 「铜带宽度(mm)」 ÷ 「电流密度(A/mm2)」 ÷ 「铜带厚度(mm)」"),
               calculate("Command1", "计算", {3000, 1575, 1095, 405}, {"Text5"},
                         [](Calc& c) {
                           const Real w = c.read("Text2"), J = c.read("Text4"), t = c.read("Text3"),

@@ -41,13 +41,20 @@ WindowSpec tx() {
                         }),
               button("Command2", "返回", {2520, 2700, 1095, 405}, ButtonRole::Return),
               caption("Label2", "单根铜线面积(mm2)", {240, 3420, 1680, 255}, "Text2"),
-              output("Text2", {2040, 3360, 2400, 375}),
+              output("Text2", {2040, 3360, 2400, 375})
+                  .withFormula("「单根铜线面积(mm2)」 = 「铜线直径(mm)」 × 0.5 × 0.5 × 「铜线直径(mm)」 × 3.14\n"
+                               "π 取 3.14"),
               caption("Label8", "总根铜线面积(mm2)", {240, 3960, 1680, 255}, "Text8"),
-              output("Text8", {2040, 3900, 2400, 375}),
+              output("Text8", {2040, 3900, 2400, 375})
+                  .withFormula("「总根铜线面积(mm2)」 = 「单根铜线面积(mm2)」 × 「并绕根数」"),
               caption("Label3", "铜线电阻值(mΩ)", {240, 4500, 1680, 255}, "Text3"),
-              output("Text3", {2040, 4440, 2400, 375}),
+              output("Text3", {2040, 4440, 2400, 375})
+                  .withFormula("「铜线电阻值(mΩ)」 = 「铜线长度（m）」 × 17 ÷ 「单根铜线面积(mm2)」 ÷ 「并绕根数」\n"
+                               "其中 17 为 20℃时铜的电阻率（mΩ·mm2/m）"),
               caption("Label7", "铜线电压降（V）", {240, 5040, 1680, 255}, "Text7"),
-              output("Text7", {2040, 4980, 2400, 375}),
+              output("Text7", {2040, 4980, 2400, 375})
+                  .withFormula("「铜线电压降（V）」 = 「通过电流(A)」 × 「铜线电阻值(mΩ)」 ÷ 1000\n"
+                               "mΩ × A 除以 1000 得 V"),
           },
       // The window opens on 铜线计算; Tab then runs through the fields by number.
       .focus = {"Command1", "Text1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Text8",

@@ -47,6 +47,7 @@ struct Choke {
   const char* caption;
   int width, height;
   Handler steps;       // the calculation, in order
+  const char* inductance;  // the inductance's formula
   bool withCapacitor;  // the capacitance row and the note under 返回
   std::vector<std::string> focus;
 };
@@ -66,14 +67,19 @@ WindowSpec choke(Choke p) {
       input("Text4", "0.707", {1920, 1680, 1335, 375}),
       calculate("Command1", "计算", {middle - 548, 2220, 1095, 405}, writes, std::move(p.steps)),
       caption("Label5", "转折频率（KHz）", {240, 2880, 1560, 255}, "Text5"),
-      output("Text5", {1920, 2820, 2280, 375}),
+      output("Text5", {1920, 2820, 2280, 375})
+          .withFormula("「转折频率（KHz）」 = 「开关频率(KHz)」 × 10^(「衰减dB」 ÷ 40)\n"
+                       "按每十倍频 40dB 的衰减，从转折频率降到开关频率处的「衰减dB」"),
       caption("Label6", "电感数值（uH）", {240, 3360, 1560, 255}, "Text6"),
-      output("Text6", {1920, 3300, 2280, 375}),
+      output("Text6", {1920, 3300, 2280, 375}).withFormula(p.inductance),
   };
   int below = 3300 + 375;
   if (p.withCapacitor) {
     controls.push_back(caption("Label7", "电容数值（uF）", {240, 3840, 1560, 255}, "Text7"));
-    controls.push_back(output("Text7", {1920, 3780, 2280, 375}));
+    controls.push_back(output("Text7", {1920, 3780, 2280, 375})
+                           .withFormula("「电容数值（uF）」 = 1000000 ÷ 3.14 ÷ 3.14 ÷ 4 ÷ 「转折频率（KHz）」"
+                                        " ÷ 「转折频率（KHz）」 ÷ 「电感数值（uH）」\n"
+                                        "即 1 ÷ (4π² × 转折频率² × 电感)，π 取 3.14，1000000 为单位换算系数"));
     below = 3780 + 375;
   }
   controls.push_back(button("Command2", "返回", {middle - 548, below + 285, 1095, 405}, ButtonRole::Return));
@@ -99,7 +105,10 @@ WindowSpec gongm() {
     cornerFrequency(c);
     differentialInductance(c);
   };
-  return choke({"gongm", "差模电感", 4530, 4815, steps, false,
+  return choke({"gongm", "差模电感", 4530, 4815, steps,
+                "「电感数值（uH）」 = 「阻尼因数」 × 0.5 × 「测试阻抗(R)」 × 1000 ÷ 3.14 ÷ 「转折频率（KHz）」\n"
+                "即 阻尼因数 × 测试阻抗 ÷ (2π × 转折频率)，π 取 3.14，1000 为单位换算系数",
+                false,
                 {"Command2", "Text6", "Text5", "Command1", "Text4", "Text3", "Text2", "Text1"}});
 }
 
@@ -109,7 +118,10 @@ WindowSpec chamo() {
     commonModeInductance(c);
     capacitance(c);
   };
-  return choke({"chamo", "共模电感", 5205, 6105, steps, true,
+  return choke({"chamo", "共模电感", 5205, 6105, steps,
+                "「电感数值（uH）」 = 「阻尼因数」 × 「测试阻抗(R)」 × 1000 ÷ 3.14 ÷ 「转折频率（KHz）」\n"
+                "即 阻尼因数 × 测试阻抗 ÷ (π × 转折频率)，π 取 3.14，1000 为单位换算系数",
+                true,
                 {"Text1", "Text2", "Text3", "Text4", "Command1", "Text5", "Text6", "Text7", "Command2"}});
 }
 

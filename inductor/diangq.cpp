@@ -31,7 +31,9 @@ WindowSpec diangq() {
                           c.write("Text5", peak * inductance / area / flux);
                         }),
               caption("Label5", "圈数 ", {120, 2685, 1800, 255}, "Text5"),
-              output("Text5", {1980, 2640, 1875, 375}),
+              output("Text5", {1980, 2640, 1875, 375})
+                  .withFormula("「圈数」 = 「峰值电流（A）」 × 「电感量（uH）」 ÷ 「有效面积（mm2）」 ÷ 「最大磁饱和强度（T）」\n"
+                               "uH 与 mm2 的 10⁻⁶ 相互抵消，不另乘系数"),
               button("Command2", "返回", {1470, 3240, 1095, 405}, ButtonRole::Return),
           },
       .focus = {"Text1", "Text2", "Text3", "Text4", "Command1", "Text5", "Command2"},

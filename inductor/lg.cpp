@@ -27,7 +27,9 @@ WindowSpec lg() {
                                                c.read("Text2") / c.read("Text3"));
                         }),
               caption("Label4", "气隙(mm)", {240, 2580, 960, 255}, "Text4"),
-              output("Text4", {1260, 2520, 1875, 375}),
+              output("Text4", {1260, 2520, 1875, 375})
+                  .withFormula("「气隙(mm)」 = 「圈数」 × 1.27 × 0.001 × 「圈数」 × 「有效截面积（mm2）」 ÷ 「电感量(uH)」\n"
+                               "其中 1.27 × 0.001 代表真空磁导率（uH/mm）"),
               button("Command2", "返回", {1140, 3120, 1095, 405}, ButtonRole::Return),
           },
       .focus = {"Text1", "Text2", "Text3", "Command1", "Text4", "Command2"},

@@ -28,11 +28,17 @@ WindowSpec P() {
 
               // Results in the right column, fields twice as wide.
               caption("Label7", "电感峰值电流(A)", {3060, 300, 1440, 255}, "Text7"),
-              output("Text7", {4500, 240, 2070, 375}),
+              output("Text7", {4500, 240, 2070, 375})
+                  .withFormula("「电感峰值电流(A)」 = 「输出功率（W）」 ÷ 「效率」 ÷ 「最低交流输入（V）」 × 1.414\n"
+                               "其中 1.414 取 √2，交流有效值化为峰值"),
               caption("Label8", "电感增量电流(A)", {3060, 780, 1440, 255}, "Text8"),
-              output("Text8", {4500, 720, 2070, 375}),
+              output("Text8", {4500, 720, 2070, 375})
+                  .withFormula("「电感增量电流(A)」 = 「电感峰值电流(A)」 × 0.2\n"
+                               "增量（纹波）电流取峰值电流的 20%"),
               caption("Label5", "电感量(uH)", {3060, 1260, 1440, 255}, "Text5"),
-              output("Text5", {4500, 1200, 2070, 375}),
+              output("Text5", {4500, 1200, 2070, 375})
+                  .withFormula("「电感量(uH)」 = 「输出电压（V）」 ÷ 「开关频率(Khz)」 ÷ 「电感增量电流(A)」 ÷ 4 × 1000\n"
+                               "其中 1000 为 Khz 与 uH 的单位换算系数"),
 
               calculate("Command1", "计算", {3720, 2145, 1095, 405}, {"Text7", "Text8", "Text5"},
                         [](Calc& c) {

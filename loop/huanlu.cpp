@@ -47,25 +47,39 @@ WindowSpec huanlu() {
 
   // Outputs: three rows under the inputs on the left, six rows on the right.
   const auto outRow = [](int i) { return 5130 + i * kPitch; };
-  const auto left = [&](const char* label, const char* text, const char* field, int i) {
+  const auto left = [&](const char* label, const char* text, const char* field, int i, const char* formula) {
     spec.controls.push_back(caption(label, text, {150, outRow(i) + 60, 1260, 255}, field));
-    spec.controls.push_back(output(field, {1440, outRow(i), 1875, 345}));
+    spec.controls.push_back(output(field, {1440, outRow(i), 1875, 345}).withFormula(formula));
   };
-  const auto right = [&](const char* label, const char* text, const char* field, int i) {
+  const auto right = [&](const char* label, const char* text, const char* field, int i, const char* formula) {
     spec.controls.push_back(caption(label, text, {3780, outRow(i) + 60, 1350, 255}, field));
-    spec.controls.push_back(output(field, {5160, outRow(i), 1875, 345}));
+    spec.controls.push_back(output(field, {5160, outRow(i), 1875, 345}).withFormula(formula));
   };
-  left("Label14", "电源增益", "Text14", 0);
-  left("Label15", "穿越频率(khz)", "Text15", 1);
-  left("Label16", "极点(khz)", "Text16", 2);
-  right("Label17", "Rlaod(r)", "Text17", 0);
-  right("Label18", "需要提升的增益", "Text18", 1);
-  right("Label19", "极点(khz)", "Text19", 2);
-  right("Label12", "C2(nF)=", "Text12", 3);
+  // The two 极点(khz) are told apart by their column.
+  left("Label14", "电源增益", "Text14", 0,
+       "「电源增益」 = (「初级直流电压(v)」 − 「输出电压(v)」) × (「初级直流电压(v)」 − 「输出电压(v)」)\n    "
+       "× 「变压器次级圈数((T)」 ÷ 「初级直流电压(v)」 ÷ 「变压器初级圈数(T)」 ÷ 「运放参考电压(V)」");
+  left("Label15", "穿越频率(khz)", "Text15", 1,
+       "「穿越频率(khz)」 = 「开关频率(kHz)」 × 0.2\n"
+       "穿越频率取开关频率的五分之一");
+  left("Label16", "极点(khz)", "Text16", 2,
+       "「极点(khz)」（左列） = 1000 ÷ 「Rlaod(r)」 ÷ 「输出电容总容量(uF)」 ÷ 6.28\n"
+       "输出极点；6.28 取 2π，1000 为单位换算系数");
+  right("Label17", "Rlaod(r)", "Text17", 0, "「Rlaod(r)」 = 「输出电压(v)」 ÷ 「输出电流(A)」");
+  right("Label18", "需要提升的增益", "Text18", 1,
+        "「需要提升的增益」 = 「穿越频率(khz)」 ÷ 「极点(khz)」（左列） ÷ 「电源增益」");
+  right("Label19", "极点(khz)", "Text19", 2,
+        "「极点(khz)」（右列） = 1000000 ÷ 「输出电容总容量(uF)」 ÷ 「输出电容esr(mR)」 ÷ 6.28\n"
+        "输出电容 ESR 形成的零点；6.28 取 2π，1000000 为单位换算系数");
+  right("Label12", "C2(nF)=", "Text12", 3,
+        "「C2(nF)=」 = 1000 ÷ 「R1(K)」 ÷ 「需要提升的增益」 ÷ 6.28 ÷ 「极点(khz)」（右列）\n"
+        "6.28 取 2π，1000 为单位换算系数");
   // Step 9 gives 1/(2π·R3·fp) with R3 in kΩ and fp in kHz, which is nF, the
   // same scaling as C2; the caption says so rather than uF.
-  right("Label1", "C1(nF)=", "Text1", 4);
-  right("Label2", "R3(K)=", "Text2", 5);
+  right("Label1", "C1(nF)=", "Text1", 4,
+        "「C1(nF)=」 = 1000 ÷ 「极点(khz)」（左列） ÷ 「R3(K)=」 ÷ 6.28\n"
+        "6.28 取 2π，1000 为单位换算系数");
+  right("Label2", "R3(K)=", "Text2", 5, "「R3(K)=」 = 「需要提升的增益」 × 「R1(K)」");
 
   spec.controls.push_back(calculate(
       "Command1", "计算", {480, 6540, 1095, 405},

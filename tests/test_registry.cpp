@@ -55,6 +55,8 @@ class TestRegistry : public QObject {
   void returnButton();
   void controlsInsideClientArea();
   void handlersWriteOnlyTheirOutputs();
+  void outputsCarryTheirFormulas();
+  void formulasNameWhatTheirStepReads();
 
  private:
   const WindowSpec& current() {
@@ -151,6 +153,75 @@ void TestRegistry::handlersWriteOnlyTheirOutputs() {
     const std::optional<Fault> fault = press(c, f);
     QVERIFY2(!fault, (spec.name + " " + c.name + " faults with its design texts").c_str());
     QCOMPARE(f.written(), c.writes);
+  }
+}
+
+namespace {
+
+// A field store that notes which fields each output's step reads: the reads
+// between two writes belong to the output written second.
+class ReadRecorder : public Fields {
+ public:
+  explicit ReadRecorder(const WindowSpec& spec) : store_(spec) {}
+  std::string text(const std::string& field) const override {
+    pending_.insert(field);
+    return store_.text(field);
+  }
+  void setText(const std::string& field, const std::string& text) override {
+    store_.setText(field, text);
+    reads_[field] = pending_;
+    pending_.clear();
+  }
+  const std::map<std::string, std::set<std::string>>& reads() const { return reads_; }
+
+ private:
+  FieldStore store_;
+  mutable std::set<std::string> pending_;
+  std::map<std::string, std::set<std::string>> reads_;
+};
+
+QString named(const CaptionName& n) {
+  return QString::fromStdString("「" + n.caption + "」" + (n.place.empty() ? "" : "（" + n.place + "）"));
+}
+
+}  // namespace
+
+// Every output states its formula, which begins with its own caption and
+// " = ", and every caption a formula names is a caption of this window that
+// names one field. Inputs, buttons and labels carry none.
+void TestRegistry::outputsCarryTheirFormulas() {
+  const WindowSpec& spec = current();
+  for (const Control& c : spec.controls) {
+    const bool output = c.kind == ControlKind::Field && c.fieldRole == FieldRole::Output;
+    QVERIFY2(output != c.formula.empty(), c.name.c_str());
+    if (!output) continue;
+    // Shown as plain text: nothing in it may look like markup.
+    QVERIFY2(c.formula.find('<') == std::string::npos, c.name.c_str());
+    const std::vector<CaptionName> names = captionNames(c.formula);
+    QVERIFY2(!names.empty(), c.name.c_str());
+    for (const CaptionName& n : names)
+      QVERIFY2(spec.fieldNamed(n), qPrintable(QString::fromStdString(c.name) + ": no single caption " + named(n)));
+    QCOMPARE(spec.fieldNamed(names.front())->name, c.name);
+    QVERIFY2(c.formula.rfind(named(names.front()).toStdString() + " = ", 0) == 0, c.name.c_str());
+  }
+}
+
+// With the design texts, the captions on the right of each formula are
+// exactly the fields that output's step reads.
+void TestRegistry::formulasNameWhatTheirStepReads() {
+  const WindowSpec& spec = current();
+  for (const Control& button : spec.controls) {
+    if (button.kind != ControlKind::Button || button.buttonRole != ButtonRole::Calculate) continue;
+    ReadRecorder recorder(spec);
+    QVERIFY(!press(button, recorder));
+    for (const std::string& out : button.writes) {
+      std::vector<CaptionName> names = captionNames(spec.find(out)->formula);
+      QVERIFY(!names.empty());
+      std::set<std::string> named;
+      for (auto n = names.begin() + 1; n != names.end(); ++n) named.insert(spec.fieldNamed(*n)->name);
+      const std::set<std::string>& read = recorder.reads().at(out);
+      QVERIFY2(named == read, (spec.name + " " + out + ": the formula names other fields than its step reads").c_str());
+    }
   }
 }
 

@@ -42,11 +42,17 @@ WindowSpec TL431() {
                           c.write("Text2", c.read("Text1") - c.read("Text4") - c.read("Text3"));
                         }),
               caption("Label3", "R1(K)", {240, 1560, 1050, 255}, "Text2"),
-              output("Text2", {1320, 1500, 1800, 345}, kBlank),
+              output("Text2", {1320, 1500, 1800, 345}, kBlank)
+                  .withFormula("「R1(K)」（分压估计） = 「输出电压(V)」（分压估计） − 「R3(K)」（分压估计）"
+                               " − 「R2(K)」（分压估计）"),
               caption("Label4", "R2(K)", {240, 1995, 1050, 255}, "Text3"),
-              output("Text3", {1320, 1935, 1800, 345}, kBlank),
+              output("Text3", {1320, 1935, 1800, 345}, kBlank)
+                  .withFormula("「R2(K)」（分压估计） = 1.5\n"
+                               "R2 + R3 共 2.5K，上有 TL431 的 2.5V 基准电压，分压电流为 1mA"),
               caption("Label5", "R3(K)", {240, 2430, 1050, 255}, "Text4"),
-              output("Text4", {1320, 2370, 1800, 345}, kBlank),
+              output("Text4", {1320, 2370, 1800, 345}, kBlank)
+                  .withFormula("「R3(K)」（分压估计） = 1\n"
+                               "R2 + R3 共 2.5K，上有 TL431 的 2.5V 基准电压，分压电流为 1mA"),
 
               // 分压验证: the output range as R3 runs from its full value to zero.
               label("Label6", "分压验证", {240, 3090, 1200, 255}),
@@ -66,9 +72,14 @@ WindowSpec TL431() {
                         }),
               label("Label10", "输出电压范围(V)", {240, 5340, 1800, 255}),
               caption("Label11", "从", {240, 5730, 450, 255}, "Text8"),
-              output("Text8", {720, 5670, 1800, 345}, kBlank),
+              output("Text8", {720, 5670, 1800, 345}, kBlank)
+                  .withFormula("「从」 = (「R2(K)」（分压验证） + 「R1(K)」（分压验证） + 「R3(K)」（分压验证）) × 2.5\n    "
+                               "÷ (「R3(K)」（分压验证） + 「R2(K)」（分压验证）)\n"
+                               "R3 取全值时的输出电压；2.5 为 TL431 的基准电压（V）"),
               caption("Label12", "到", {240, 6165, 450, 255}, "Text9"),
-              output("Text9", {720, 6105, 1800, 345}, kBlank),
+              output("Text9", {720, 6105, 1800, 345}, kBlank)
+                  .withFormula("「到」 = (「R2(K)」（分压验证） + 「R1(K)」（分压验证）) × 2.5 ÷ 「R2(K)」（分压验证）\n"
+                               "R3 调到零时的输出电压；2.5 为 TL431 的基准电压（V）"),
 
               // 光耦电流: 4.3 V stand across the LED and the TL431 together.
               label("Label13", "光耦电流", {3450, 150, 1200, 255}),
@@ -82,7 +93,9 @@ WindowSpec TL431() {
                           c.write("Text12", (c.read("Text11") - 4.3) / c.read("Text10"));
                         }),
               caption("Label16", "光耦电流(mA)", {3450, 1860, 1110, 255}, "Text12"),
-              output("Text12", {4560, 1800, 1800, 345}, kBlank),
+              output("Text12", {4560, 1800, 1800, 345}, kBlank)
+                  .withFormula("「光耦电流(mA)」 = (「输出电压(V)」（光耦电流） − 4.3) ÷ 「R5(K)」\n"
+                               "4.3V 为光耦发光管与 TL431 上的压降之和；V ÷ K 得 mA"),
 
               button("Command4", "返回", {4830, 2325, 1095, 405}, ButtonRole::Return),
               // The feedback circuit, at its own size.

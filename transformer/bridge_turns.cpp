@@ -19,6 +19,8 @@ struct Turns {
   // 1000 = 10^6 / 10^3 from Ae in mm2 and f in kHz; the half bridge's primary
   // sees half the bus voltage, so it takes 500.
   double factor;
+  const char* factorText;  // the factor as the primary's formula shows it
+  const char* factorNote;  // what it stands for
   ButtonRole returnRole;
 };
 
@@ -49,7 +51,10 @@ WindowSpec turnsWindow(const Turns& t) {
                                        c.read("Text5"));
                 }),
       caption("Label6", "初级圈数", rect(120, 3465, 780, 255), "Text6"),
-      output("Text6", rect(960, 3420, 1860, 345)),
+      output("Text6", rect(960, 3420, 1860, 345))
+          .withFormula(std::string("「初级圈数」 = 「输入电压（V）」 × ") + t.factorText +
+                       " × 「最大占空比」 ÷ 「开关频率（KHz）」 ÷ 「最大磁饱和强度（T）」 ÷ 「磁材有效截面（mm2）」\n" +
+                       t.factorNote),
 
       line("Line1", x(2955), 120, x(2955), t.height - 240),
 
@@ -57,7 +62,8 @@ WindowSpec turnsWindow(const Turns& t) {
       caption("Label7", "输出电压（V）", rect(3075, 1725, 1200, 255), "Text7"),
       input("Text7", "48", rect(4305, 1680, 1095, 345)),
       caption("Label8", "次级圈数", rect(3075, 2205, 1200, 255), "Text8"),
-      output("Text8", rect(4305, 2160, 1695, 345)),
+      output("Text8", rect(4305, 2160, 1695, 345))
+          .withFormula("「次级圈数」 = 「输出电压（V）」 × 「初级圈数」 ÷ 「输入电压（V）」 ÷ 「最大占空比」"),
       // The primary turns come in as the text of Text6, edited or not.
       calculate("Command3", "计算", rect(4305, 2760, 1095, 405), {"Text8"},
                 [](Calc& c) {
@@ -77,18 +83,21 @@ WindowSpec turnsWindow(const Turns& t) {
   };
 }
 
+constexpr const char* kUnits = "其中 1000 为 mm2 与 KHz 的单位换算系数";
+constexpr const char* kHalfUnits = "其中 500 为单位换算系数 1000 的一半：半桥初级只承受一半输入电压";
+
 }  // namespace
 
 WindowSpec ForwardForm() {
-  return turnsWindow({"ForwardForm", "正激变压器", 6345, 5085, 1000, ButtonRole::ReturnShowMain});
+  return turnsWindow({"ForwardForm", "正激变压器", 6345, 5085, 1000, "1000", kUnits, ButtonRole::ReturnShowMain});
 }
 
 WindowSpec HalfBridgeForm() {
-  return turnsWindow({"HalfBridgeForm", "半桥变压器", 6600, 5055, 500, ButtonRole::Return});
+  return turnsWindow({"HalfBridgeForm", "半桥变压器", 6600, 5055, 500, "500", kHalfUnits, ButtonRole::Return});
 }
 
 WindowSpec FullBridgeForm() {
-  return turnsWindow({"FullBridgeForm", "全桥变压器", 6090, 5010, 1000, ButtonRole::Return});
+  return turnsWindow({"FullBridgeForm", "全桥变压器", 6090, 5010, 1000, "1000", kUnits, ButtonRole::Return});
 }
 
 }  // namespace ombrel::windows

@@ -33,6 +33,7 @@ struct Row {
   const char* field;
   const char* caption;
   const char* defaultText;  // nullptr: an output, empty at first
+  const char* formula = nullptr;  // an output's formula
 };
 
 // One column of caption + field rows inside a group, from y0 down in steps of dy.
@@ -44,7 +45,7 @@ void rows(std::vector<Control>& controls, std::initializer_list<Row> list, int c
     const std::string field = r.field;
     controls.push_back(caption("Label" + field.substr(4), r.caption, {captionX, y + 45, captionW, 255}, field));
     controls.push_back(r.defaultText ? input(field, r.defaultText, {fieldX, y, fieldW, 345})
-                                     : output(field, {fieldX, y, fieldW, 345}));
+                                     : output(field, {fieldX, y, fieldW, 345}).withFormula(r.formula ? r.formula : ""));
     y += dy;
   }
 }
@@ -124,39 +125,69 @@ WindowSpec FlybackForm() {
   controls.push_back(heading("Label42", "变压器参数：", 3240, 6720, 720));
   frame(controls, 5, 3240, 720, 6720, 3360);
   rows(controls,
-       {{"Text10", "初级电感量(uH)", nullptr},
-        {"Text11", "次级电感量(uH)", nullptr},
-        {"Text12", "初级圈数(T)", nullptr},
-        {"Text13", "次级圈数(T)", nullptr},
-        {"Text14", "磁隙宽度(mm)", nullptr}},
+       {{"Text10", "初级电感量(uH)", nullptr,
+         "「初级电感量(uH)」 = 「导通时间(us)」 × 「最低交流输入（V）」 × 1.414 ÷ 「初级电流峰值(A)」\n"
+         "其中 1.414 取 √2"},
+        {"Text11", "次级电感量(uH)", nullptr,
+         "「次级电感量(uH)」 = 「次级圈数(T)」 × 「次级圈数(T)」 × 「初级电感量(uH)」 ÷ 「初级圈数(T)」 ÷ 「初级圈数(T)」"},
+        {"Text12", "初级圈数(T)", nullptr,
+         "「初级圈数(T)」 = 「最低交流输入（V）」 × 「导通时间(us)」 × 1.414 ÷ 「磁材横截面积(mm2)」 ÷ 「磁材饱和强度(T)」\n"
+         "其中 1.414 取 √2"},
+        {"Text13", "次级圈数(T)", nullptr,
+         "「次级圈数(T)」 = 「初级圈数(T)」 × 「输出电压（V）」 × (1 − 「最大占空比」) ÷ 1.414 ÷ 「最低交流输入（V）」"
+         " ÷ 「最大占空比」\n"
+         "其中 1.414 取 √2；输出电压不计二极管压降"},
+        {"Text14", "磁隙宽度(mm)", nullptr,
+         "「磁隙宽度(mm)」 = 「初级圈数(T)」 × 「初级圈数(T)」 × 「磁材横截面积(mm2)」 ÷ 「初级电感量(uH)」"
+         " × 0.4 × 3.14 × 0.001\n"
+         "其中 0.4 × 3.14 × 0.001 代表真空磁导率（uH/mm），π 取 3.14"}},
        3360, 1560, 4935, 1710, 900, 480);
   controls.push_back(heading("Label43", "初级参数：", 3240, 6720, 3960));
   frame(controls, 9, 3240, 3960, 6720, 6960);
   rows(controls,
-       {{"Text15", "初级电流平均值(A)", nullptr},
-        {"Text16", "初级电流峰值(A)", nullptr},
-        {"Text24", "初级电流有效值(A)", nullptr},
-        {"Text17", "导通时间(us)", nullptr},
-        {"Text18", "开关管耐压>(V)", nullptr},
-        {"Text19", "反射电压(V)", nullptr}},
+       {{"Text15", "初级电流平均值(A)", nullptr,
+         "「初级电流平均值(A)」 = 「输出功率（W）」 ÷ 「效率」 ÷ 「最低交流输入（V）」 ÷ 1.414\n"
+         "其中 1.414 取 √2"},
+        {"Text16", "初级电流峰值(A)", nullptr,
+         "「初级电流峰值(A)」 = 「初级电流平均值(A)」 ÷ 「最大占空比」 ÷ (1 − 「电流波形系数」 × 0.5)"},
+        {"Text24", "初级电流有效值(A)", nullptr,
+         "「初级电流有效值(A)」 = √(((「电流波形系数」 × 「电流波形系数」 ÷ 3 − 「电流波形系数」) + 1) × 「最大占空比」)\n    "
+         "× 「初级电流峰值(A)」"},
+        {"Text17", "导通时间(us)", nullptr,
+         "「导通时间(us)」 = 「最大占空比」 ÷ 「开关频率(Khz)」 × 1000"},
+        {"Text18", "开关管耐压>(V)", nullptr,
+         "「开关管耐压>(V)」 = (「反射电压(V)」 + 「安全击穿电压余量（V）」) + 「最高交流输入（V）」 × 1.4\n"
+         "其中 1.4 为最高交流输入的峰值系数"},
+        {"Text19", "反射电压(V)", nullptr,
+         "「反射电压(V)」 = 「初级圈数(T)」 × 「输出电压（V）」 ÷ 「次级圈数(T)」"}},
        3360, 1560, 4935, 1710, 4140, 480);
 
   // Secondary and filter parameters, right column.
   controls.push_back(heading("Label44", "次极参数：", 6840, 10680, 720));
   frame(controls, 13, 6840, 720, 10680, 3360);
   rows(controls,
-       {{"Text23", "次级电流峰值(A)", nullptr},
-        {"Text25", "次级电流有效值(A)", nullptr},
-        {"Text26", "输出纹波电流p-p(A)", nullptr},
-        {"Text28", "输出纹波电压p-p(mV)", nullptr}},
+       {{"Text23", "次级电流峰值(A)", nullptr,
+         "「次级电流峰值(A)」 = 「初级电流峰值(A)」 × 「初级圈数(T)」 ÷ 「次级圈数(T)」"},
+        {"Text25", "次级电流有效值(A)", nullptr,
+         "「次级电流有效值(A)」 = √(((「电流波形系数」 × 「电流波形系数」 ÷ 3 − 「电流波形系数」) + 1)\n    "
+         "× (1 − 「最大占空比」)) × 「次级电流峰值(A)」"},
+        {"Text26", "输出纹波电流p-p(A)", nullptr,
+         "「输出纹波电流p-p(A)」 = √(「次级电流有效值(A)」 × 「次级电流有效值(A)」\n    "
+         "− 「输出功率（W）」 × 「输出功率（W）」 ÷ 「输出电压（V）」 ÷ 「输出电压（V）」)"},
+        {"Text28", "输出纹波电压p-p(mV)", nullptr,
+         "「输出纹波电压p-p(mV)」 = 「输出电容ESR(moh)」 × 「次级电流峰值(A)」\n"
+         "mΩ × A 得 mV"}},
        6960, 1800, 8820, 1740, 960, 600);
   controls.push_back(heading("Label45", "滤波器参数：", 6840, 10680, 3960));
   frame(controls, 17, 6840, 3960, 10680, 6960);
   rows(controls,
        {{"Text22", "输出电感柱(uH)", "3"},
         {"Text27", "输出电容ESR(moh)", "100"},
-        {"Text31", "衰减倍数", nullptr},
-        {"Text32", "衰减后纹波p-p(mV)", nullptr}},
+        {"Text31", "衰减倍数", nullptr,
+         "「衰减倍数」 = 「输出电容ESR(moh)」 ÷ 「输出电感柱(uH)」 ÷ 「开关频率(Khz)」 ÷ 6.28\n"
+         "其中 6.28 取 2π：ESR 与滤波电感感抗 2πfL 之比"},
+        {"Text32", "衰减后纹波p-p(mV)", nullptr,
+         "「衰减后纹波p-p(mV)」 = 「输出纹波电压p-p(mV)」 × 「衰减倍数」"}},
        6960, 1800, 8820, 1740, 4140, 480);
 
   controls.push_back(calculate("Command1", "计算", {4988, 7095, 1095, 405},

@@ -29,7 +29,10 @@ WindowSpec qudongbyq() {
                                                100000 * 0.25);
                         }),
               caption("Label5", "圈数", {180, 2925, 960, 255}, "Text5"),
-              output("Text5", {1260, 2880, 1875, 345}),
+              output("Text5", {1260, 2880, 1875, 345})
+                  .withFormula("「圈数」 = 「电压（V）」 ÷ 「最大磁饱和强度」 ÷ 「有效截面积（mm2）」 ÷ 「开关频率（KHz）」"
+                               " × 100000 × 0.25\n"
+                               "其中 100000 × 0.25 即 10⁵ ÷ 4，含 V、KHz、T、mm2 的单位换算"),
               button("Command1", "返回", {1155, 3480, 1095, 405}, ButtonRole::Return),
           },
       .focus = {"Text1", "Text2", "Text3", "Text4", "Command2", "Text5", "Command1"},

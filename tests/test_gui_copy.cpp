@@ -1,0 +1,376 @@
+// Formulas in tooltips and a window's data copied as a table, for real on the
+// offscreen platform: the clipboard after a calculation in one window of each
+// subsystem, byte for byte; the tooltips of every output and its caption; the
+// context menu's entry and Ctrl+Shift+C; and no field text changed by either.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QHelpEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QToolTip>
+#include <QtTest>
+
+#include "app/program.h"
+#include "gui_support.h"
+
+using namespace ombrel;
+
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+// The offscreen platform's notes about what it cannot do say nothing about the program.
+void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (!message.startsWith("This plugin does not support")) qtHandler(type, context, message);
+}
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+QByteArray clipboardBytes() { return QGuiApplication::clipboard()->text().toUtf8(); }
+
+// A text no copy produces, so that a copy that does nothing is seen.
+void clearClipboard() { QGuiApplication::clipboard()->setText(QStringLiteral("<nothing copied>")); }
+
+// Everything a user could see of a field's text: the text, what it shows,
+// the cursor, the selection, the edit flags.
+QString snapshot(QLineEdit* e) {
+  return QString("%1|%2|%3|%4|%5|%6|%7")
+      .arg(e->text(), e->displayText())
+      .arg(e->cursorPosition())
+      .arg(e->selectedText())
+      .arg(e->isModified())
+      .arg(e->isUndoAvailable())
+      .arg(e->isRedoAvailable());
+}
+
+}  // namespace
+
+class TestGuiCopy : public QObject, public test::GuiFixture {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void init() {
+    start();
+    clearClipboard();
+  }
+  void cleanup() { finish(); }
+
+  void copiedTable_data();
+  void copiedTable();
+  void outputsAndCaptionsShowTheirFormulas();
+  void tooltipShowsTheFormula();
+  void contextMenuHasTheEntry();
+  void contextMenuPopsUpAndCopies();
+  void ctrlShiftCCopies();
+  void hintWindowHasNoCopy();
+  void fieldTextsUnchanged();
+
+ private:
+  // Every field of every window open now, hidden or shown.
+  QMap<QString, QString> allFields() {
+    QMap<QString, QString> all;
+    for (const WindowSpec* spec : builtWindows()) {
+      CalcWindow* w = nav_->window(qs(spec->name));
+      if (!w) continue;
+      for (const Control& c : spec->controls)
+        if (c.kind == ControlKind::Field) all[qs(spec->name + "." + c.name)] = snapshot(w->field(qs(c.name)));
+    }
+    return all;
+  }
+  // The popup on screen, if any, as a menu.
+  static QMenu* popupMenu() { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); }
+  static QAction* entry(QMenu* menu) {
+    if (!menu) return nullptr;
+    for (QAction* a : menu->actions())
+      if (a->text() == QStringLiteral("复制本窗口数据")) return a;
+    return nullptr;
+  }
+};
+
+void TestGuiCopy::initTestCase() {
+  qtHandler = qInstallMessageHandler(quietOffscreen);
+  setUpApplication(*qApp);
+}
+
+// One window of each subsystem: inputs typed, its buttons pressed, then the
+// copy. The table: the window caption, then caption TAB text per field, in
+// lines from the top, each line left to right.
+void TestGuiCopy::copiedTable_data() {
+  QTest::addColumn<QString>("command");
+  QTest::addColumn<QStringList>("typed");
+  QTest::addColumn<QStringList>("buttons");
+  QTest::addColumn<QByteArray>("expected");
+
+  QTest::newRow("ForwardForm") << "正激电源" << QStringList{} << QStringList{"Command1", "Command3"}
+                               << QByteArray("正激变压器\n"
+                                             "输入电压（V）\t420\n"
+                                             "开关频率（KHz）\t20\n"
+                                             "最大占空比\t0.44\n"
+                                             "最大磁饱和强度（T）\t0.3\n"
+                                             "输出电压（V）\t48\n"
+                                             "磁材有效截面（mm2）\t144\n"
+                                             "次级圈数\t55.5555555555556\n"
+                                             "初级圈数\t213.888888888889\n");
+  QTest::newRow("lg") << "电感气隙计算" << QStringList{"Text1=33"} << QStringList{"Command1"}
+                      << QByteArray("电感气隙计算\n"
+                                    "圈数\t33\n"
+                                    "有效截面积（mm2）\t144\n"
+                                    "电感量(uH)\t560\n"
+                                    "气隙(mm)\t0.355636285714286\n");
+  QTest::newRow("cout") << "输出电容" << QStringList{} << QStringList{"Command1"}
+                        << QByteArray("输出电容\n"
+                                      "输出电流(A)\t2\n"
+                                      "输出电压(V)\t12\n"
+                                      "所需容量(uF)\t120\n"
+                                      "最大占空比\t0.4\n"
+                                      "所需耐压(V)\t21.6\n"
+                                      "开关频率(KHz)\t100\n"
+                                      "输出纹波(mV)\t100\n");
+  QTest::newRow("huanlu") << "电流型控制环路" << QStringList{} << QStringList{"Command1"}
+                          << QByteArray("环路控制\n"
+                                        "初级直流电压(v)\t300\n"
+                                        "输出电压(v)\t5\n"
+                                        "运放参考电压(V)\t2.5\n"
+                                        "开关频率(kHz)\t50\n"
+                                        "变压器初级圈数(T)\t60\n"
+                                        "变压器次级圈数((T)\t3\n"
+                                        "输出电容esr(mR)\t150\n"
+                                        "输出电流(A)\t2\n"
+                                        "输出电容总容量(uF)\t470\n"
+                                        "R1(K)\t4.7\n"
+                                        "电源增益\t5.80166666666667\n"
+                                        "Rlaod(r)\t2.5\n"
+                                        "穿越频率(khz)\t10\n"
+                                        "需要提升的增益\t12.7187589773054\n"
+                                        "极点(khz)\t0.135519718118986\n"
+                                        "极点(khz)\t2.25866196864977\n"
+                                        "C2(nF)=\t1.17936034693048\n"
+                                        "C1(nF)=\t19.6560057821746\n"
+                                        "R3(K)=\t59.7781671933354\n");
+  // The check group not calculated: its outputs keep their one blank.
+  QTest::newRow("TL431") << "TL431计算" << QStringList{} << QStringList{"Command1", "Command3"}
+                         << QByteArray("TL431电阻计算\n"
+                                       "输出电压(V)\t12\n"
+                                       "输出电压(V)\t12\n"
+                                       "R5(K)\t0.47\n"
+                                       "R1(K)\t9.5\n"
+                                       "R2(K)\t1.5\n"
+                                       "光耦电流(mA)\t16.3829787234043\n"
+                                       "R3(K)\t1\n"
+                                       "R1(K)\t8.2\n"
+                                       "R2(K)\t1.5\n"
+                                       "R3(K)\t1\n"
+                                       "从\t \n"
+                                       "到\t \n");
+  QTest::newRow("tx") << "铜线电阻" << QStringList{} << QStringList{"Command1"}
+                      << QByteArray("20℃时铜的电阻计算\n"
+                                    "铜线长度（m）\t1\n"
+                                    "铜线直径(mm)\t0.64\n"
+                                    "并绕根数\t5\n"
+                                    "通过电流(A)\t10\n"
+                                    "单根铜线面积(mm2)\t0.321536\n"
+                                    "总根铜线面积(mm2)\t1.60768\n"
+                                    "铜线电阻值(mΩ)\t10.5742436305732\n"
+                                    "铜线电压降（V）\t0.105742436305732\n");
+  QTest::newRow("chamo") << "共模扼流圈" << QStringList{} << QStringList{"Command1"}
+                         << QByteArray("共模电感\n"
+                                       "开关频率(KHz)\t20\n"
+                                       "衰减dB\t-24\n"
+                                       "测试阻抗(R)\t50\n"
+                                       "阻尼因数\t0.707\n"
+                                       "转折频率（KHz）\t5.02377286301916\n"
+                                       "电感数值（uH）\t2240.93765590225\n"
+                                       "电容数值（uF）\t0.44832292470371\n");
+}
+
+void TestGuiCopy::copiedTable() {
+  QFETCH(QString, command);
+  QFETCH(QStringList, typed);
+  QFETCH(QStringList, buttons);
+  QFETCH(QByteArray, expected);
+  CHOOSE(w, command);
+  for (const QString& t : typed) type(w, qPrintable(t.section('=', 0, 0)), t.section('=', 1));
+  for (const QString& b : buttons) click(w, qPrintable(b));
+  QCOMPARE(boxes(), QStringList());
+  QVERIFY(w->copyAction());
+  w->copyAction()->trigger();
+  QCOMPARE(clipboardBytes(), expected);
+  QCOMPARE(w->dataTable().toUtf8(), expected);
+}
+
+// Every output field of every window states its formula, beginning with its
+// own caption, and its caption label carries the same text. Inputs have none.
+// Each line of a tooltip fits a screen 1024 pixels wide with room to spare.
+void TestGuiCopy::outputsAndCaptionsShowTheirFormulas() {
+  const QFontMetrics metrics(QToolTip::font());
+  int outputs = 0;
+  for (const WindowSpec* spec : builtWindows()) {
+    CalcWindow* w = nav_->open(qs(spec->name));
+    QVERIFY2(w, spec->name.c_str());
+    for (const Control& c : spec->controls) {
+      if (c.kind != ControlKind::Field) continue;
+      const QString where = qs(spec->name + "." + c.name);
+      QLineEdit* e = w->field(qs(c.name));
+      QVERIFY2(e, qPrintable(where));
+      QLabel* label = nullptr;
+      for (const Control& l : spec->controls)
+        if (l.kind == ControlKind::Label && l.buddy == c.name) label = w->findChild<QLabel*>(qs(l.name));
+      QVERIFY2(label, qPrintable(where));
+      if (c.fieldRole == FieldRole::Input) {
+        QVERIFY2(e->toolTip().isEmpty() && label->toolTip().isEmpty(), qPrintable(where));
+        continue;
+      }
+      ++outputs;
+      const QString tip = e->toolTip();
+      QVERIFY2(!tip.isEmpty(), qPrintable(where));
+      QCOMPARE(tip, qs(c.formula));
+      QVERIFY2(tip.startsWith("「" + label->text().trimmed() + "」"), qPrintable(where + ": " + tip));
+      QCOMPARE(label->toolTip(), tip);
+      for (const QString& line : tip.split('\n'))
+        QVERIFY2(metrics.horizontalAdvance(line) <= 800, qPrintable(where + ": too wide: " + line));
+    }
+  }
+  QCOMPARE(outputs, 61);
+}
+
+// Hovering shows the formula as Qt's tooltip, on the field and on its caption.
+void TestGuiCopy::tooltipShowsTheFormula() {
+  CHOOSE(lg, "电感气隙计算");
+  QVERIFY(QTest::qWaitForWindowExposed(lg));
+  const QString gap = "「气隙(mm)」 = 「圈数」 × 1.27 × 0.001 × 「圈数」 × 「有效截面积（mm2）」 ÷ 「电感量(uH)」\n"
+                      "其中 1.27 × 0.001 代表真空磁导率（uH/mm）";
+  for (QWidget* target : {static_cast<QWidget*>(edit(lg, "Text4")), lg->findChild<QWidget*>("Label4")}) {
+    QVERIFY(target);
+    const QPoint at(5, 5);
+    QHelpEvent help(QEvent::ToolTip, at, target->mapToGlobal(at));
+    QApplication::sendEvent(target, &help);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), gap);
+    QToolTip::hideText();
+  }
+}
+
+// The entry follows Qt's own entries in a field's menu; triggering it copies.
+void TestGuiCopy::contextMenuHasTheEntry() {
+  CHOOSE(cin, "输入电容");
+  click(cin, "Command1");
+  for (const char* name : {"Text1", "Text7"}) {
+    std::unique_ptr<QMenu> menu(cin->contextMenu(edit(cin, name)));
+    const QList<QAction*> actions = menu->actions();
+    QVERIFY(actions.size() > 3);
+    QAction* copy = entry(menu.get());
+    QVERIFY(copy);
+    QCOMPARE(actions.last(), copy);
+    QVERIFY(actions.at(actions.size() - 2)->isSeparator());
+    QVERIFY(copy->isEnabled());
+    QCOMPARE(copy->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    clearClipboard();
+    copy->trigger();
+    QCOMPARE(clipboardBytes(), cin->dataTable().toUtf8());
+    QVERIFY(clipboardBytes().startsWith("输入电容\n交流电网频率(Hz)\t50\n"));
+  }
+}
+
+// A right click pops up the menu, as Qt's own; choosing the entry copies and
+// closes it.
+void TestGuiCopy::contextMenuPopsUpAndCopies() {
+  CHOOSE(td, "铜带电阻");
+  QVERIFY(QTest::qWaitForWindowExposed(td));
+  click(td, "Command1");
+  QLineEdit* field = edit(td, "Text3");
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4), field->mapToGlobal(QPoint(4, 4)));
+  QApplication::sendEvent(field, &event);
+  QTRY_VERIFY(popupMenu());
+  QAction* copy = entry(popupMenu());
+  QVERIFY(copy);
+  copy->trigger();
+  popupMenu()->close();
+  QTRY_VERIFY(!popupMenu());
+  QCOMPARE(clipboardBytes(), QByteArray("铜带电阻计算\n"
+                                        "铜带长度（m）\t10\n"
+                                        "并绕层数\t1\n"
+                                        "通过电流(A)\t2\n"
+                                        "总根铜线面积(mm2)\t0.5\n"
+                                        "铜线电阻值(mΩ)\t340\n"
+                                        "铜线电压降（V）\t0.68\n"));
+}
+
+// Ctrl+Shift+C copies wherever the focus is in the window: an input, an
+// output, a button.
+void TestGuiCopy::ctrlShiftCCopies() {
+  CHOOSE(tx, "铜线电阻");
+  QVERIFY(QTest::qWaitForWindowActive(tx));
+  click(tx, "Command1");
+  const QByteArray table = tx->dataTable().toUtf8();
+  QVERIFY(table.endsWith("铜线电压降（V）\t0.105742436305732\n"));
+  for (QWidget* target : {static_cast<QWidget*>(edit(tx, "Text1")), static_cast<QWidget*>(edit(tx, "Text7")),
+                          static_cast<QWidget*>(push(tx, "Command2"))}) {
+    QVERIFY(target);
+    clearClipboard();
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(clipboardBytes(), table);
+  }
+  // Ctrl+C alone stays the field's own copy of its selection.
+  clearClipboard();
+  edit(tx, "Text6")->setFocus();
+  edit(tx, "Text6")->selectAll();
+  QTest::keyClick(edit(tx, "Text6"), Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(clipboardBytes(), QByteArray("10"));
+}
+
+// The ESR hint has no fields: no entry, no shortcut.
+void TestGuiCopy::hintWindowHasNoCopy() {
+  CHOOSE(loop, "电流型控制环路");
+  CalcWindow* hint = nav_->open("gongs");
+  QVERIFY(hint);
+  QVERIFY(QTest::qWaitForWindowActive(hint));
+  QCOMPARE(hint->copyAction(), nullptr);
+  QVERIFY(hint->findChildren<QAction*>().isEmpty());
+  QTest::keyClick(hint, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  QCOMPARE(clipboardBytes(), QByteArray("<nothing copied>"));
+}
+
+// Copying by menu and by key, and the tooltips, leave every field of every
+// window as it was, shown or hidden: text, display, cursor, selection, flags.
+void TestGuiCopy::fieldTextsUnchanged() {
+  CHOOSE(fly, "反激电源");
+  click(fly, "Command1");
+  CHOOSE(loop, "电流型控制环路");
+  click(loop, "Command1");
+  type(loop, "Text9", "150 mR");
+  edit(loop, "Text9")->setSelection(3, 3);
+  click(loop, "Command2");  // hidden, texts kept
+  QVERIFY(!loop->isVisible());
+  CHOOSE(tl, "TL431计算");
+  click(tl, "Command3");
+  QVERIFY(QTest::qWaitForWindowActive(tl));
+  const QMap<QString, QString> before = allFields();
+  QCOMPARE(before.size(), 30 + 19 + 12);
+
+  QTest::keyClick(edit(tl, "Text2"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  QVERIFY(clipboardBytes().startsWith("TL431电阻计算\n"));
+  QLineEdit* field = edit(tl, "Text12");
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4), field->mapToGlobal(QPoint(4, 4)));
+  QApplication::sendEvent(field, &event);
+  QTRY_VERIFY(popupMenu());
+  entry(popupMenu())->trigger();
+  popupMenu()->close();
+  QTRY_VERIFY(!popupMenu());
+  loop->copyAction()->trigger();
+  fly->copyAction()->trigger();
+  QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), field->mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(field, &help);
+  QTRY_VERIFY(QToolTip::isVisible());
+  QToolTip::hideText();
+
+  QCOMPARE(allFields(), before);
+  QCOMPARE(text(loop, "Text9"), "150 mR");
+  QCOMPARE(edit(loop, "Text9")->selectedText(), " mR");
+}
+
+QTEST_MAIN(TestGuiCopy)
+#include "test_gui_copy.moc"

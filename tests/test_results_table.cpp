@@ -1,0 +1,168 @@
+// The copied table and the naming of captions in formulas, headless: screen
+// order of the fields, the table's bytes, and how a named caption finds its
+// field.
+#include <QtTest>
+
+#include "app/registry.h"
+#include "common/calc.h"
+#include "common/results_table.h"
+#include "common/window_spec.h"
+
+using namespace ombrel;
+
+namespace {
+
+// Two captions "极点" side by side, two "R1" under two headings, a caption
+// with a trailing blank.
+WindowSpec twins() {
+  return {.name = "twins",
+          .caption = "双",
+          .width = 9000,
+          .height = 9000,
+          .controls = {label("Label1", "甲组", {100, 100, 900, 255}),
+                       caption("Label2", "R1", {100, 500, 900, 255}, "Text2"),
+                       input("Text2", "1", {1100, 500, 1200, 345}),
+                       label("Label3", "乙组", {100, 1000, 900, 255}),
+                       caption("Label4", "R1", {100, 1400, 900, 255}, "Text4"),
+                       input("Text4", "2", {1100, 1400, 1200, 345}),
+                       caption("Label5", "极点", {4000, 2000, 900, 255}, "Text5"),
+                       output("Text5", {5000, 2000, 1200, 345}),
+                       caption("Label6", "极点", {100, 2000, 900, 255}, "Text6"),
+                       output("Text6", {1100, 2000, 1200, 345}),
+                       caption("Label7", "圈数 ", {100, 2500, 900, 255}, "Text7"),
+                       output("Text7", {1100, 2500, 1200, 345})},
+          .focus = {}};
+}
+
+QStringList names(const std::vector<CaptionName>& list) {
+  QStringList out;
+  for (const CaptionName& n : list) out << QString::fromStdString(n.caption + "|" + n.place);
+  return out;
+}
+
+}  // namespace
+
+class TestResultsTable : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void captionNamesInAFormula_data();
+  void captionNamesInAFormula();
+  void namedCaptionFindsItsField_data();
+  void namedCaptionFindsItsField();
+  void screenOrder_data();
+  void screenOrder();
+  void tableAfterCalculating();
+  void tableKeepsTextsAsTheyAre();
+};
+
+void TestResultsTable::captionNamesInAFormula_data() {
+  QTest::addColumn<QString>("formula");
+  QTest::addColumn<QStringList>("expected");
+  QTest::newRow("plain") << "「气隙(mm)」 = 「圈数」 × 1.27 ÷ 「电感量(uH)」"
+                         << QStringList{"气隙(mm)|", "圈数|", "电感量(uH)|"};
+  QTest::newRow("places") << "「极点(khz)」（左列） = 1000 ÷ 「R1(K)」（分压估计）\n注：「极点(khz)」（右列）"
+                          << QStringList{"极点(khz)|左列", "R1(K)|分压估计", "极点(khz)|右列"};
+  QTest::newRow("a bracket after a blank is no place") << "「a」 （b） × 「c」" << QStringList{"a|", "c|"};
+  QTest::newRow("brackets inside a caption") << "「有效截面积（mm2）」（x）" << QStringList{"有效截面积（mm2）|x"};
+  QTest::newRow("unterminated") << "「a」 = 「b × 2" << QStringList{"a|", "b × 2|「"};
+  QTest::newRow("none") << "x = 1" << QStringList{};
+}
+
+void TestResultsTable::captionNamesInAFormula() {
+  QFETCH(QString, formula);
+  QFETCH(QStringList, expected);
+  QCOMPARE(names(captionNames(formula.toStdString())), expected);
+}
+
+void TestResultsTable::namedCaptionFindsItsField_data() {
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<QString>("place");
+  QTest::addColumn<QString>("field");  // empty: no single field
+  QTest::newRow("left column") << "极点" << "左列" << "Text6";
+  QTest::newRow("right column") << "极点" << "右列" << "Text5";
+  QTest::newRow("ambiguous without place") << "极点" << "" << "";
+  QTest::newRow("under the first heading") << "R1" << "甲组" << "Text2";
+  QTest::newRow("under the second heading") << "R1" << "乙组" << "Text4";
+  QTest::newRow("no such heading") << "R1" << "丙组" << "";
+  QTest::newRow("a place where none is needed") << "圈数" << "左列" << "";
+  QTest::newRow("blanks around a caption do not count") << "圈数" << "" << "Text7";
+  QTest::newRow("no such caption") << "电压" << "" << "";
+  QTest::newRow("a heading is no caption") << "甲组" << "" << "";
+}
+
+void TestResultsTable::namedCaptionFindsItsField() {
+  QFETCH(QString, caption);
+  QFETCH(QString, place);
+  QFETCH(QString, field);
+  static const WindowSpec spec = twins();
+  const Control* found = spec.fieldNamed({caption.toStdString(), place.toStdString()});
+  QCOMPARE(found ? QString::fromStdString(found->name) : QString(), field);
+}
+
+void TestResultsTable::screenOrder_data() {
+  QTest::addColumn<QString>("window");
+  QTest::addColumn<QStringList>("order");
+  // The optocoupler group's first field stands 30 twips above the estimate's,
+  // its result 135 twips above R2's: one line each, left to right.
+  QTest::newRow("TL431") << "TL431"
+                         << QStringList{"Text1", "Text11", "Text10", "Text2", "Text3", "Text12",
+                                        "Text4", "Text5",  "Text6",  "Text7", "Text8",  "Text9"};
+  QTest::newRow("huanlu") << "huanlu"
+                          << QStringList{"Text3",  "Text4",  "Text5",  "Text6",  "Text7",  "Text8",
+                                         "Text9",  "Text10", "Text11", "Text13", "Text14", "Text17",
+                                         "Text15", "Text18", "Text16", "Text19", "Text12", "Text1", "Text2"};
+  QTest::newRow("lout") << "lout" << QStringList{"Text6", "Text1", "Text2", "Text3", "Text4", "Text5", "Text7"};
+  QTest::newRow("cout") << "cout" << QStringList{"Text1", "Text2", "Text6", "Text3", "Text7", "Text4", "Text5"};
+  QTest::newRow("twins") << "twins" << QStringList{"Text2", "Text4", "Text6", "Text5", "Text7"};
+  QTest::newRow("gongs") << "gongs" << QStringList{};
+}
+
+void TestResultsTable::screenOrder() {
+  QFETCH(QString, window);
+  QFETCH(QStringList, order);
+  static const WindowSpec local = twins();
+  const WindowSpec* spec = window == "twins" ? &local : windowSpec(window.toStdString());
+  QVERIFY(spec);
+  QStringList got;
+  for (const Control* c : spec->fieldsInScreenOrder()) got << QString::fromStdString(c->name);
+  QCOMPARE(got, order);
+}
+
+// The three calculations of the TL431 window, then its table byte for byte.
+void TestResultsTable::tableAfterCalculating() {
+  const WindowSpec& spec = *windowSpec("TL431");
+  FieldStore fields(spec);
+  for (const char* button : {"Command1", "Command2", "Command3"}) QVERIFY(!press(*spec.find(button), fields));
+  QCOMPARE(QByteArray::fromStdString(resultsTable(spec, fields)),
+           QByteArray("TL431电阻计算\n"
+                      "输出电压(V)\t12\n"
+                      "输出电压(V)\t12\n"
+                      "R5(K)\t0.47\n"
+                      "R1(K)\t9.5\n"
+                      "R2(K)\t1.5\n"
+                      "光耦电流(mA)\t16.3829787234043\n"
+                      "R3(K)\t1\n"
+                      "R1(K)\t8.2\n"
+                      "R2(K)\t1.5\n"
+                      "R3(K)\t1\n"
+                      "从\t10.7\n"
+                      "到\t16.1666666666667\n"));
+}
+
+// Texts go into the table as they stand: blanks, text that is no number,
+// an empty field; a caption keeps its blank.
+void TestResultsTable::tableKeepsTextsAsTheyAre() {
+  const WindowSpec spec = twins();
+  FieldStore fields(spec);
+  fields.setText("Text2", " 12V ");
+  fields.setText("Text4", "abc");
+  fields.setText("Text6", "");
+  QCOMPARE(QByteArray::fromStdString(resultsTable(spec, fields)),
+           QByteArray("双\nR1\t 12V \nR1\tabc\n极点\t\n极点\t\n圈数 \t\n"));
+  // Only texts are read: the store saw no write.
+  QCOMPARE(fields.written().size(), std::size_t(3));
+}
+
+QTEST_APPLESS_MAIN(TestResultsTable)
+#include "test_results_table.moc"
