@@ -1,7 +1,5 @@
-// The windows of the program and MainForm's menu tree.
-//
-// The menu lists all nineteen commands; a command whose window is not built
-// yet names a window that windowSpec() does not know, and does nothing.
+// The windows of the program and MainForm's menu tree: nineteen commands,
+// each naming the window it shows, and gongs, which huanlu opens.
 #pragma once
 
 #include <string_view>
@@ -20,7 +18,7 @@ struct MenuCommand {
 // The menus left to right, their commands top to bottom.
 const std::vector<MenuCommand>& menuTree();
 
-// The table of a built window, or nullptr for a window that is not built yet.
+// The table of a window, or nullptr for a name that is no window.
 const WindowSpec* windowSpec(std::string_view name);
 
 // Every built window, the ones on no menu included.

@@ -48,6 +48,7 @@ class TestRegistry : public QObject {
 
  private slots:
   void initTestCase_data();
+  void everyWindowIsBuilt();
   void captionAndClientSize();
   void namesAreUnique();
   void focusOrderNamesOwnControls();
@@ -64,6 +65,13 @@ class TestRegistry : public QObject {
     return *windowSpec(name.toStdString());
   }
 };
+
+// Every window of the program is built, and every menu command names one.
+void TestRegistry::everyWindowIsBuilt() {
+  QCOMPARE(builtWindows().size(), kWindows.size());
+  for (const auto& [name, expected] : kWindows) QVERIFY2(windowSpec(name), name.c_str());
+  for (const MenuCommand& row : menuTree()) QVERIFY(windowSpec(row.window));
+}
 
 // Global data: every test runs once per built window.
 void TestRegistry::initTestCase_data() {
