@@ -115,6 +115,20 @@ class GuiFixture {
   }
   static QLineEdit* edit(CalcWindow* w, const char* name) { return w ? w->field(name) : nullptr; }
 
+  // The name of the control with the focus, then of the one after each of
+  // `presses` Tab keys; it ends early where nothing has the focus.
+  static QStringList tabOrder(int presses) {
+    QStringList order;
+    QWidget* focus = QApplication::focusWidget();
+    for (int i = 0; focus; ++i) {
+      order << focus->objectName();
+      if (i == presses) break;
+      QTest::keyClick(focus, Qt::Key_Tab);
+      focus = QApplication::focusWidget();
+    }
+    return order;
+  }
+
   // A mouse click on a button; a missing button fails the test instead of crashing it.
   static void click(QWidget* w, const char* name) {
     QPushButton* b = push(w, name);

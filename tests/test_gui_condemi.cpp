@@ -25,16 +25,9 @@ class TestGuiCondemi : public QObject, public test::GuiFixture {
   void headingsNoteAndIcons();
 };
 
-namespace {
-QtMessageHandler qtHandler = nullptr;
-// The offscreen platform's notes about what it cannot do say nothing about the program.
-void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (!message.startsWith("This plugin does not support")) qtHandler(type, context, message);
-}
-}  // namespace
 
 void TestGuiCondemi::initTestCase() {
-  qtHandler = qInstallMessageHandler(quietOffscreen);
+  test::quietOffscreenNotes();
   setUpApplication(*qApp);
 }
 
@@ -136,12 +129,7 @@ void TestGuiCondemi::focusOrder() {
   CHOOSE(w, command);
   QVERIFY(QTest::qWaitForWindowActive(w));
   QVERIFY(QApplication::focusWidget());
-  QStringList seen{QApplication::focusWidget()->objectName()};
-  for (qsizetype i = 0; i < order.size(); ++i) {
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    seen << QApplication::focusWidget()->objectName();
-  }
-  QCOMPARE(seen, order + QStringList{order.front()});
+  QCOMPARE(tabOrder(int(order.size())), order + QStringList{order.front()});
 }
 
 void TestGuiCondemi::headingsNoteAndIcons() {

@@ -20,11 +20,6 @@ using namespace ombrel;
 
 namespace {
 
-QtMessageHandler qtHandler = nullptr;
-// The offscreen platform's notes about what it cannot do say nothing about the program.
-void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (!message.startsWith("This plugin does not support")) qtHandler(type, context, message);
-}
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
@@ -91,7 +86,7 @@ class TestGuiCopy : public QObject, public test::GuiFixture {
 };
 
 void TestGuiCopy::initTestCase() {
-  qtHandler = qInstallMessageHandler(quietOffscreen);
+  test::quietOffscreenNotes();
   setUpApplication(*qApp);
 }
 

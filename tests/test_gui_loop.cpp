@@ -36,15 +36,9 @@ class TestGuiLoop : public QObject, public test::GuiFixture {
   }
 };
 
-namespace {
-QtMessageHandler qtHandler = nullptr;
-void quietOffscreen(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (!message.startsWith("This plugin does not support")) qtHandler(type, context, message);
-}
-}  // namespace
 
 void TestGuiLoop::initTestCase() {
-  qtHandler = qInstallMessageHandler(quietOffscreen);
+  test::quietOffscreenNotes();
   setUpApplication(*qApp);
 }
 
