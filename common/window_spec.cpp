@@ -172,6 +172,14 @@ Control line(std::string name, int x1, int y1, int x2, int y2) {
   return c;
 }
 
+void frame(std::vector<Control>& controls, int firstLine, int x1, int y1, int x2, int y2) {
+  const auto name = [firstLine](int i) { return "Line" + std::to_string(firstLine + i); };
+  controls.push_back(line(name(0), x1, y1, x2, y1));
+  controls.push_back(line(name(1), x2, y1, x2, y2));
+  controls.push_back(line(name(2), x2, y2, x1, y2));
+  controls.push_back(line(name(3), x1, y2, x1, y1));
+}
+
 Control picture(std::string name, std::string resource, Rect r, bool stretch) {
   Control c;
   c.kind = ControlKind::Picture;

@@ -135,6 +135,9 @@ Control calculate(std::string name, std::string text, Rect r, std::vector<std::s
                   Handler handler);
 Control button(std::string name, std::string text, Rect r, ButtonRole role);
 Control line(std::string name, int x1, int y1, int x2, int y2);
+// The four lines that frame a group from (x1, y1) to (x2, y2): top, right,
+// bottom and left, named Line<firstLine> to Line<firstLine + 3>.
+void frame(std::vector<Control>& controls, int firstLine, int x1, int y1, int x2, int y2);
 Control picture(std::string name, std::string resource, Rect r, bool stretch);
 
 }  // namespace ombrel

@@ -9,15 +9,6 @@ namespace ombrel::windows {
 
 namespace {
 
-// A group's frame: four lines around the rectangle.
-void frame(std::vector<Control>& controls, int first, Rect r) {
-  const auto name = [](int n) { return "Line" + std::to_string(n); };
-  controls.push_back(line(name(first), r.x, r.y, r.x + r.w, r.y));
-  controls.push_back(line(name(first + 1), r.x + r.w, r.y, r.x + r.w, r.y + r.h));
-  controls.push_back(line(name(first + 2), r.x, r.y + r.h, r.x + r.w, r.y + r.h));
-  controls.push_back(line(name(first + 3), r.x, r.y, r.x, r.y + r.h));
-}
-
 // Output fields show one blank until their group first calculates.
 constexpr const char* kBlank = " ";
 
@@ -104,9 +95,9 @@ WindowSpec TL431() {
       .focus = {"Text1", "Command1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Command2",
                 "Text8", "Text9", "Text11", "Text10", "Command3", "Text12", "Command4"},
   };
-  frame(spec.controls, 1, {120, 60, 3180, 2760});
-  frame(spec.controls, 5, {120, 3000, 3180, 3600});
-  frame(spec.controls, 9, {3375, 60, 3075, 2175});
+  frame(spec.controls, 1, 120, 60, 3300, 2820);
+  frame(spec.controls, 5, 120, 3000, 3300, 6600);
+  frame(spec.controls, 9, 3375, 60, 6450, 2235);
   return spec;
 }
 

@@ -11,16 +11,6 @@
 namespace ombrel::windows {
 namespace {
 
-// A group frame: four thin lines around the rectangle x1..x2, y1..y2, named
-// Line<first> to Line<first + 3>.
-void frame(std::vector<Control>& controls, int first, int x1, int y1, int x2, int y2) {
-  const auto name = [first](int i) { return "Line" + std::to_string(first + i); };
-  controls.push_back(line(name(0), x1, y1, x2, y1));
-  controls.push_back(line(name(1), x2, y1, x2, y2));
-  controls.push_back(line(name(2), x2, y2, x1, y2));
-  controls.push_back(line(name(3), x1, y2, x1, y1));
-}
-
 // A group caption in the larger bold face, just above its frame, towards its middle.
 Control heading(std::string name, std::string text, int x1, int x2, int frameTop) {
   const int w = 1560;
