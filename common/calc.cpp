@@ -68,10 +68,23 @@ std::string faultKindText(FaultKind kind) {
   return "运算错误";
 }
 
+namespace {
+
+// A field's caption in quotes; where the same caption stands beside several
+// fields, its place follows, as in the formulas: “极点(khz)”（左列）.
+std::string quotedCaption(const WindowSpec& spec, const std::string& field) {
+  std::string text = "“" + spec.captionOf(field) + "”";
+  const std::string place = spec.placeOf(field);
+  if (!place.empty()) text += "（" + place + "）";
+  return text;
+}
+
+}  // namespace
+
 std::string faultMessage(const WindowSpec& spec, const Fault& fault) {
   std::string text = "运算出错：" + faultKindText(fault.kind);
-  if (!fault.field.empty()) text += "（“" + spec.captionOf(fault.field) + "”的数值超出范围）";
-  text += "。\n无法计算“" + spec.captionOf(fault.output) + "”，该项及其后各项保持原来的内容。";
+  if (!fault.field.empty()) text += "（" + quotedCaption(spec, fault.field) + "的数值超出范围）";
+  text += "。\n无法计算" + quotedCaption(spec, fault.output) + "，该项及其后各项保持原来的内容。";
   return text;
 }
 

@@ -115,6 +115,20 @@ std::string WindowSpec::captionOf(const std::string& fieldName) const {
   return fieldName;
 }
 
+std::string WindowSpec::placeOf(const std::string& fieldName) const {
+  const std::string text = captionOf(fieldName);
+  if (fieldNamed({text, {}})) return {};
+  const Control* field = find(fieldName);
+  std::vector<std::string> places;
+  for (const Control& h : controls)
+    if (h.kind == ControlKind::Label && h.buddy.empty()) places.push_back(h.text);
+  places.push_back("左列");
+  places.push_back("右列");
+  for (const std::string& place : places)
+    if (fieldNamed({text, std::string(trimmed(place))}) == field) return std::string(trimmed(place));
+  return {};
+}
+
 Control label(std::string name, std::string text, Rect r) {
   Control c;
   c.kind = ControlKind::Label;

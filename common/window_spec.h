@@ -117,6 +117,11 @@ struct WindowSpec {
   const Control* find(const std::string& controlName) const;
   // The caption label beside a field, or the field's own name if it has none.
   std::string captionOf(const std::string& fieldName) const;
+  // Where the caption text stands beside several fields, the place that tells
+  // this field's caption from the others, as formulas write it: the heading
+  // it stands under, else 左列 or 右列; empty where the caption is unique.
+  //   huanlu Text16 -> "左列", Text19 -> "右列"; TL431 Text5 -> "分压验证"; lg Text1 -> ""
+  std::string placeOf(const std::string& fieldName) const;
   // The field whose caption a formula names, or nullptr when the name fits
   // no caption label or more than one.
   const Control* fieldNamed(const CaptionName& name) const;

@@ -23,8 +23,8 @@ WindowSpec lg() {
                         [](Calc& c) {
                           // 1.27 × 0.001 is the permeability of free space in uH/mm,
                           // so with Ae in mm2 and L in uH the gap comes out in mm.
-                          c.write("Text4", c.read("Text1") * 1.27 * 0.001 * c.read("Text1") *
-                                               c.read("Text2") / c.read("Text3"));
+                          const Real n = c.read("Text1"), ae = c.read("Text2"), l = c.read("Text3");
+                          c.write("Text4", n * 1.27 * 0.001 * n * ae / l);
                         }),
               caption("Label4", "气隙(mm)", {240, 2580, 960, 255}, "Text4"),
               output("Text4", {1260, 2520, 1875, 375})

@@ -85,23 +85,46 @@ WindowSpec huanlu() {
       "Command1", "计算", {480, 6540, 1095, 405},
       {"Text14", "Text15", "Text17", "Text16", "Text18", "Text19", "Text12", "Text2", "Text1"},
       [](Calc& c) {
+        // Each step reads its fields first, in the order of its formula.
         // Gain of the power stage: (Vin − Vout)² · Ns / (Vin · Np · Vref).
-        c.write("Text14", (c.read("Text3") - c.read("Text4")) * (c.read("Text3") - c.read("Text4")) *
-                              c.read("Text8") / c.read("Text3") / c.read("Text7") / c.read("Text5"));
+        {
+          const Real vin = c.read("Text3"), vout = c.read("Text4"), ns = c.read("Text8"), np = c.read("Text7"),
+                     vref = c.read("Text5");
+          c.write("Text14", (vin - vout) * (vin - vout) * ns / vin / np / vref);
+        }
         // Crossover at a fifth of the switching frequency, kHz.
         c.write("Text15", c.read("Text6") * 0.2);
-        c.write("Text17", c.read("Text4") / c.read("Text10"));
+        {
+          const Real vout = c.read("Text4"), iout = c.read("Text10");
+          c.write("Text17", vout / iout);
+        }
         // Output pole 1/(2π·Rload·Cout) in kHz, Cout in uF.
-        c.write("Text16", 1000 / c.read("Text17") / c.read("Text11") / 6.28);
+        {
+          const Real rload = c.read("Text17"), cout = c.read("Text11");
+          c.write("Text16", 1000 / rload / cout / 6.28);
+        }
         // The gain still missing at the crossover.
-        c.write("Text18", c.read("Text15") / c.read("Text16") / c.read("Text14"));
+        {
+          const Real fc = c.read("Text15"), fp = c.read("Text16"), g = c.read("Text14");
+          c.write("Text18", fc / fp / g);
+        }
         // ESR zero 1/(2π·ESR·Cout) in kHz, ESR in mΩ.
-        c.write("Text19", 1000000 / c.read("Text11") / c.read("Text9") / 6.28);
+        {
+          const Real cout = c.read("Text11"), esr = c.read("Text9");
+          c.write("Text19", 1000000 / cout / esr / 6.28);
+        }
         // C2 in nF puts a pole at the ESR zero: 1/(2π·R3·fz) with R3 = K·R1.
-        c.write("Text12", 1000 / c.read("Text13") / c.read("Text18") / 6.28 / c.read("Text19"));
-        c.write("Text2", c.read("Text18") * c.read("Text13"));
+        {
+          const Real r1 = c.read("Text13"), k = c.read("Text18"), fz = c.read("Text19");
+          c.write("Text12", 1000 / r1 / k / 6.28 / fz);
+        }
+        {
+          const Real k = c.read("Text18"), r1 = c.read("Text13");
+          c.write("Text2", k * r1);
+        }
         // C1 in nF puts the zero at the output pole: 1/(2π·R3·fp).
-        c.write("Text1", 1000 / c.read("Text16") / c.read("Text2") / 6.28);
+        const Real fp = c.read("Text16"), r3 = c.read("Text2");
+        c.write("Text1", 1000 / fp / r3 / 6.28);
       }));
   spec.controls.push_back(button("Command2", "返回", {2040, 6540, 1095, 405}, ButtonRole::Return));
   spec.controls.push_back(

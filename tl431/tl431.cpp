@@ -30,7 +30,8 @@ WindowSpec TL431() {
                         [](Calc& c) {
                           c.write("Text4", 1);
                           c.write("Text3", 1.5);
-                          c.write("Text2", c.read("Text1") - c.read("Text4") - c.read("Text3"));
+                          const Real vout = c.read("Text1"), r3 = c.read("Text4"), r2 = c.read("Text3");
+                          c.write("Text2", vout - r3 - r2);
                         }),
               caption("Label3", "R1(K)", {240, 1560, 1050, 255}, "Text2"),
               output("Text2", {1320, 1500, 1800, 345}, kBlank)
@@ -56,10 +57,13 @@ WindowSpec TL431() {
               calculate("Command2", "计算", {1080, 4770, 1095, 405}, {"Text8", "Text9"},
                         [](Calc& c) {
                           // R3 at its full value ...
-                          c.write("Text8", (c.read("Text6") + c.read("Text5") + c.read("Text7")) * 2.5 /
-                                               (c.read("Text7") + c.read("Text6")));
+                          {
+                            const Real r1 = c.read("Text5"), r2 = c.read("Text6"), r3 = c.read("Text7");
+                            c.write("Text8", (r2 + r1 + r3) * 2.5 / (r3 + r2));
+                          }
                           // ... and at zero.
-                          c.write("Text9", (c.read("Text6") + c.read("Text5")) * 2.5 / c.read("Text6"));
+                          const Real r1 = c.read("Text5"), r2 = c.read("Text6");
+                          c.write("Text9", (r2 + r1) * 2.5 / r2);
                         }),
               label("Label10", "输出电压范围(V)", {240, 5340, 1800, 255}),
               caption("Label11", "从", {240, 5730, 450, 255}, "Text8"),
@@ -81,7 +85,8 @@ WindowSpec TL431() {
               calculate("Command3", "计算", {4335, 1305, 1095, 405}, {"Text12"},
                         [](Calc& c) {
                           // V over kΩ gives mA.
-                          c.write("Text12", (c.read("Text11") - 4.3) / c.read("Text10"));
+                          const Real vout = c.read("Text11"), r5 = c.read("Text10");
+                          c.write("Text12", (vout - 4.3) / r5);
                         }),
               caption("Label16", "光耦电流(mA)", {3450, 1860, 1110, 255}, "Text12"),
               output("Text12", {4560, 1800, 1800, 345}, kBlank)

@@ -47,8 +47,9 @@ WindowSpec turnsWindow(const Turns& t) {
       input("Text5", "144", rect(1890, 2160, 930, 345)),
       calculate("Command1", "计算", rect(1080, 2760, 1095, 405), {"Text6"},
                 [factor](Calc& c) {
-                  c.write("Text6", c.read("Text1") * factor * c.read("Text3") / c.read("Text2") / c.read("Text4") /
-                                       c.read("Text5"));
+                  const Real vin = c.read("Text1"), d = c.read("Text3"), f = c.read("Text2"), b = c.read("Text4"),
+                             ae = c.read("Text5");
+                  c.write("Text6", vin * factor * d / f / b / ae);
                 }),
       caption("Label6", "初级圈数", rect(120, 3465, 780, 255), "Text6"),
       output("Text6", rect(960, 3420, 1860, 345))
@@ -67,7 +68,8 @@ WindowSpec turnsWindow(const Turns& t) {
       // The primary turns come in as the text of Text6, edited or not.
       calculate("Command3", "计算", rect(4305, 2760, 1095, 405), {"Text8"},
                 [](Calc& c) {
-                  c.write("Text8", c.read("Text7") * c.read("Text6") / c.read("Text1") / c.read("Text3"));
+                  const Real np = c.read("Text6"), vin = c.read("Text1"), d = c.read("Text3"), vout = c.read("Text7");
+                  c.write("Text8", vout * np / vin / d);
                 }),
       button("Command2", "返回", rect(4905, t.height - 765, 1095, 405), t.returnRole),
   };

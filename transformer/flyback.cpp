@@ -41,52 +41,96 @@ void rows(std::vector<Control>& controls, std::initializer_list<Row> list, int c
 }
 
 // The design: fifteen steps in this order. Each later step reads the earlier
-// results back through their fields, as shown to 15 digits.
+// results back through their fields, as shown to 15 digits. A step reads its
+// fields into named values first, in the order of its formula, so that the
+// field named by an overflow fault does not depend on the compiler.
 void design(Calc& c) {
   // Input current averaged over the period at the crest of the lowest mains.
-  c.write("Text15", c.read("Text1") / c.read("Text3") / c.read("Text4") / 1.414);
+  {
+    const Real pout = c.read("Text1"), eta = c.read("Text3"), vacMin = c.read("Text4");
+    c.write("Text15", pout / eta / vacMin / 1.414);
+  }
   // Peak primary current; K is the ramp as a fraction of the peak.
-  c.write("Text16", c.read("Text15") / c.read("Text9") / (1 - c.read("Text5") * 0.5));
+  {
+    const Real iavg = c.read("Text15"), d = c.read("Text9"), k = c.read("Text5");
+    c.write("Text16", iavg / d / (1 - k * 0.5));
+  }
   // On-time in us from the frequency in kHz.
-  c.write("Text17", c.read("Text9") / c.read("Text8") * 1000);
+  {
+    const Real d = c.read("Text9"), f = c.read("Text8");
+    c.write("Text17", d / f * 1000);
+  }
   // Primary inductance in uH.
-  c.write("Text10", c.read("Text17") * c.read("Text4") * 1.414 / c.read("Text16"));
+  {
+    const Real ton = c.read("Text17"), vacMin = c.read("Text4"), ipk = c.read("Text16");
+    c.write("Text10", ton * vacMin * 1.414 / ipk);
+  }
   // Primary turns: us × V over mm2 × T gives turns directly.
-  c.write("Text12", c.read("Text4") * c.read("Text17") * 1.414 / c.read("Text7") / c.read("Text6"));
+  {
+    const Real vacMin = c.read("Text4"), ton = c.read("Text17"), ae = c.read("Text7"), bmax = c.read("Text6");
+    c.write("Text12", vacMin * ton * 1.414 / ae / bmax);
+  }
   // Secondary turns, no diode drop on the output voltage.
-  c.write("Text13", c.read("Text12") * c.read("Text2") * (1 - c.read("Text9")) / 1.414 / c.read("Text4") /
-                        c.read("Text9"));
+  {
+    const Real np = c.read("Text12"), vout = c.read("Text2"), d = c.read("Text9"), vacMin = c.read("Text4");
+    c.write("Text13", np * vout * (1 - d) / 1.414 / vacMin / d);
+  }
   // Secondary inductance.
-  c.write("Text11", c.read("Text13") * c.read("Text13") * c.read("Text10") / c.read("Text12") / c.read("Text12"));
+  {
+    const Real ns = c.read("Text13"), lp = c.read("Text10"), np = c.read("Text12");
+    c.write("Text11", ns * ns * lp / np / np);
+  }
   // Air gap in mm: 0.4 × 3.14 × 0.001 is the permeability of free space in uH/mm.
-  c.write("Text14",
-          c.read("Text12") * c.read("Text12") * c.read("Text7") / c.read("Text10") * 0.4 * 3.14 * 0.001);
+  {
+    const Real np = c.read("Text12"), ae = c.read("Text7"), lp = c.read("Text10");
+    c.write("Text14", np * np * ae / lp * 0.4 * 3.14 * 0.001);
+  }
   // Reflected voltage.
-  c.write("Text19", c.read("Text12") * c.read("Text2") / c.read("Text13"));
+  {
+    const Real np = c.read("Text12"), vout = c.read("Text2"), ns = c.read("Text13");
+    c.write("Text19", np * vout / ns);
+  }
   // The switch must stand the reflected voltage and the margin on top of the
   // crest of the highest mains.
-  c.write("Text18", (c.read("Text19") + c.read("Text21")) + c.read("Text20") * 1.4);
+  {
+    const Real vr = c.read("Text19"), margin = c.read("Text21"), vacMax = c.read("Text20");
+    c.write("Text18", (vr + margin) + vacMax * 1.4);
+  }
   // Secondary peak current.
-  c.write("Text23", c.read("Text16") * c.read("Text12") / c.read("Text13"));
+  {
+    const Real ipk = c.read("Text16"), np = c.read("Text12"), ns = c.read("Text13");
+    c.write("Text23", ipk * np / ns);
+  }
   // RMS of a trapezoid whose ramp is K of its peak, over D and over 1 - D.
-  c.write("Text24", pow(((c.read("Text5") * c.read("Text5") / 3 - c.read("Text5")) + 1) * c.read("Text9"), 0.5) *
-                        c.read("Text16"));
-  c.write("Text25",
-          pow(((c.read("Text5") * c.read("Text5") / 3 - c.read("Text5")) + 1) * (1 - c.read("Text9")), 0.5) *
-              c.read("Text23"));
+  {
+    const Real k = c.read("Text5"), d = c.read("Text9"), ipk = c.read("Text16");
+    c.write("Text24", pow(((k * k / 3 - k) + 1) * d, 0.5) * ipk);
+  }
+  {
+    const Real k = c.read("Text5"), d = c.read("Text9"), isPk = c.read("Text23");
+    c.write("Text25", pow(((k * k / 3 - k) + 1) * (1 - d), 0.5) * isPk);
+  }
   // Ripple current into the output capacitor.
-  c.write("Text26", pow(c.read("Text25") * c.read("Text25") -
-                            c.read("Text1") * c.read("Text1") / c.read("Text2") / c.read("Text2"),
-                        0.5));
+  {
+    const Real isRms = c.read("Text25"), pout = c.read("Text1"), vout = c.read("Text2");
+    c.write("Text26", pow(isRms * isRms - pout * pout / vout / vout, 0.5));
+  }
   // Ripple voltage across the ESR: mΩ × A gives mV.
-  c.write("Text28", c.read("Text27") * c.read("Text23"));
+  {
+    const Real esr = c.read("Text27"), isPk = c.read("Text23");
+    c.write("Text28", esr * isPk);
+  }
 }
 
 // The post-filter: ESR over the reactance 2πfL of the filter inductor; with
 // mΩ, uH and kHz the unit factors cancel.
 void filter(Calc& c) {
-  c.write("Text31", c.read("Text27") / c.read("Text22") / c.read("Text8") / 6.28);
-  c.write("Text32", c.read("Text28") * c.read("Text31"));
+  {
+    const Real esr = c.read("Text27"), lf = c.read("Text22"), f = c.read("Text8");
+    c.write("Text31", esr / lf / f / 6.28);
+  }
+  const Real ripple = c.read("Text28"), attenuation = c.read("Text31");
+  c.write("Text32", ripple * attenuation);
 }
 
 }  // namespace
