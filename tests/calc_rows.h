@@ -91,9 +91,26 @@ inline void checkCalcRow(const WindowSpec& spec) {
   if (lastFault && fault.contains(" reading ")) actualFault += " reading " + QString::fromStdString(lastFault->field);
   QCOMPARE(actualFault, fault);
   if (lastFault) {
-    const QString message = QString::fromStdString(faultMessage(spec, *lastFault));
-    const QString caption = QString::fromStdString(spec.captionOf(lastFault->output));
-    QVERIFY2(message.contains(caption), qPrintable(message));
+    // The box names each field as the formulas do, “caption” with its place
+    // where that caption text stands beside several fields, and the name
+    // must pick out exactly that field.
+    const std::string message = faultMessage(spec, *lastFault);
+    const auto named = [&](const std::string& after) -> std::string {
+      const std::size_t at = message.find(after + "“");
+      if (at == std::string::npos) return "(no " + after + "“...” in the box)";
+      const std::size_t start = at + after.size() + std::string("“").size();
+      const std::size_t end = message.find("”", start);
+      CaptionName name{message.substr(start, end - start), {}};
+      const std::size_t placeAt = end + std::string("”").size();
+      if (message.compare(placeAt, std::string("（").size(), "（") == 0) {
+        const std::size_t placeStart = placeAt + std::string("（").size();
+        name.place = message.substr(placeStart, message.find("）", placeStart) - placeStart);
+      }
+      const Control* field = spec.fieldNamed(name);
+      return field ? field->name : "(no single field for “" + name.caption + "”（" + name.place + "）)";
+    };
+    QCOMPARE(named("无法计算"), lastFault->output);
+    if (!lastFault->field.empty()) QCOMPARE(named("（"), lastFault->field);
   }
 }
 

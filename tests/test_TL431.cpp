@@ -51,6 +51,11 @@ void TestTL431::calculators_data() {
   row("check: order of the high end", "Command2", {"Text6=5.1"},
       {"Text8=5.86065573770492", "Text9=6.51960784313726"});
   row("check: R2 and R3 zero", "Command2", {"Text6=0", "Text7=0"}, {}, "DivideByZero@Text8");
+  // R1, R2, R3 are read in that order before either voltage is computed.
+  row("check: trimmer beyond range, R2 zero", "Command2", {"Text6=0", "Text7=1e999"}, {},
+      "Overflow@Text8 reading Text7");
+  row("check: R1 and the trimmer beyond range", "Command2", {"Text5=1e999", "Text7=1e999"}, {},
+      "Overflow@Text8 reading Text5");
   row("check: R2 and R3 empty", "Command2", {"Text6=", "Text7="}, {}, "DivideByZero@Text8");
   row("check: all three zero", "Command2", {"Text5=0", "Text6=0", "Text7=0"}, {},
       "InvalidOperation@Text8");

@@ -124,6 +124,14 @@ void TestBridgeTurns::press_data() {
   fullVoltageRows("ForwardForm");
   fullVoltageRows("FullBridgeForm");
   halfVoltageRows("HalfBridgeForm");
+  // Each button reads all its fields before it divides: the text beyond the
+  // double range is named, whatever divisor is zero.
+  for (const char* w : {"ForwardForm", "HalfBridgeForm", "FullBridgeForm"}) {
+    row(w, "core area beyond range, zero frequency", "Command1", {"Text2=0", "Text5=1e999"},
+        {}, "Overflow@Text6 reading Text5");
+    row(w, "output voltage beyond range, zero duty cycle", "Command3", {"Text3=0", "Text7=1e999"},
+        {}, "Overflow@Text8 reading Text7");
+  }
 }
 
 QTEST_APPLESS_MAIN(TestBridgeTurns)

@@ -71,6 +71,14 @@ void TestFlyback::press_data() {
       {"Text15=0.0404122044857547", "Text16=0.144329301734838", "Text17=8", "Text10=13715.85656", "Text12=79.5020080321285", "Text13=5.78313253012048", "Text11=72.576", "Text14=0.0480397781602601", "Text19=164.966666666667", "Text18=684.566666666667", "Text23=1.98412698412698", "Text24=0.0658242891839123", "Text25=1.10827301934674"}, "InvalidOperation@Text26");
   row("power beyond range", "Command1", {"Text1=1e999"},
       {}, "Overflow@Text15");
+  // Each step reads its fields in the order of its formula before it divides.
+  row("lowest mains beyond range, zero efficiency", "Command1", {"Text3=0", "Text4=1e999"},
+      {}, "Overflow@Text15 reading Text4");
+  row("efficiency and power beyond range", "Command1", {"Text1=1e999", "Text3=1e999"},
+      {}, "Overflow@Text15 reading Text1");
+  row("core area beyond range, zero flux density", "Command1", {"Text6=0", "Text7=-1e999"},
+      {"Text15=0.101030511214387", "Text16=0.360823254337096", "Text17=8", "Text10=5486.34262399999"},
+      "Overflow@Text12 reading Text7");
   row("a fault leaves the earlier texts", "Command1; Text9=1; Command1", {},
       {"Text15=0.101030511214387", "Text16=0.360823254337096", "Text17=8", "Text10=5486.34262399999", "Text12=79.5020080321285", "Text13=5.78313253012048", "Text11=29.0303999999999", "Text14=0.12009944540065", "Text19=164.966666666667", "Text18=684.566666666667", "Text23=4.96031746031747", "Text24=0.164560722959781", "Text25=2.77068254836686", "Text26=2.21334678847371", "Text28=496.031746031747", "Text15=0.101030511214387", "Text16=0.144329301734839", "Text17=20", "Text10=34289.6413999998", "Text12=198.755020080321", "Text13=0", "Text11=0", "Text14=0.120099445400651"}, "DivideByZero@Text19");
   row("filter without inductance", "Command3", {"Text22="},

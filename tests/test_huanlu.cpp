@@ -119,6 +119,11 @@ void TestHuanlu::compensation_data() {
   row("zero reference", {"Text5=0"}, {}, "DivideByZero@Text14");
   row("zero input and output voltage", {"Text3=0", "Text4=0"}, {}, "InvalidOperation@Text14");
   row("input voltage beyond range", {"Text3=1e999"}, {}, "Overflow@Text14");
+  // Vin, Vout, Ns, Np, Vref are read before the gain is computed.
+  row("reference beyond range, zero input voltage", {"Text3=0", "Text5=1e999"}, {},
+      "Overflow@Text14 reading Text5");
+  row("primary turns and reference beyond range", {"Text5=1e999", "Text7=1e999"}, {},
+      "Overflow@Text14 reading Text7");
   row("gain overflows", {"Text3=1e200"}, {}, "Overflow@Text14");
   row("zero output current", {"Text10=0"}, {"5.80166666666667", "10"}, "DivideByZero@Text17");
   row("zero output voltage", {"Text4=0"}, {"6", "10", "0"}, "DivideByZero@Text16");

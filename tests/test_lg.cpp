@@ -43,6 +43,10 @@ void TestLg::gap_data() {
   row("zero over zero", {"Text1=0", "Text3=0"}, "", "InvalidOperation@Text4");
   row("inductance beyond range", {"Text3=1e999"}, "", "Overflow@Text4");
   row("turns beyond range", {"Text1=-1e999"}, "", "Overflow@Text4");
+  // The fields are read N, Ae, L before the formula runs: a text beyond range
+  // is the fault even with a zero divisor, and the first of two is named.
+  row("area beyond range, zero inductance", {"Text2=1e999", "Text3=0"}, "", "Overflow@Text4 reading Text2");
+  row("inductance and turns beyond range", {"Text1=1e999", "Text3=1e999"}, "", "Overflow@Text4 reading Text1");
   row("product overflows", {"Text1=1e200"}, "", "Overflow@Text4");
 }
 
