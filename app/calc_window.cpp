@@ -91,8 +91,11 @@ class SvgPicture : public QWidget {
 }  // namespace
 
 Qt::WindowFlags dialogFrame() {
-  return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-         Qt::MSWindowsFixedSizeDialogHint;
+  // Customised, so that the window manager is told exactly this: a title
+  // with its close button (Windows draws that button only with the system
+  // menu), of fixed size, no minimise or maximise button.
+  return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 }
 
 int pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }

@@ -36,10 +36,12 @@ CalcWindow* Navigator::open(const QString& name) {
 }
 
 void Navigator::present(QWidget* window) {
-  if (window->isVisible())
-    window->raise();  // shown already: nothing changes but that it comes to the front
-  else
-    window->show();
+  // A window minimised with its title-bar button comes back as it was left:
+  // without a task bar the user would have no other way to reach it.
+  if (window->windowState() & Qt::WindowMinimized)
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+  window->show();  // shown already: nothing changes
+  window->raise();
   window->activateWindow();  // and takes the keyboard, also where no window manager does it
 }
 
