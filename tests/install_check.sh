@@ -8,8 +8,11 @@
 #   icons have their sizes; no file names the source or build folder; the
 #   program carries no RPATH or RUNPATH.
 # deb: `cpack -G DEB` into a temporary folder; lintian finds no error; the
-#   package's fields, dependencies and contents; the program extracted from
-#   it names no folder of this machine and stays up on the offscreen platform.
+#   package's fields, dependencies and contents; on this machine those
+#   dependencies give the program what it asks for (the Song face for its
+#   font family list, Qt's Chinese texts where Qt looks); the program
+#   extracted from the package names no folder of this machine and stays up
+#   on the offscreen platform.
 #
 # Everything is written into one temporary folder, removed at the end (and
 # `cmake --install` leaves its install_manifest.txt in the build folder).
@@ -98,6 +101,33 @@ check_install() {
 
 field() { dpkg-deb --field "$deb" "$1"; }
 
+# The package that installed FILE on this machine is PACKAGE.
+owned_by() {  # FILE PACKAGE
+  local owner
+  owner=$(dpkg -S "$1" 2>/dev/null) || return 1
+  [[ $owner == "$2: "* ]]
+}
+
+# The machine's share of the program's looks, checked here once: the GUI
+# tests check what the program asks for, not what this machine has.
+machine_gives_what_is_asked() {
+  local families face translations qm
+  # The family list songFont() asks for, in its order.
+  families=$(sed -n '/QStringList{/,/}/p' "$src/app/fonts.cpp" | grep -o '"[^"]*"' | tr -d '"' | paste -sd, -)
+  [ -n "$families" ] || fail "no font family list found in app/fonts.cpp"
+  face=$(fc-match -f '%{family[0]}|%{file}' "$families") || fail "fc-match cannot match $families"
+  owned_by "${face#*|}" fonts-arphic-uming ||
+    fail "the font families $families give $face, not the Song face of fonts-arphic-uming"
+  pass "fc-match $families: ${face%%|*}, ${face#*|} (fonts-arphic-uming)"
+
+  translations=$(qtpaths6 --query QT_INSTALL_TRANSLATIONS) ||
+    fail "qtpaths6 cannot say where Qt looks for its translations"
+  qm=$translations/qtbase_zh_CN.qm
+  owned_by "$qm" qt6-translations-l10n ||
+    fail "no $qm from qt6-translations-l10n: Qt's own texts would stay English"
+  pass "Qt's Chinese texts: $qm (qt6-translations-l10n)"
+}
+
 check_deb() {
   (cd "$build" && "$cpack" -G DEB -B "$tmp/package") > "$tmp/cpack.log" 2>&1 ||
     { cat "$tmp/cpack.log"; fail "cpack -G DEB failed"; }
@@ -125,6 +155,7 @@ check_deb() {
     grep -qxF "$dep" "$tmp/depends" || fail "Depends lacks $dep: $depends"
   done
   pass "Package $package $version $arch, section electronics, Depends: $depends"
+  machine_gives_what_is_asked
 
   # The release named in the changelog and in the metadata is the package's.
   dpkg-deb -x "$deb" "$tmp/root"

@@ -2,10 +2,12 @@
 # Runs a scripted session of every window under strace and fails on any
 # network socket, any file opened for writing or created, and any file read
 # outside the system's libraries, fonts, Qt plugins, translations and locale
-# data. Usage: no_files_no_network.sh <strace> <session program>
+# data. The session must have opened all 20 windows.
+# Usage: no_files_no_network.sh <session program>
 set -euo pipefail
-strace=$1
-session=$2
+session=$1
+strace=$(command -v strace) ||
+  { echo "FAIL: strace is not installed (apt-get install strace); nothing was checked"; exit 1; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # A desktop session has its runtime folder; without one Qt would make it.
@@ -16,8 +18,13 @@ export QT_QPA_PLATFORM=offscreen
 # tests look for leaks.
 export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0
 
-"$strace" -f -qq -e signal=none -e trace=%file,%network,%desc -o "$work/trace" "$session"
-grep -q 'execve(' "$work/trace" || { echo "strace recorded nothing"; exit 1; }
+session_status=0
+"$strace" -f -qq -e signal=none -e trace=%file,%network,%desc -o "$work/trace" "$session" > "$work/out" ||
+  session_status=$?
+cat "$work/out"
+[[ $session_status == 0 ]] || { echo "FAIL: the session ended with status $session_status"; exit 1; }
+grep -qx 'session: 20 windows opened' "$work/out" || { echo "FAIL: the session did not open all 20 windows"; exit 1; }
+grep -q 'execve(' "$work/trace" || { echo "FAIL: strace recorded nothing"; exit 1; }
 
 home=${HOME:-/root}
 allowed=(

@@ -11,8 +11,8 @@ class TestAppId : public QObject {
  private slots:
   void desktopFileNameIsTheApplicationId() {
     ombrel::setUpApplication(*qApp);
+    // The installed files carry this name too (install_check.sh, installed_files.txt).
     QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.ombrel.Ombrel"));
-    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral(OMBREL_APP_ID));
   }
 };
 

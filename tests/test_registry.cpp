@@ -223,10 +223,11 @@ void TestRegistry::formulasNameWhatTheirStepReads() {
     ReadRecorder recorder(spec);
     QVERIFY(!press(button, recorder));
     for (const std::string& out : button.writes) {
-      std::vector<CaptionName> names = captionNames(spec.find(out)->formula);
-      QVERIFY(!names.empty());
+      // outputsCarryTheirFormulas checks that every caption names one field.
+      const std::vector<CaptionName> names = captionNames(spec.find(out)->formula);
       std::set<std::string> named;
-      for (auto n = names.begin() + 1; n != names.end(); ++n) named.insert(spec.fieldNamed(*n)->name);
+      for (std::size_t i = 1; i < names.size(); ++i)
+        if (const Control* field = spec.fieldNamed(names[i])) named.insert(field->name);
       const std::set<std::string>& read = recorder.reads().at(out);
       QVERIFY2(named == read, (spec.name + " " + out + ": the formula names other fields than its step reads").c_str());
     }

@@ -4,6 +4,8 @@
 // close and closing MainForm. Fault boxes are dismissed as they come.
 //
 // Checked after every action:
+// - a calculate button shows at most one box, titled as a calculation fault
+//   ("计算错误"); any other box (a program error among them) fails the run;
 // - never two windows of one class;
 // - a window shown again by its menu command shows the texts it had when it
 //   was hidden; one created afresh shows its design texts;
@@ -23,6 +25,7 @@
 #include <random>
 
 #include "app/program.h"
+#include "common/calc.h"
 #include "common/number.h"
 #include "gui_support.h"
 
@@ -60,6 +63,15 @@ class TestTorture : public QObject, public test::GuiFixture {
   void initTestCase() {
     test::quietOffscreenNotes();
     setUpApplication(*qApp);
+    // Dismisses the box a press shows as soon as it is up, noting its title.
+    dismisser_.setSingleShot(true);
+    dismisser_.setInterval(0);
+    connect(&dismisser_, &QTimer::timeout, this, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        titles_ << box->windowTitle();
+        box->reject();
+      }
+    });
   }
   void init() { start(); }
   void cleanup() { finish(); }
@@ -68,7 +80,8 @@ class TestTorture : public QObject, public test::GuiFixture {
  private:
   QString randomText();
   std::mt19937 rng_{20261207};
-  int dismissed_ = 0;
+  QTimer dismisser_;
+  QStringList titles_;
   int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
 };
 
@@ -163,17 +176,21 @@ void TestTorture::randomSession() {
           if (c.kind == ControlKind::Button) buttons.push_back(&c);
         const Control& b = *buttons[pick(int(buttons.size()))];
         const Texts before = textsOf(w);
-        const int dismissedBefore = dismissed_;
-        QTimer::singleShot(0, this, [this] {
-          if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            ++dismissed_;
-            box->reject();
-          }
-        });
+        titles_.clear();
+        dismisser_.start();
         click(w, b.name.c_str());
-        if (b.buttonRole == ButtonRole::Calculate) {
+        dismisser_.stop();
+        // A box the guard caught first is recorded as "title|text|buttons".
+        for (const QString& box : boxes()) titles_ << box.section('|', 0, 0);
+        const bool calculate = b.buttonRole == ButtonRole::Calculate;
+        QVERIFY2(titles_.size() <= (calculate ? 1 : 0),
+                 qPrintable(name + " " + b.name.c_str() + " showed: " + titles_.join(", ")));
+        if (!titles_.isEmpty())
+          QVERIFY2(titles_.front() == QString::fromStdString(faultTitle()),
+                   qPrintable(name + " " + b.name.c_str() + " showed a box titled " + titles_.front()));
+        if (calculate) {
           ++calculations;
-          faults += int(dismissed_ > dismissedBefore || !boxes().isEmpty());
+          faults += int(titles_.size());
           const Texts after = textsOf(w);
           for (const Control& c : spec.controls) {
             if (c.kind != ControlKind::Field) continue;
