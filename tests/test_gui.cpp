@@ -1,6 +1,7 @@
 // The Qt shell for real, on the offscreen platform: the menu tree, window
-// sizes and frames, the window slots and their lifecycle, typing, clicks,
-// the fault box and the end of the program.
+// sizes and frames, fonts and Qt's translation, the window slots and their
+// lifecycle, and the end of the program. (Every window's calculations, focus
+// chain and 返回 are swept in test_gui_windows.)
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
