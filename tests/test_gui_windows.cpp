@@ -98,8 +98,8 @@ QStringList stepsOf(const Presses& p) {
   return steps;
 }
 
-// The Tab order of the design, for the windows whose order was worked out
-// from it by hand; the table of every window must agree with its design.
+// The Tab order of the design, worked out by hand for these windows: their
+// tables must give it.
 const QMap<QString, QStringList> kDesignFocus = {
     {"lg", {"Text1", "Text2", "Text3", "Command1", "Text4", "Command2"}},
     {"FlybackForm", {"Text28", "Text26", "Text25", "Text23", "Command2", "Text22", "Text27", "Text31", "Text32",
