@@ -31,14 +31,26 @@ void TestChamo::choke_data() {
   row("order of the corner", {"Text1=60", "Text2=-34", "Text4=0.5"},
       {"Text5=8.47522526773653", "Text6=939.41850369445", "Text7=0.37576740147778"});
   // Dividing by 3.14 × fc in one or by fc first, multiplying by 1000 last,
-  // folding 1000 ÷ 3.14 or the unrounded corner each give 3794.56163084848.
+  // folding 1000 ÷ 3.14 or the unrounded corner each give 3794.56163084848;
+  // R × 1000 or ζ × 1000 taken first show the same text as the written order.
   row("order of the inductance", {"Text1=20", "Text2=-36", "Text4=0.6"},
       {"Text5=2.51785082358833", "Text6=3794.56163084849", "Text7=1.05404489745791"});
+  // Each of those, R × 1000 and ζ × 1000 first too, gives 5242.18145197731
+  // (found with tests/find_pins.py; ζ·R and R·ζ are the same product).
+  row("order of the inductance, R × 1000 first", {"Text2=-44", "Text4=0.523"},
+      {"Text5=1.58865646944856", "Text6=5242.18145197732", "Text7=1.91649932986166"});
   // One divisor 4 × 3.14 × 3.14 × fc × fc × L, folding 39.4384 or 9.8596,
   // dividing by fc × fc in one, by L first, or the unrounded corner or
-  // inductance each give 8.3924566352664.
+  // inductance each give 8.3924566352664; dividing by L between the two
+  // corners shows the same text as the written order here.
   row("order of the capacitance", {"Text1=20", "Text2=-60", "Text3=25", "Text4=0.6"},
       {"Text5=0.632455532033676", "Text6=7553.21097173976", "Text7=8.39245663526639"});
+  // Each of those, L between the corners too, and dividing by fc × fc × L in
+  // one or by 3.14 × 3.14 in one give 0.0799083113410787, the unrounded
+  // corner 0.0799083113410789 (found with tests/find_pins.py). Dividing by 4
+  // first gives the same double on every input: ÷ 4 is exact.
+  row("order of the capacitance, L between the corners", {"Text1=132", "Text4=0.601"},
+      {"Text5=33.1569008959265", "Text6=288.62961964709", "Text7=0.0799083113410786"});
   row("corner above fs", {"Text2=24"},
       {"Text5=79.6214341106994", "Text6=141.393607251375", "Text7=0.0282872642040648"});
   row("no attenuation", {"Text2=0"}, {"Text5=20", "Text6=562.898089171975", "Text7=0.112613627149794"});

@@ -26,9 +26,15 @@ void TestGongm::choke_data() {
       {"Text5=8.47522526773653", "Text6=469.709251847225"});
   // Dividing by 3.14 × fc in one or by fc first, multiplying by 1000 last,
   // ζR ÷ (6.28 fc) × 1000 or folding 500 ÷ 3.14 give 982.238576437575; the
-  // unrounded corner gives 982.238576437574.
+  // unrounded corner gives 982.238576437574; R × 1000 or ζ × 1000 taken first
+  // show the same text as the written order here.
   row("order of the inductance", {"Text1=65", "Text2=-28", "Text3=100", "Text4=0.8"},
       {"Text5=12.9692050472977", "Text6=982.238576437576"});
+  // Each of those, R × 1000 and ζ × 1000 first too, gives 419.185297019905
+  // (found with tests/find_pins.py). R·ζ taken before the halving gives the
+  // same double on every input: × 0.5 is exact.
+  row("order of the inductance, R × 1000 first", {"Text1=40", "Text4=0.529"},
+      {"Text5=10.0475457260383", "Text6=419.185297019906"});
   row("corner above fs", {"Text2=24"}, {"Text5=79.6214341106994", "Text6=70.6968036256877"});
   row("no attenuation", {"Text2=0"}, {"Text5=20", "Text6=281.449044585987"});
   row("negative switching frequency", {"Text1=-20"}, {"Text5=-5.02377286301916", "Text6=-1120.46882795112"});

@@ -22,10 +22,15 @@ void TestLout::press_data() {
   };
   row("defaults", {}, "Text7=770");
   // 250 V, 9:1, 6 A at 100 kHz: 5000 moved behind the duty cycle, the
-  // divisors paired, 0.2 and 1000 written out, or the duty cycle multiplied
-  // last each show 106.481481481481.
+  // divisors paired, 0.2 and 1000 written out, or ÷ n moved behind × 5000
+  // each show 106.481481481481; the duty cycle multiplied last shows the same
+  // text as the written order here.
   row("order of operations", {"Text6=9", "Text1=250", "Text3=6", "Text4=100", "Text5=0.46"},
       "Text7=106.481481481482");
+  // 400 V, 3:1, 10 A at 150 kHz: each of those reorderings, the duty cycle
+  // multiplied last too, shows 204.444444444444 (found with tests/find_pins.py).
+  row("order of operations, duty cycle last", {"Text6=3", "Text1=400", "Text3=10", "Text4=150", "Text5=0.46"},
+      "Text7=204.444444444445");
   row("370 V, 4:1, 10 A at 65 kHz", {"Text6=4", "Text1=370", "Text3=10", "Text4=65", "Text5=0.45"},
       "Text7=320.192307692308");
   row("duty cycle doubled for a bridge", {"Text5=0.88"}, "Text7=1540");
