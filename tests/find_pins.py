@@ -279,6 +279,10 @@ PINS = {
         "0.00127 folded": lambda f: f.Text1 * 0.00127 * f.Text1 * f.Text2 / f.Text3,
         "÷ 1000 last": lambda f: f.Text1 * 1.27 * f.Text1 * f.Text2 / f.Text3 / 1000,
         "Ae ÷ L first": lambda f: f.Text1 * 1.27 * 0.001 * f.Text1 * (f.Text2 / f.Text3),
+        "1.27 × 0.001 computed first": lambda f: f.Text1 * (1.27 * 0.001) * f.Text1 * f.Text2 / f.Text3,
+        "Ae ÷ L leading": lambda f: f.Text2 / f.Text3 * f.Text1 * 1.27 * 0.001 * f.Text1,
+        "turns × Ae paired": lambda f: f.Text1 * 1.27 * 0.001 * (f.Text1 * f.Text2) / f.Text3,
+        "right to left": lambda f: f.Text1 * (1.27 * (0.001 * (f.Text1 * (f.Text2 / f.Text3)))),
     },
 }
 
