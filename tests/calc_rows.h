@@ -1,15 +1,16 @@
 // Calculator tests as data rows: the texts typed, the buttons pressed, and
 // every field the presses write, in the order they write them, with the text
-// each one shows. A row names its fault, if the last press ends in one.
+// each one shows. A row names its fault, if the last press ends in one. A row
+// file is its rows, the window they press, and the moc output of this header:
 //
-//   void TestLg::press_data() {
-//     ombrel::test::calcColumns();
+//   void ombrel::test::rows() {
 //     QTest::newRow("defaults") << "Command1" << QStringList{}
 //                               << QStringList{"Text4=0.130628571428571"} << "";
 //     QTest::newRow("zero inductance") << "Command1" << QStringList{"Text3=0"}
 //                                      << QStringList{} << "DivideByZero@Text4";
 //   }
-//   void TestLg::press() { ombrel::test::checkCalcRow(*ombrel::windowSpec("lg")); }
+//   OMBREL_ROW_TEST("lg")
+//   #include "moc_calc_rows.cpp"
 //
 // "steps" is a list of button names separated by ';'. A step of the form
 // "Text8=100" types that text between two presses: "Command1; Text8=100; Command3".
@@ -25,6 +26,7 @@
 #include <QtTest>
 #include <string>
 
+#include "app/registry.h"
 #include "common/calc.h"
 #include "common/window_spec.h"
 
@@ -114,4 +116,54 @@ inline void checkCalcRow(const WindowSpec& spec) {
   }
 }
 
+// What a row file defines: its rows, and with OMBREL_ROW_TEST the window
+// they press ("" where a first column "window" names it in each row).
+void rows();
+extern const char* const rowWindow;
+
+// The one test class of every row file. It lives here rather than in a
+// macro: moc does not see the slots of a class that a macro declares, and the
+// test would run no row. Each row file has moc run on this header by
+// including "moc_calc_rows.cpp".
+class RowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void press_data() {
+    if (!*rowWindow) QTest::addColumn<QString>("window");
+    calcColumns();
+    rows();
+  }
+  void press() {
+    std::string name = rowWindow;
+    if (name.empty()) {
+      QFETCH(QString, window);
+      name = window.toStdString();
+    }
+    const WindowSpec* spec = windowSpec(name);
+    QVERIFY2(spec, ("no window " + name).c_str());
+    checkCalcRow(*spec);
+  }
+};
+
+template <class Test>
+int exec(int argc, char** argv) {
+  Test test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+// Runs the rows, then any test classes of the file's own.
+template <class... Own>
+int runRows(int argc, char** argv) {
+  int failed = exec<RowTest>(argc, argv);
+  ((failed |= exec<Own>(argc, argv)), ...);
+  return failed;
+}
+
 }  // namespace ombrel::test
+
+// The window of a row file's rows and its main(); after the window, the
+// file's own test classes, run after the rows.
+#define OMBREL_ROW_TEST(window, ...)                      \
+  const char* const ombrel::test::rowWindow = window;     \
+  int main(int argc, char** argv) { return ombrel::test::runRows<__VA_ARGS__>(argc, argv); }

@@ -1,21 +1,9 @@
 // The inductor air-gap window, headless.
-#include <QtTest>
-
-#include "app/registry.h"
 #include "calc_rows.h"
 
 using namespace ombrel;
 
-class TestLg : public QObject {
-  Q_OBJECT
-
- private slots:
-  void gap_data();
-  void gap() { test::checkCalcRow(*windowSpec("lg")); }
-};
-
-void TestLg::gap_data() {
-  test::calcColumns();
+void test::rows() {
   const auto row = [](const char* name, QStringList typed, const char* written, const char* fault = "") {
     QTest::newRow(name) << "Command1" << typed << (*written ? QStringList{written} : QStringList{}) << fault;
   };
@@ -50,5 +38,5 @@ void TestLg::gap_data() {
   row("product overflows", {"Text1=1e200"}, "", "Overflow@Text4");
 }
 
-QTEST_APPLESS_MAIN(TestLg)
-#include "test_lg.moc"
+OMBREL_ROW_TEST("lg")
+#include "moc_calc_rows.cpp"
