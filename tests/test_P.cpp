@@ -1,21 +1,9 @@
 // The PFC inductor window, headless.
-#include <QtTest>
-
-#include "app/registry.h"
 #include "calc_rows.h"
 
 using namespace ombrel;
 
-class TestP : public QObject {
-  Q_OBJECT
-
- private slots:
-  void press_data();
-  void press() { test::checkCalcRow(*windowSpec("P")); }
-};
-
-void TestP::press_data() {
-  test::calcColumns();
+void test::rows() {
   const auto row = [](const char* name, QStringList typed, QStringList written, const char* fault = "",
                       const char* steps = "Command1") {
     QTest::newRow(name) << steps << typed << written << fault;
@@ -56,5 +44,5 @@ void TestP::press_data() {
   row("beyond range, frequency named before bus voltage", {"Text3=1e999", "Text4=1e999"}, {"Text7=1.28079710144928", "Text8=0.256159420289856"}, "Overflow@Text5 reading Text4");
 }
 
-QTEST_APPLESS_MAIN(TestP)
-#include "test_P.moc"
+OMBREL_ROW_TEST("P")
+#include "moc_calc_rows.cpp"
