@@ -1,22 +1,10 @@
 // The TL431 window, headless: three calculators that share nothing. Expected
 // texts were worked out from the formulas as written.
-#include <QtTest>
-
-#include "app/registry.h"
 #include "calc_rows.h"
 
 using namespace ombrel;
 
-class TestTL431 : public QObject {
-  Q_OBJECT
-
- private slots:
-  void calculators_data();
-  void calculators() { test::checkCalcRow(*windowSpec("TL431")); }
-};
-
-void TestTL431::calculators_data() {
-  test::calcColumns();
+void test::rows() {
   const auto row = [](const char* name, const char* steps, QStringList typed, QStringList written,
                       const char* fault = "") { QTest::newRow(name) << steps << typed << written << fault; };
 
@@ -82,5 +70,5 @@ void TestTL431::calculators_data() {
        "Text12=16.3829787234043"});
 }
 
-QTEST_APPLESS_MAIN(TestTL431)
-#include "test_TL431.moc"
+OMBREL_ROW_TEST("TL431")
+#include "moc_calc_rows.cpp"
