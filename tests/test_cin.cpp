@@ -1,21 +1,9 @@
 // The input capacitor window, headless.
-#include <QtTest>
-
-#include "app/registry.h"
 #include "calc_rows.h"
 
 using namespace ombrel;
 
-class TestCin : public QObject {
-  Q_OBJECT
-
- private slots:
-  void press_data();
-  void press() { test::checkCalcRow(*windowSpec("cin")); }
-};
-
-void TestCin::press_data() {
-  test::calcColumns();
+void test::rows() {
   const auto row = [](const char* name, QStringList typed, const char* written, const char* fault = "",
                       const char* steps = "Command1") {
     QTest::newRow(name) << steps << typed << (*written ? QStringList{written} : QStringList{}) << fault;
@@ -51,5 +39,5 @@ void TestCin::press_data() {
   row("beyond range, AC named before DC", {"Text6=1e999", "Text5=1e999"}, "", "Overflow@Text7 reading Text5");
 }
 
-QTEST_APPLESS_MAIN(TestCin)
-#include "test_cin.moc"
+OMBREL_ROW_TEST("cin")
+#include "moc_calc_rows.cpp"
