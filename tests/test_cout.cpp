@@ -1,21 +1,9 @@
 // The output capacitor window, headless.
-#include <QtTest>
-
-#include "app/registry.h"
 #include "calc_rows.h"
 
 using namespace ombrel;
 
-class TestCout : public QObject {
-  Q_OBJECT
-
- private slots:
-  void press_data();
-  void press() { test::checkCalcRow(*windowSpec("cout")); }
-};
-
-void TestCout::press_data() {
-  test::calcColumns();
+void test::rows() {
   const auto row = [](const char* name, QStringList typed, QStringList written, const char* fault = "",
                       const char* steps = "Command1") {
     QTest::newRow(name) << steps << typed << written << fault;
@@ -55,5 +43,5 @@ void TestCout::press_data() {
   row("beyond range, frequency named before ripple", {"Text5=1e999", "Text4=1e999"}, {}, "Overflow@Text6 reading Text4");
 }
 
-QTEST_APPLESS_MAIN(TestCout)
-#include "test_cout.moc"
+OMBREL_ROW_TEST("cout")
+#include "moc_calc_rows.cpp"
