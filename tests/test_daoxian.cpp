@@ -1,21 +1,9 @@
 // The parallel-wire window, headless.
-#include <QtTest>
-
-#include "app/registry.h"
 #include "calc_rows.h"
 
 using namespace ombrel;
 
-class TestDaoxian : public QObject {
-  Q_OBJECT
-
- private slots:
-  void wires_data();
-  void wires() { test::checkCalcRow(*windowSpec("daoxian")); }
-};
-
-void TestDaoxian::wires_data() {
-  test::calcColumns();
+void test::rows() {
   const auto row = [](const char* name, QStringList typed, const char* written, const char* fault = "") {
     QTest::newRow(name) << "Command1" << typed << (*written ? QStringList{written} : QStringList{}) << fault;
   };
@@ -38,5 +26,5 @@ void TestDaoxian::wires_data() {
   row("quotient overflows", {"Text2=1e-200"}, "", "Overflow@Text5");
 }
 
-QTEST_APPLESS_MAIN(TestDaoxian)
-#include "test_daoxian.moc"
+OMBREL_ROW_TEST("daoxian")
+#include "moc_calc_rows.cpp"
