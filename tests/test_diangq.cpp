@@ -1,21 +1,9 @@
 // The inductor turns window, headless.
-#include <QtTest>
-
-#include "app/registry.h"
 #include "calc_rows.h"
 
 using namespace ombrel;
 
-class TestDiangq : public QObject {
-  Q_OBJECT
-
- private slots:
-  void press_data();
-  void press() { test::checkCalcRow(*windowSpec("diangq")); }
-};
-
-void TestDiangq::press_data() {
-  test::calcColumns();
+void test::rows() {
   const auto row = [](const char* name, QStringList typed, const char* written, const char* fault = "",
                       const char* steps = "Command1") {
     QTest::newRow(name) << steps << typed << (*written ? QStringList{written} : QStringList{}) << fault;
@@ -40,5 +28,5 @@ void TestDiangq::press_data() {
   row("beyond range, flux density named before current", {"Text1=1e999", "Text4=1e999"}, "", "Overflow@Text5 reading Text4");
 }
 
-QTEST_APPLESS_MAIN(TestDiangq)
-#include "test_diangq.moc"
+OMBREL_ROW_TEST("diangq")
+#include "moc_calc_rows.cpp"
