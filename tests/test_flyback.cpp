@@ -1,23 +1,11 @@
 // The flyback transformer window and its output filter, headless. Every
 // expected text was worked out from the formulas as written, apart from the
 // program, with each read-back going through its 15-digit text.
-#include <QtTest>
-
-#include "app/registry.h"
 #include "calc_rows.h"
 
 using namespace ombrel;
 
-class TestFlyback : public QObject {
-  Q_OBJECT
-
- private slots:
-  void press_data();
-  void press() { test::checkCalcRow(*windowSpec("FlybackForm")); }
-};
-
-void TestFlyback::press_data() {
-  test::calcColumns();
+void test::rows() {
   const auto row = [](const char* name, const char* steps, QStringList typed, QStringList written,
                       const char* fault = "") {
     QTest::newRow(name) << QString(steps) << typed << written << QString(fault);
@@ -147,5 +135,5 @@ void TestFlyback::press_data() {
       {"Text15=0.328349161446757", "Text16=0.977229647162967", "Text17=9.6", "Text10=2430.87180878769", "Text12=81.7734939759036", "Text13=4.2960413080895", "Text11=6.709248", "Text14=0.286768063507675", "Text19=228.415384615385", "Text18=638.015384615385", "Text23=18.6011904761905", "Text24=0.488223775240664", "Text25=9.67261904761906", "Text26=8.01369337213406", "Text28=930.059523809525"});
 }
 
-QTEST_APPLESS_MAIN(TestFlyback)
-#include "test_flyback.moc"
+OMBREL_ROW_TEST("FlybackForm")
+#include "moc_calc_rows.cpp"
