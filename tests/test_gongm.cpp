@@ -1,21 +1,9 @@
 // The differential-mode choke window, headless.
-#include <QtTest>
-
-#include "app/registry.h"
 #include "calc_rows.h"
 
 using namespace ombrel;
 
-class TestGongm : public QObject {
-  Q_OBJECT
-
- private slots:
-  void choke_data();
-  void choke() { test::checkCalcRow(*windowSpec("gongm")); }
-};
-
-void TestGongm::choke_data() {
-  test::calcColumns();
+void test::rows() {
   const auto row = [](const char* name, QStringList typed, QStringList written, const char* fault = "") {
     QTest::newRow(name) << "Command1" << typed << written << fault;
   };
@@ -52,5 +40,5 @@ void TestGongm::choke_data() {
   row("impedance beyond range", {"Text3=1e999"}, {"Text5=5.02377286301916"}, "Overflow@Text6");
 }
 
-QTEST_APPLESS_MAIN(TestGongm)
-#include "test_gongm.moc"
+OMBREL_ROW_TEST("gongm")
+#include "moc_calc_rows.cpp"
