@@ -1,20 +1,9 @@
 // The loop compensation window, headless. Expected texts were worked out from
 // the formulas as written, in their order, with every earlier result taken
 // back through its 15-digit text.
-#include <QtTest>
-
-#include "app/registry.h"
 #include "calc_rows.h"
 
 using namespace ombrel;
-
-class TestHuanlu : public QObject {
-  Q_OBJECT
-
- private slots:
-  void compensation_data();
-  void compensation() { test::checkCalcRow(*windowSpec("huanlu")); }
-};
 
 namespace {
 
@@ -33,8 +22,7 @@ const QStringList kDefaults = {"5.80166666666667", "10", "2.5", "0.1355197181189
 
 }  // namespace
 
-void TestHuanlu::compensation_data() {
-  test::calcColumns();
+void test::rows() {
   const auto row = [](const char* name, QStringList typed, QStringList texts, const char* fault = "") {
     QTest::newRow(name) << "Command1" << typed << outputs(texts) << fault;
   };
@@ -172,5 +160,5 @@ void TestHuanlu::compensation_data() {
       << "Command1; Command1" << QStringList{} << outputs(kDefaults) + outputs(kDefaults) << "";
 }
 
-QTEST_APPLESS_MAIN(TestHuanlu)
-#include "test_huanlu.moc"
+OMBREL_ROW_TEST("huanlu")
+#include "moc_calc_rows.cpp"
