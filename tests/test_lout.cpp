@@ -1,21 +1,9 @@
 // The output inductor window, headless.
-#include <QtTest>
-
-#include "app/registry.h"
 #include "calc_rows.h"
 
 using namespace ombrel;
 
-class TestLout : public QObject {
-  Q_OBJECT
-
- private slots:
-  void press_data();
-  void press() { test::checkCalcRow(*windowSpec("lout")); }
-};
-
-void TestLout::press_data() {
-  test::calcColumns();
+void test::rows() {
   const auto row = [](const char* name, QStringList typed, const char* written, const char* fault = "",
                       const char* steps = "Command1") {
     QTest::newRow(name) << steps << typed << (*written ? QStringList{written} : QStringList{}) << fault;
@@ -55,5 +43,5 @@ void TestLout::press_data() {
   row("beyond range, current named before input voltage", {"Text1=1e999", "Text3=1e999"}, "", "Overflow@Text7 reading Text3");
 }
 
-QTEST_APPLESS_MAIN(TestLout)
-#include "test_lout.moc"
+OMBREL_ROW_TEST("lout")
+#include "moc_calc_rows.cpp"
