@@ -1,23 +1,11 @@
 // The drive transformer window, headless. Its calculate button is Command2.
 // The expected texts were worked out from the formula as written, apart from
 // the program.
-#include <QtTest>
-
-#include "app/registry.h"
 #include "calc_rows.h"
 
 using namespace ombrel;
 
-class TestQudongbyq : public QObject {
-  Q_OBJECT
-
- private slots:
-  void press_data();
-  void press() { test::checkCalcRow(*windowSpec("qudongbyq")); }
-};
-
-void TestQudongbyq::press_data() {
-  test::calcColumns();
+void test::rows() {
   const auto row = [](const char* name, const char* steps, QStringList typed, QStringList written,
                       const char* fault = "") {
     QTest::newRow(name) << QString(steps) << typed << written << QString(fault);
@@ -68,5 +56,5 @@ void TestQudongbyq::press_data() {
       {}, "Overflow@Text5");
 }
 
-QTEST_APPLESS_MAIN(TestQudongbyq)
-#include "test_qudongbyq.moc"
+OMBREL_ROW_TEST("qudongbyq")
+#include "moc_calc_rows.cpp"
