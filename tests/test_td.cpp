@@ -1,21 +1,9 @@
 // The copper-strip resistance window, headless.
-#include <QtTest>
-
-#include "app/registry.h"
 #include "calc_rows.h"
 
 using namespace ombrel;
 
-class TestTd : public QObject {
-  Q_OBJECT
-
- private slots:
-  void resistance_data();
-  void resistance() { test::checkCalcRow(*windowSpec("td")); }
-};
-
-void TestTd::resistance_data() {
-  test::calcColumns();
+void test::rows() {
   const auto row = [](const char* name, QStringList typed, QStringList written, const char* fault = "") {
     QTest::newRow(name) << "Command1" << typed << written << fault;
   };
@@ -39,5 +27,5 @@ void TestTd::resistance_data() {
   row("drop overflows", {"Text6=1e308"}, {"Text3=340"}, "Overflow@Text7");
 }
 
-QTEST_APPLESS_MAIN(TestTd)
-#include "test_td.moc"
+OMBREL_ROW_TEST("td")
+#include "moc_calc_rows.cpp"
