@@ -1,21 +1,9 @@
 // The copper-strip layer window, headless.
-#include <QtTest>
-
-#include "app/registry.h"
 #include "calc_rows.h"
 
 using namespace ombrel;
 
-class TestTongdai : public QObject {
-  Q_OBJECT
-
- private slots:
-  void layers_data();
-  void layers() { test::checkCalcRow(*windowSpec("tongdai")); }
-};
-
-void TestTongdai::layers_data() {
-  test::calcColumns();
+void test::rows() {
   const auto row = [](const char* name, QStringList typed, const char* written, const char* fault = "") {
     QTest::newRow(name) << "Command1" << typed << (*written ? QStringList{written} : QStringList{}) << fault;
   };
@@ -38,5 +26,5 @@ void TestTongdai::layers_data() {
   row("quotient overflows", {"Text1=1e300", "Text3=1e-20"}, "", "Overflow@Text5");
 }
 
-QTEST_APPLESS_MAIN(TestTongdai)
-#include "test_tongdai.moc"
+OMBREL_ROW_TEST("tongdai")
+#include "moc_calc_rows.cpp"
