@@ -1,21 +1,9 @@
 // The copper-wire resistance window, headless.
-#include <QtTest>
-
-#include "app/registry.h"
 #include "calc_rows.h"
 
 using namespace ombrel;
 
-class TestTx : public QObject {
-  Q_OBJECT
-
- private slots:
-  void resistance_data();
-  void resistance() { test::checkCalcRow(*windowSpec("tx")); }
-};
-
-void TestTx::resistance_data() {
-  test::calcColumns();
+void test::rows() {
   const auto row = [](const char* name, QStringList typed, QStringList written, const char* fault = "") {
     QTest::newRow(name) << "Command1" << typed << written << fault;
   };
@@ -61,5 +49,5 @@ void TestTx::resistance_data() {
       "Overflow@Text7");
 }
 
-QTEST_APPLESS_MAIN(TestTx)
-#include "test_tx.moc"
+OMBREL_ROW_TEST("tx")
+#include "moc_calc_rows.cpp"
