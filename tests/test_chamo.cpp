@@ -1,9 +1,7 @@
 // The common-mode choke window, headless, and its inductance against the
 // differential-mode window's.
-#include <QtTest>
 #include <cmath>
 
-#include "app/registry.h"
 #include "calc_rows.h"
 #include "common/number.h"
 
@@ -13,14 +11,11 @@ class TestChamo : public QObject {
   Q_OBJECT
 
  private slots:
-  void choke_data();
-  void choke() { test::checkCalcRow(*windowSpec("chamo")); }
   void twiceTheDifferentialInductance_data();
   void twiceTheDifferentialInductance();
 };
 
-void TestChamo::choke_data() {
-  test::calcColumns();
+void test::rows() {
   const auto row = [](const char* name, QStringList typed, QStringList written, const char* fault = "") {
     QTest::newRow(name) << "Command1" << typed << written << fault;
   };
@@ -117,5 +112,6 @@ void TestChamo::twiceTheDifferentialInductance() {
   QVERIFY2(std::fabs(shown - twice) <= 1.5 * unit, qPrintable(cm + " is not twice " + dm));
 }
 
-QTEST_APPLESS_MAIN(TestChamo)
+OMBREL_ROW_TEST("chamo", TestChamo)
+#include "moc_calc_rows.cpp"
 #include "test_chamo.moc"
