@@ -162,8 +162,8 @@ int runRows(int argc, char** argv) {
 
 }  // namespace ombrel::test
 
-// The window of a row file's rows and its main(); after the window, the
-// file's own test classes, run after the rows.
+// A row file's main() and the window its rows press; any further arguments
+// are test classes of the file's own, run after the rows.
 #define OMBREL_ROW_TEST(window, ...)                      \
   const char* const ombrel::test::rowWindow = window;     \
   int main(int argc, char** argv) { return ombrel::test::runRows<__VA_ARGS__>(argc, argv); }
