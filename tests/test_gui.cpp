@@ -178,6 +178,7 @@ void TestGui::mainFormFrameAndClientArea() {
   QCOMPARE(main.objectName(), "MainForm");
   QCOMPARE(main.windowTitle(), "Ombrel专业版  V2.0");
   QWidget* client = main.centralWidget();
+  QVERIFY(client);
   QCOMPARE(client->size(), QSize(557, 402));
   QVERIFY(client->children().isEmpty());
   QVERIFY(client->y() >= main.menuBar()->geometry().bottom());
