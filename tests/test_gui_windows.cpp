@@ -48,7 +48,7 @@ const std::vector<Presses>& presses() {
       {"FullBridgeForm", "secondary pinned", "Command1; Command3",
        {"Text1=315", "Text2=100", "Text3=0.42", "Text4=0.28", "Text5=118", "Text7=28"}},
       {"FullBridgeForm", "zero voltage and frequency", "Command1", {"Text1=0", "Text2=0"}, {"InvalidOperation@Text6"}},
-      {"qudongbyq", "18 V on a small core", "Command2", {"Text1=18", "Text2=25", "Text3=0.2", "Text4=21.2"}},
+      {"qudongbyq", "12 V at 100 kHz on 19.7 mm2", "Command2", {"Text1=12", "Text2=100", "Text3=0.2", "Text4=19.7"}},
       {"qudongbyq", "a fault keeps the old turns", "Command2; Text4=; Command2", {}, {"DivideByZero@Text5"}},
       {"P", "order of operations and read-back", "Command1", {"Text1=200", "Text3=420", "Text4=50", "Text6=110"}},
       {"P", "beyond range, frequency named before bus voltage", "Command1", {"Text3=1e999", "Text4=1e999"},
