@@ -25,6 +25,7 @@
 
 #include <QtTest>
 #include <string>
+#include <utility>
 
 #include "app/registry.h"
 #include "common/calc.h"
@@ -94,25 +95,21 @@ inline void checkCalcRow(const WindowSpec& spec) {
   QCOMPARE(actualFault, fault);
   if (lastFault) {
     // The box names each field as the formulas do, “caption” with its place
-    // where that caption text stands beside several fields, and the name
-    // must pick out exactly that field.
-    const std::string message = faultMessage(spec, *lastFault);
-    const auto named = [&](const std::string& after) -> std::string {
-      const std::size_t at = message.find(after + "“");
-      if (at == std::string::npos) return "(no " + after + "“...” in the box)";
-      const std::size_t start = at + after.size() + std::string("“").size();
-      const std::size_t end = message.find("”", start);
-      CaptionName name{message.substr(start, end - start), {}};
-      const std::size_t placeAt = end + std::string("”").size();
-      if (message.compare(placeAt, std::string("（").size(), "（") == 0) {
-        const std::size_t placeStart = placeAt + std::string("（").size();
-        name.place = message.substr(placeStart, message.find("）", placeStart) - placeStart);
-      }
+    // where that caption text stands beside several fields: read with the
+    // formulas' own rules (captionNames, fieldNamed), the field read beyond
+    // range, if any, and then the output must be picked out exactly.
+    std::string message = faultMessage(spec, *lastFault);
+    for (const auto& [quote, bracket] : {std::pair{"“", "「"}, std::pair{"”", "」"}})
+      for (std::size_t at; (at = message.find(quote)) != std::string::npos;)
+        message.replace(at, std::string(quote).size(), bracket);
+    const std::vector<CaptionName> names = captionNames(message);
+    const auto fieldOf = [&](const CaptionName& name) -> std::string {
       const Control* field = spec.fieldNamed(name);
       return field ? field->name : "(no single field for “" + name.caption + "”（" + name.place + "）)";
     };
-    QCOMPARE(named("无法计算"), lastFault->output);
-    if (!lastFault->field.empty()) QCOMPARE(named("（"), lastFault->field);
+    QCOMPARE(names.size(), std::size_t(lastFault->field.empty() ? 1 : 2));
+    QCOMPARE(fieldOf(names.back()), lastFault->output);
+    if (!lastFault->field.empty()) QCOMPARE(fieldOf(names.front()), lastFault->field);
   }
 }
 
