@@ -17,9 +17,7 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 #include <map>
 #include <random>
@@ -63,15 +61,6 @@ class TestTorture : public QObject, public test::GuiFixture {
   void initTestCase() {
     test::quietOffscreenNotes();
     setUpApplication(*qApp);
-    // Dismisses the box a press shows as soon as it is up, noting its title.
-    dismisser_.setSingleShot(true);
-    dismisser_.setInterval(0);
-    connect(&dismisser_, &QTimer::timeout, this, [this] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        titles_ << box->windowTitle();
-        box->reject();
-      }
-    });
   }
   void init() { start(); }
   void cleanup() { finish(); }
@@ -80,8 +69,6 @@ class TestTorture : public QObject, public test::GuiFixture {
  private:
   QString randomText();
   std::mt19937 rng_{20261207};
-  QTimer dismisser_;
-  QStringList titles_;
   int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
 };
 
@@ -176,21 +163,20 @@ void TestTorture::randomSession() {
           if (c.kind == ControlKind::Button) buttons.push_back(&c);
         const Control& b = *buttons[pick(int(buttons.size()))];
         const Texts before = textsOf(w);
-        titles_.clear();
-        dismisser_.start();
+        dismissNextBoxAtOnce();
         click(w, b.name.c_str());
-        dismisser_.stop();
-        // A box the guard caught first is recorded as "title|text|buttons".
-        for (const QString& box : boxes()) titles_ << box.section('|', 0, 0);
+        // The guard records each box as "title|text|buttons".
+        QStringList titles;
+        for (const QString& box : boxes()) titles << box.section('|', 0, 0);
         const bool calculate = b.buttonRole == ButtonRole::Calculate;
-        QVERIFY2(titles_.size() <= (calculate ? 1 : 0),
-                 qPrintable(name + " " + b.name.c_str() + " showed: " + titles_.join(", ")));
-        if (!titles_.isEmpty())
-          QVERIFY2(titles_.front() == QString::fromStdString(faultTitle()),
-                   qPrintable(name + " " + b.name.c_str() + " showed a box titled " + titles_.front()));
+        QVERIFY2(titles.size() <= (calculate ? 1 : 0),
+                 qPrintable(name + " " + b.name.c_str() + " showed: " + titles.join(", ")));
+        if (!titles.isEmpty())
+          QVERIFY2(titles.front() == QString::fromStdString(faultTitle()),
+                   qPrintable(name + " " + b.name.c_str() + " showed a box titled " + titles.front()));
         if (calculate) {
           ++calculations;
-          faults += int(titles_.size());
+          faults += int(titles.size());
           const Texts after = textsOf(w);
           for (const Control& c : spec.controls) {
             if (c.kind != ControlKind::Field) continue;
