@@ -47,14 +47,18 @@ WindowSpec huanlu() {
 
   // Outputs: three rows under the inputs on the left, six rows on the right.
   const auto outRow = [](int i) { return 5130 + i * kPitch; };
-  const auto left = [&](const char* label, const char* text, const char* field, int i, const char* formula) {
-    spec.controls.push_back(caption(label, text, {150, outRow(i) + 60, 1260, 255}, field));
-    spec.controls.push_back(output(field, {1440, outRow(i), 1875, 345}).withFormula(formula));
+  struct Column {
+    int captionX, captionWidth, fieldX;
   };
-  const auto right = [&](const char* label, const char* text, const char* field, int i, const char* formula) {
-    spec.controls.push_back(caption(label, text, {3780, outRow(i) + 60, 1350, 255}, field));
-    spec.controls.push_back(output(field, {5160, outRow(i), 1875, 345}).withFormula(formula));
+  const auto column = [&](Column col) {
+    return [&spec, &outRow, col](const char* label, const char* text, const char* field, int i,
+                                 const char* formula) {
+      spec.controls.push_back(caption(label, text, {col.captionX, outRow(i) + 60, col.captionWidth, 255}, field));
+      spec.controls.push_back(output(field, {col.fieldX, outRow(i), 1875, 345}).withFormula(formula));
+    };
   };
+  const auto left = column({150, 1260, 1440});
+  const auto right = column({3780, 1350, 5160});
   // The two 极点(khz) are told apart by their column.
   left("Label14", "电源增益", "Text14", 0,
        "「电源增益」 = (「初级直流电压(v)」 − 「输出电压(v)」) × (「初级直流电压(v)」 − 「输出电压(v)」)\n    "
