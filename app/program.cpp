@@ -5,6 +5,7 @@
 #include <QTranslator>
 
 #include "app/fonts.h"
+#include "app/main_form.h"
 #include "app/navigator.h"
 
 namespace ombrel {
@@ -27,6 +28,14 @@ void setUpApplication(QApplication& app) {
 void endWhenNothingShown(QApplication& app, Navigator& navigator) {
   app.setQuitOnLastWindowClosed(false);
   QObject::connect(&navigator, &Navigator::nothingShown, &app, &QApplication::quit);
+}
+
+std::unique_ptr<Navigator> startProgram(QApplication& app) {
+  setUpApplication(app);
+  auto navigator = std::make_unique<Navigator>();
+  endWhenNothingShown(app, *navigator);
+  navigator->mainForm().show();
+  return navigator;
 }
 
 }  // namespace ombrel

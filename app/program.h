@@ -2,6 +2,8 @@
 // call as main() does.
 #pragma once
 
+#include <memory>
+
 class QApplication;
 
 namespace ombrel {
@@ -16,5 +18,9 @@ void setUpApplication(QApplication& app);
 // hidden windows never keep it running, and closing the last window by itself
 // ends nothing.
 void endWhenNothingShown(QApplication& app, Navigator& navigator);
+
+// The program's start: the application set up, the window slots with
+// MainForm, the end wired, MainForm shown. main() runs the event loop next.
+std::unique_ptr<Navigator> startProgram(QApplication& app);
 
 }  // namespace ombrel

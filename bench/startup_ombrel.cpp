@@ -14,10 +14,8 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  ombrel::setUpApplication(app);
-  ombrel::Navigator navigator;
-  ombrel::endWhenNothingShown(app, navigator);
-  navigator.mainForm().show();
+  const auto started = ombrel::startProgram(app);
+  ombrel::Navigator& navigator = *started;
   const bool all = argc > 1 && std::strcmp(argv[1], "all") == 0;
   QTimer::singleShot(0, &app, [&] {
     if (all) {

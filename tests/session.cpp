@@ -48,10 +48,8 @@ void clickEverything(CalcWindow* w) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  setUpApplication(app);
-  Navigator navigator;
-  endWhenNothingShown(app, navigator);
-  navigator.mainForm().show();
+  const auto started = startProgram(app);
+  Navigator& navigator = *started;
 
   QTimer::singleShot(0, &app, [&navigator] {
     std::set<std::string> used;  // the windows a menu command or a label opened
