@@ -23,11 +23,32 @@
 #include "app/fonts.h"
 #include "common/calc.h"
 #include "common/results_table.h"
+#include "common/tooltips.h"
 
 namespace ombrel {
 namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// Tooltips go out as rich text holding the plain text escaped, kept line for
+// line and blank for blank: an output's tooltip starts with whatever was
+// typed there, and Qt would take a leading tag for markup.
+QString tipHtml(const std::string& plain) {
+  return QStringLiteral("<p style=\"white-space:pre\">") + qs(plain).toHtmlEscaped() + QStringLiteral("</p>");
+}
+
+// Results are drawn on a light tint of the highlight colour over the field
+// background, the same in every window, so that what to read stands apart
+// from what to type. A result left from an earlier run has its text halfway
+// to that background. With the usual palette: black on #E6F1F8, and #5C6063
+// for a left-over result, a contrast above 5 : 1.
+QColor mixed(const QColor& a, const QColor& b, double bShare) {
+  return QColor::fromRgbF(static_cast<float>(a.redF() * (1 - bShare) + b.redF() * bShare),
+                          static_cast<float>(a.greenF() * (1 - bShare) + b.greenF() * bShare),
+                          static_cast<float>(a.blueF() * (1 - bShare) + b.blueF() * bShare));
+}
+QColor resultBase(const QPalette& p) { return mixed(p.color(QPalette::Base), p.color(QPalette::Highlight), 0.12); }
+QColor staleText(const QPalette& p) { return mixed(p.color(QPalette::Text), resultBase(p), 0.4); }
 
 QRect pixelRect(const Rect& r) { return QRect(pixels(r.x), pixels(r.y), pixels(r.w), pixels(r.h)); }
 
@@ -145,7 +166,17 @@ void CalcWindow::build() {
       case ControlKind::Field: {
         auto* edit = new QLineEdit(qs(c.text), this);
         edit->setCursorPosition(0);
-        if (!c.formula.empty()) edit->setToolTip(qs(c.formula));
+        if (c.fieldRole == FieldRole::Output) {
+          QPalette tinted = edit->palette();
+          tinted.setColor(QPalette::Base, resultBase(tinted));
+          edit->setPalette(tinted);
+          connect(edit, &QLineEdit::textChanged, this, [this, &c] { showResult(c); });
+          // Typed over, a result is the user's text, no run's.
+          connect(edit, &QLineEdit::textEdited, this, [this, &c] {
+            marks_.edited(c.name);
+            showResult(c);
+          });
+        }
         // Qt's own menu with one entry more, popped up the way Qt pops up its own.
         edit->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(edit, &QWidget::customContextMenuRequested, this, [this, edit](const QPoint& at) {
@@ -194,9 +225,19 @@ void CalcWindow::build() {
     if (QWidget* buddy = byName.value(qs(c.buddy))) {
       label->setBuddy(buddy);
       buddy->setAccessibleName(qs(c.text));
-      // An output's caption explains it as its field does.
-      label->setToolTip(buddy->toolTip());
+      captions_.insert(qs(c.buddy), label);
     }
+  }
+  // A caption explains its field as the field does.
+  for (const Control& c : spec_.controls) {
+    if (c.kind != ControlKind::Field) continue;
+    if (c.fieldRole == FieldRole::Output) {
+      showResult(c);
+      continue;
+    }
+    const QString tip = tipHtml(inputTip(spec_, c));
+    fields_.value(qs(c.name))->setToolTip(tip);
+    if (QLabel* label = captions_.value(qs(c.name))) label->setToolTip(tip);
   }
 
   QWidget* previous = nullptr;
@@ -211,7 +252,7 @@ void CalcWindow::build() {
 }
 
 QString CalcWindow::dataTable() const {
-  return qs(resultsTable(spec_, WidgetFields(*this)));
+  return qs(resultsTable(spec_, WidgetFields(*this), marks_.stale()));
 }
 
 QMenu* CalcWindow::contextMenu(QLineEdit* field) {
@@ -242,8 +283,28 @@ void CalcWindow::calculate(const Control& button) {
     QMessageBox::critical(this, QStringLiteral("程序错误"), QString::fromUtf8(e.what()));
     return;
   }
+  // The marks show before the box does.
+  marks_.pressed(button, fault);
+  for (const std::string& output : button.writes)
+    if (const Control* c = spec_.find(output)) showResult(*c);
   if (fault)
     QMessageBox::warning(this, qs(faultTitle()), qs(faultMessage(spec_, *fault)));
+}
+
+void CalcWindow::showResult(const Control& output) {
+  QLineEdit* edit = field(qs(output.name));
+  if (!edit) return;
+  const bool stale = marks_.stale(output.name);
+  QFont font = edit->font();
+  font.setItalic(stale);
+  edit->setFont(font);
+  QPalette palette = edit->palette();
+  palette.setColor(QPalette::Text, stale ? staleText(this->palette()) : this->palette().color(QPalette::Text));
+  edit->setPalette(palette);
+  edit->setAccessibleDescription(stale ? QStringLiteral("上次计算的结果") : QString());
+  const QString tip = tipHtml(outputTip(output, edit->text().toStdString(), stale));
+  edit->setToolTip(tip);
+  if (QLabel* label = captions_.value(qs(output.name))) label->setToolTip(tip);
 }
 
 void CalcWindow::closeEvent(QCloseEvent* event) {

@@ -7,9 +7,11 @@
 #include <QHash>
 #include <QWidget>
 
+#include "common/results_table.h"
 #include "common/window_spec.h"
 
 class QAction;
+class QLabel;
 class QLineEdit;
 class QMenu;
 
@@ -29,6 +31,9 @@ class CalcWindow : public QWidget {
   explicit CalcWindow(const WindowSpec& spec);
   const WindowSpec& spec() const { return spec_; }
   QLineEdit* field(const QString& name) const { return fields_.value(name); }
+  // Results whose text an earlier run wrote and the last run did not write
+  // again; drawn in grey italics until a run writes them or the user edits them.
+  bool isStale(const QString& output) const { return marks_.stale(output.toStdString()); }
 
   // The window's data as a table for a spreadsheet (common/results_table.h).
   QString dataTable() const;
@@ -54,9 +59,13 @@ class CalcWindow : public QWidget {
   void build();
   void buttonClicked(const Control& button);
   void calculate(const Control& button);
+  // An output's look and tooltip for its text and mark.
+  void showResult(const Control& output);
 
   const WindowSpec& spec_;
   QHash<QString, QLineEdit*> fields_;
+  QHash<QString, QLabel*> captions_;  // by the field each names
+  ResultMarks marks_;
   QHash<QObject*, QString> clickableLabels_;
   QAction* copyAction_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "common/window_spec.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <string_view>
 
 namespace ombrel {
@@ -80,10 +81,10 @@ const Control* WindowSpec::fieldNamed(const CaptionName& name) const {
   return chosen ? find(chosen->buddy) : nullptr;
 }
 
-std::vector<const Control*> WindowSpec::fieldsInScreenOrder() const {
-  std::vector<const Control*> rest;
-  for (const Control& c : controls)
-    if (c.kind == ControlKind::Field) rest.push_back(&c);
+namespace {
+
+// Lines from the top, each left to right (see fieldsInScreenOrder).
+std::vector<const Control*> inReadingOrder(std::vector<const Control*> rest) {
   std::stable_sort(rest.begin(), rest.end(), [](const Control* a, const Control* b) {
     return a->rect.y != b->rect.y ? a->rect.y < b->rect.y : a->rect.x < b->rect.x;
   });
@@ -101,6 +102,71 @@ std::vector<const Control*> WindowSpec::fieldsInScreenOrder() const {
     rest.erase(rest.begin(), lineEnd);
   }
   return ordered;
+}
+
+bool isHeading(const Control& c) { return c.kind == ControlKind::Label && c.group.w > 0; }
+
+// Twice the centre, so that odd sizes stay in integers.
+bool centreInside(const Rect& field, const Rect& area) {
+  const int cx = 2 * field.x + field.w, cy = 2 * field.y + field.h;
+  return cx >= 2 * area.x && cx <= 2 * (area.x + area.w) && cy >= 2 * area.y && cy <= 2 * (area.y + area.h);
+}
+
+}  // namespace
+
+std::vector<const Control*> WindowSpec::fieldsInScreenOrder() const {
+  std::vector<const Control*> fields;
+  for (const Control& c : controls)
+    if (c.kind == ControlKind::Field) fields.push_back(&c);
+  return inReadingOrder(std::move(fields));
+}
+
+std::vector<FieldGroup> WindowSpec::fieldGroups() const {
+  std::vector<const Control*> headings;
+  for (const Control& c : controls)
+    if (isHeading(c)) headings.push_back(&c);
+  std::vector<std::vector<const Control*>> members(headings.size());
+  std::vector<const Control*> loose;
+  for (const Control& c : controls) {
+    if (c.kind != ControlKind::Field) continue;
+    const auto in = std::find_if(headings.begin(), headings.end(),
+                                 [&c](const Control* h) { return centreInside(c.rect, h->group); });
+    if (in == headings.end())
+      loose.push_back(&c);
+    else
+      members[static_cast<std::size_t>(in - headings.begin())].push_back(&c);
+  }
+  std::vector<FieldGroup> groups;
+  if (!loose.empty()) groups.push_back({{}, inReadingOrder(std::move(loose))});
+  for (std::size_t i = 0; i < headings.size(); ++i)
+    groups.push_back({headings[i]->text, inReadingOrder(std::move(members[i]))});
+  return groups;
+}
+
+std::string WindowSpec::formulaName(const std::string& fieldName) const {
+  std::string name = "「" + std::string(trimmed(captionOf(fieldName))) + "」";
+  const std::string place = placeOf(fieldName);
+  if (!place.empty()) name += "（" + place + "）";
+  return name;
+}
+
+std::vector<std::string> WindowSpec::usedBy(const std::string& fieldName) const {
+  std::vector<std::string> outputs;
+  for (const Control& button : controls) {
+    if (button.kind != ControlKind::Button || button.buttonRole != ButtonRole::Calculate) continue;
+    for (const std::string& out : button.writes) {
+      const Control* output = find(out);
+      if (!output || std::find(outputs.begin(), outputs.end(), out) != outputs.end()) continue;
+      const std::vector<CaptionName> names = captionNames(output->formula);
+      // The first name is the output's own.
+      if (std::any_of(names.begin() + (names.empty() ? 0 : 1), names.end(), [&](const CaptionName& n) {
+            const Control* field = fieldNamed(n);
+            return field && field->name == fieldName;
+          }))
+        outputs.push_back(out);
+    }
+  }
+  return outputs;
 }
 
 const Control* WindowSpec::find(const std::string& controlName) const {
@@ -186,7 +252,13 @@ Control line(std::string name, int x1, int y1, int x2, int y2) {
   return c;
 }
 
-void frame(std::vector<Control>& controls, int firstLine, int x1, int y1, int x2, int y2) {
+void group(std::vector<Control>& controls, const std::string& heading, int firstLine, int x1, int y1, int x2,
+           int y2) {
+  const auto label = std::find_if(controls.begin(), controls.end(), [&heading](const Control& c) {
+    return c.kind == ControlKind::Label && c.name == heading;
+  });
+  if (label == controls.end()) throw std::logic_error("no heading " + heading);
+  label->group = {x1, y1, x2 - x1, y2 - y1};
   const auto name = [firstLine](int i) { return "Line" + std::to_string(firstLine + i); };
   controls.push_back(line(name(0), x1, y1, x2, y1));
   controls.push_back(line(name(1), x2, y1, x2, y2));

@@ -62,6 +62,12 @@ struct Control {
   // Output field: how its value is computed, shown as the tooltip of the
   // field and of its caption. See "Formulas" below for how it names captions.
   std::string formula;
+  // Input field: the quantity in plain words with its unit, the first line of
+  // the tooltip of the field and of its caption ("电流斜坡占峰值电流的比例 K").
+  std::string meaning;
+  // Group heading: the area of the group it heads, framed by four lines
+  // (see group() below); zero width for every other label.
+  Rect group;
 
   // Refinements used inside a window table: label(...).withFont(12, true).
   Control withFont(double points, bool bold = false) && {
@@ -84,6 +90,10 @@ struct Control {
     formula = std::move(text);
     return std::move(*this);
   }
+  Control withMeaning(std::string text) && {
+    meaning = std::move(text);
+    return std::move(*this);
+  }
 };
 
 // Formulas. The first line of an output's formula is the equation in the
@@ -104,6 +114,12 @@ struct CaptionName {
 // Every caption the text names, in order. A 「 without its 」 ends the list
 // with a name whose caption is the rest of the text and whose place is "「".
 std::vector<CaptionName> captionNames(const std::string& formula);
+
+// The fields under one group heading, or those under none (empty heading).
+struct FieldGroup {
+  std::string heading;
+  std::vector<const Control*> fields;  // reading order
+};
 
 struct WindowSpec {
   std::string name;     // objectName: lg, FlybackForm, ...
@@ -129,6 +145,20 @@ struct WindowSpec {
   // A line starts with the topmost field not yet placed and holds every field
   // whose top edge lies less than half that field's height below its top.
   std::vector<const Control*> fieldsInScreenOrder() const;
+  // The fields by group: first those inside no group's area (under an empty
+  // heading, left out when there are none), then each heading in table order
+  // with the fields whose centre lies inside its area; each group in reading
+  // order as above. A window without headings has one group: every field.
+  //   TL431 -> {"分压估计": Text1 Text2 Text3 Text4}, {"分压验证": Text5 ... Text9},
+  //            {"光耦电流": Text11 Text10 Text12}
+  std::vector<FieldGroup> fieldGroups() const;
+  // A field as formulas name it: its caption in 「」, then its place if any.
+  //   lg Text4 -> "「气隙(mm)」"; huanlu Text19 -> "「极点(khz)」（右列）"; diangq Text5 -> "「圈数」"
+  std::string formulaName(const std::string& fieldName) const;
+  // The outputs whose formula reads this field, in the order the calculate
+  // buttons (in table order) write them.
+  //   FlybackForm Text5 -> Text16 Text24 Text25; lout Text2 -> none
+  std::vector<std::string> usedBy(const std::string& fieldName) const;
 };
 
 // Table rows. Rectangles are {x, y, width, height} in twips.
@@ -140,9 +170,12 @@ Control calculate(std::string name, std::string text, Rect r, std::vector<std::s
                   Handler handler);
 Control button(std::string name, std::string text, Rect r, ButtonRole role);
 Control line(std::string name, int x1, int y1, int x2, int y2);
-// The four lines that frame a group from (x1, y1) to (x2, y2): top, right,
-// bottom and left, named Line<firstLine> to Line<firstLine + 3>.
-void frame(std::vector<Control>& controls, int firstLine, int x1, int y1, int x2, int y2);
+// A group: the four lines that frame it from (x1, y1) to (x2, y2), top,
+// right, bottom and left, named Line<firstLine> to Line<firstLine + 3>, and
+// the area (x1, y1)-(x2, y2) given to its heading, the label named `heading`
+// already in `controls` (std::logic_error if it is not).
+void group(std::vector<Control>& controls, const std::string& heading, int firstLine, int x1, int y1, int x2,
+           int y2);
 Control picture(std::string name, std::string resource, Rect r, bool stretch);
 
 }  // namespace ombrel

@@ -17,13 +17,17 @@ WindowSpec td() {
           {
               label("Label9", "在20℃时铜的电阻计算", {240, 180, 4050, 345}).withFont(10.5).centredText(),
               caption("Label1", "铜带长度（m）", {240, 780, 1680, 255}, "Text1"),
-              input("Text1", "10", {1980, 720, 1335, 375}),
+              input("Text1", "10", {1980, 720, 1335, 375})
+                  .withMeaning("铜带的长度 L，单位 m"),
               caption("Label5", "并绕层数", {240, 1260, 1680, 255}, "Text5"),
-              input("Text5", "1", {1980, 1200, 1335, 375}),
+              input("Text5", "1", {1980, 1200, 1335, 375})
+                  .withMeaning("并联绕制的铜带层数 n"),
               caption("Label6", "通过电流(A)", {240, 1740, 1680, 255}, "Text6"),
-              input("Text6", "2", {1980, 1680, 1335, 375}),
+              input("Text6", "2", {1980, 1680, 1335, 375})
+                  .withMeaning("铜带中通过的电流 I，单位 A"),
               caption("Label8", "总根铜线面积(mm2)", {240, 2220, 1680, 255}, "Text8"),
-              input("Text8", "0.5", {1980, 2160, 1335, 375}),
+              input("Text8", "0.5", {1980, 2160, 1335, 375})
+                  .withMeaning("铜带导体的截面积 A，单位 mm²；电阻按 A 乘并绕层数的总截面计算"),
               calculate("Command1", "铜带计算", {840, 2700, 1095, 405}, {"Text3", "Text7"},
                         [](Calc& c) {
                           // The resistance in mΩ of the whole cross-section.

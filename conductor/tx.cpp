@@ -17,13 +17,17 @@ WindowSpec tx() {
           {
               label("Label9", "在20℃时铜的电阻计算", {240, 180, 4335, 345}).withFont(10.5).centredText(),
               caption("Label1", "铜线长度（m）", {240, 780, 1560, 255}, "Text1"),
-              input("Text1", "1", {1920, 720, 1335, 375}),
+              input("Text1", "1", {1920, 720, 1335, 375})
+                  .withMeaning("铜线的长度 L，单位 m"),
               caption("Label4", "铜线直径(mm)", {240, 1260, 1560, 255}, "Text4"),
-              input("Text4", "0.64", {1920, 1200, 1335, 375}),
+              input("Text4", "0.64", {1920, 1200, 1335, 375})
+                  .withMeaning("单根铜线的直径 d，单位 mm"),
               caption("Label5", "并绕根数", {240, 1740, 1560, 255}, "Text5"),
-              input("Text5", "5", {1920, 1680, 1335, 375}),
+              input("Text5", "5", {1920, 1680, 1335, 375})
+                  .withMeaning("并联绕制的铜线根数 n"),
               caption("Label6", "通过电流(A)", {240, 2220, 1560, 255}, "Text6"),
-              input("Text6", "10", {1920, 2160, 1335, 375}),
+              input("Text6", "10", {1920, 2160, 1335, 375})
+                  .withMeaning("铜线中通过的电流 I，单位 A"),
               calculate("Command1", "铜线计算", {960, 2700, 1095, 405}, {"Text2", "Text3", "Text7", "Text8"},
                         [](Calc& c) {
                           // One wire's cross-section, 3.14 × (d ÷ 2)², in mm².

@@ -58,13 +58,17 @@ WindowSpec choke(Choke p) {
   if (p.withCapacitor) writes.push_back("Text7");
   std::vector<Control> controls = {
       caption("Label1", "开关频率(KHz)", {240, 300, 1560, 255}, "Text1"),
-      input("Text1", "20", {1920, 240, 1335, 375}),
+      input("Text1", "20", {1920, 240, 1335, 375})
+                  .withMeaning("开关频率 fs，单位 kHz：要在这个频率上得到所要的衰减"),
       caption("Label2", "衰减dB", {240, 780, 1560, 255}, "Text2"),
-      input("Text2", "-24", {1920, 720, 1335, 375}),
+      input("Text2", "-24", {1920, 720, 1335, 375})
+                  .withMeaning("在开关频率上所要的衰减 A，单位 dB，衰减写作负数（如 -24）"),
       caption("Label3", "测试阻抗(R)", {240, 1260, 1560, 255}, "Text3"),
-      input("Text3", "50", {1920, 1200, 1335, 375}),
+      input("Text3", "50", {1920, 1200, 1335, 375})
+                  .withMeaning("测试阻抗 R（线路阻抗稳定网络为 50），单位 Ω"),
       caption("Label4", "阻尼因数", {240, 1740, 1560, 255}, "Text4"),
-      input("Text4", "0.707", {1920, 1680, 1335, 375}),
+      input("Text4", "0.707", {1920, 1680, 1335, 375})
+                  .withMeaning("滤波器的阻尼因数 ζ，无单位（0.707 时幅频特性最平坦）"),
       calculate("Command1", "计算", {middle - 548, 2220, 1095, 405}, writes, std::move(p.steps)),
       caption("Label5", "转折频率（KHz）", {240, 2880, 1560, 255}, "Text5"),
       output("Text5", {1920, 2820, 2280, 375})

@@ -15,13 +15,17 @@ WindowSpec diangq() {
       .controls =
           {
               caption("Label1", "峰值电流（A）", {120, 225, 1800, 255}, "Text1"),
-              input("Text1", "3", {1980, 180, 1335, 345}),
+              input("Text1", "3", {1980, 180, 1335, 345})
+                  .withMeaning("流过电感的峰值电流 Ipk，单位 A"),
               caption("Label2", "电感量（uH）", {120, 675, 1800, 255}, "Text2"),
-              input("Text2", "30", {1980, 630, 1335, 345}),
+              input("Text2", "30", {1980, 630, 1335, 345})
+                  .withMeaning("所需的电感量 L，单位 uH"),
               caption("Label3", "有效面积（mm2）", {120, 1125, 1800, 255}, "Text3"),
-              input("Text3", "144", {1980, 1080, 1335, 345}),
+              input("Text3", "144", {1980, 1080, 1335, 345})
+                  .withMeaning("磁芯的有效截面积 Ae，单位 mm²"),
               caption("Label4", "最大磁饱和强度（T）", {120, 1575, 1800, 255}, "Text4"),
-              input("Text4", "0.3", {1980, 1530, 1335, 345}),
+              input("Text4", "0.3", {1980, 1530, 1335, 345})
+                  .withMeaning("磁芯允许的最大磁通密度 B，单位 T"),
               calculate("Command1", "计算", {1470, 2070, 1095, 405}, {"Text5"},
                         [](Calc& c) {
                           const Real inductance = c.read("Text2");

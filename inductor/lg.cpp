@@ -14,11 +14,14 @@ WindowSpec lg() {
       .controls =
           {
               caption("Label1", "圈数", {240, 300, 1560, 255}, "Text1"),
-              input("Text1", "20", {1800, 240, 1335, 375}),
+              input("Text1", "20", {1800, 240, 1335, 375})
+                  .withMeaning("电感绕组的圈数 N"),
               caption("Label2", "有效截面积（mm2）", {240, 780, 1560, 255}, "Text2"),
-              input("Text2", "144", {1800, 720, 1335, 375}),
+              input("Text2", "144", {1800, 720, 1335, 375})
+                  .withMeaning("磁芯的有效截面积 Ae，单位 mm²"),
               caption("Label3", "电感量(uH)", {240, 1260, 1560, 255}, "Text3"),
-              input("Text3", "560", {1800, 1200, 1335, 375}),
+              input("Text3", "560", {1800, 1200, 1335, 375})
+                  .withMeaning("所需的电感量 L，单位 uH"),
               calculate("Command1", "计算", {1140, 1800, 1095, 405}, {"Text4"},
                         [](Calc& c) {
                           // 1.27 × 0.001 is the permeability of free space in uH/mm,

@@ -15,18 +15,24 @@ WindowSpec lout() {
       .controls =
           {
               caption("Label6", "变压器变比（初：次）", {180, 225, 1860, 255}, "Text6"),
-              input("Text6", "8", {2100, 180, 1815, 345}),
+              input("Text6", "8", {2100, 180, 1815, 345})
+                  .withMeaning("变压器的变比 n：初级圈数 ÷ 次级圈数"),
               caption("Label1", "初级最低直流电压(V)", {180, 645, 1860, 255}, "Text1"),
-              input("Text1", "280", {2100, 600, 1815, 345}),
+              input("Text1", "280", {2100, 600, 1815, 345})
+                  .withMeaning("变压器初级上最低的直流输入电压 Vin,min，单位 V"),
               // Shown for the designer's reference; the calculation never reads it.
               caption("Label2", "直流输出电压(V)", {180, 1065, 1860, 255}, "Text2"),
-              input("Text2", "12", {2100, 1020, 1815, 345}),
+              input("Text2", "12", {2100, 1020, 1815, 345})
+                  .withMeaning("直流输出电压，单位 V，只作记录"),
               caption("Label3", "直流输出电流(A)", {180, 1485, 1860, 255}, "Text3"),
-              input("Text3", "5", {2100, 1440, 1815, 345}),
+              input("Text3", "5", {2100, 1440, 1815, 345})
+                  .withMeaning("直流输出电流 Iout，单位 A"),
               caption("Label4", "开关频率(Khz)", {180, 1905, 1860, 255}, "Text4"),
-              input("Text4", "20", {2100, 1860, 1815, 345}),
+              input("Text4", "20", {2100, 1860, 1815, 345})
+                  .withMeaning("开关频率 f，单位 kHz"),
               caption("Label5", "最大占空比", {180, 2325, 1860, 255}, "Text5"),
-              input("Text5", "0.44", {2100, 2280, 1815, 345}),
+              input("Text5", "0.44", {2100, 2280, 1815, 345})
+                  .withMeaning("最大占空比 D（0 到 1）；半桥和全桥填占空比的 2 倍"),
 
               calculate("Command1", "计算", {780, 2820, 1095, 405}, {"Text7"},
                         [](Calc& c) {

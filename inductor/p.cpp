@@ -16,15 +16,20 @@ WindowSpec P() {
           {
               // Inputs in the left column.
               caption("Label1", "输出功率（W）", {120, 300, 1560, 255}, "Text1"),
-              input("Text1", "150", {1740, 240, 1095, 375}),
+              input("Text1", "150", {1740, 240, 1095, 375})
+                  .withMeaning("PFC 级的输出功率 Pout，单位 W"),
               caption("Label2", "效率", {120, 780, 1560, 255}, "Text2"),
-              input("Text2", "0.92", {1740, 720, 1095, 375}),
+              input("Text2", "0.92", {1740, 720, 1095, 375})
+                  .withMeaning("PFC 级的效率 η，输出功率与输入功率之比（如 0.92）"),
               caption("Label3", "输出电压（V）", {120, 1260, 1560, 255}, "Text3"),
-              input("Text3", "420", {1740, 1200, 1095, 375}),
+              input("Text3", "420", {1740, 1200, 1095, 375})
+                  .withMeaning("PFC 级输出的直流母线电压 Vout，单位 V"),
               caption("Label4", "开关频率(Khz)", {120, 1740, 1560, 255}, "Text4"),
-              input("Text4", "100", {1740, 1680, 1095, 375}),
+              input("Text4", "100", {1740, 1680, 1095, 375})
+                  .withMeaning("开关频率 f，单位 kHz"),
               caption("Label6", "最低交流输入（V）", {120, 2220, 1560, 255}, "Text6"),
-              input("Text6", "180", {1740, 2160, 1095, 375}),
+              input("Text6", "180", {1740, 2160, 1095, 375})
+                  .withMeaning("最低交流输入电压 Vac,min（有效值），单位 V"),
 
               // Results in the right column, fields twice as wide.
               caption("Label7", "电感峰值电流(A)", {3060, 300, 1440, 255}, "Text7"),

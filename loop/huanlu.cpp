@@ -16,21 +16,32 @@ constexpr int row(int i) { return kRow0 + i * kPitch; }
 }  // namespace
 
 WindowSpec huanlu() {
-  const auto in = [](const char* label, const char* text, const char* field, const char* def, int i) {
+  const auto in = [](const char* label, const char* text, const char* field, const char* def, int i,
+                     const char* meaning) {
     return std::pair{caption(label, text, {150, row(i) + 60, 1800, 255}, field),
-                     input(field, def, {1980, row(i), 1335, 345})};
+                     input(field, def, {1980, row(i), 1335, 345}).withMeaning(meaning)};
   };
   const std::pair<Control, Control> inputs[] = {
-      in("Label3", "初级直流电压(v)", "Text3", "300", 0),
-      in("Label4", "输出电压(v)", "Text4", "5", 1),
-      in("Label5", "运放参考电压(V)", "Text5", "2.5", 2),
-      in("Label6", "开关频率(kHz)", "Text6", "50", 3),
-      in("Label7", "变压器初级圈数(T)", "Text7", "60", 4),
-      in("Label8", "变压器次级圈数((T)", "Text8", "3", 5),
-      in("Label9", "输出电容esr(mR)", "Text9", "150", 6),
-      in("Label10", "输出电流(A)", "Text10", "2", 7),
-      in("Label11", "输出电容总容量(uF)", "Text11", "470", 8),
-      in("Label13", "R1(K)", "Text13", "4.7", 9),
+      in("Label3", "初级直流电压(v)", "Text3", "300", 0,
+         "变压器初级的直流输入电压 Vin，单位 V"),
+      in("Label4", "输出电压(v)", "Text4", "5", 1,
+         "输出电压 Vout，单位 V"),
+      in("Label5", "运放参考电压(V)", "Text5", "2.5", 2,
+         "误差放大器的参考电压 Vref，单位 V（TL431 为 2.5）"),
+      in("Label6", "开关频率(kHz)", "Text6", "50", 3,
+         "开关频率 fs，单位 kHz"),
+      in("Label7", "变压器初级圈数(T)", "Text7", "60", 4,
+         "变压器的初级圈数 Np"),
+      in("Label8", "变压器次级圈数((T)", "Text8", "3", 5,
+         "变压器的次级圈数 Ns"),
+      in("Label9", "输出电容esr(mR)", "Text9", "150", 6,
+         "输出电容的等效串联电阻 ESR，单位 mΩ"),
+      in("Label10", "输出电流(A)", "Text10", "2", 7,
+         "输出电流 Iout，单位 A"),
+      in("Label11", "输出电容总容量(uF)", "Text11", "470", 8,
+         "输出电容的总容量 Cout，单位 uF"),
+      in("Label13", "R1(K)", "Text13", "4.7", 9,
+         "误差放大器的输入电阻 R1（输出电压到反相输入端），单位 kΩ"),
   };
   WindowSpec spec{
       .name = "huanlu",

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -155,6 +156,13 @@ class GuiFixture {
     QPushButton* b = push(w, name);
     if (!b) return QTest::qFail(qPrintable(QString("no button %1").arg(name)), at.file_name(), int(at.line()));
     QTest::mouseClick(b, Qt::LeftButton);
+  }
+  // A widget's tooltip as the user reads it: the rich text's plain text.
+  static QString tipText(const QWidget* w) {
+    if (!w) return QStringLiteral("<no widget>");
+    QTextDocument doc;
+    doc.setHtml(w->toolTip());
+    return doc.toPlainText();
   }
   // The field's text, or a text no field shows.
   static QString text(CalcWindow* w, const char* name) {

@@ -1,8 +1,11 @@
 // Every window of the program for real, on the offscreen platform, against
 // its table: each calculate button, pressed on the texts of the window's
 // headless rows, shows in every field what press() computes from the same
-// texts, and a fault shows one box with faultMessage(); the Tab chain follows
+// texts, and a fault shows one box with faultMessage(); results left from an
+// earlier run are marked, on screen, in their tooltips and in the copied
+// table; results are tinted alike and inputs explained; the Tab chain follows
 // the table's focus list; 返回 hides its window by its role in the table.
+#include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
 #include <QtTest>
@@ -127,12 +130,35 @@ class TestGuiWindows : public QObject, public test::GuiFixture {
   void everyCalculateButtonIsPressed();
   void calculate_data();
   void calculate();
+  void resultsStandApart();
   void focusChain_data() { windowRows(); }
   void focusChain();
   void returnButton_data() { windowRows(); }
   void returnButton();
 
  private:
+  // Each output is marked exactly when `stale` holds it: italic text, its
+  // tooltip's first line, the role column of the copied table.
+  static void checkMarks(CalcWindow* w, const WindowSpec& spec, const std::set<std::string>& stale) {
+    for (const Control& c : spec.controls) {
+      if (c.kind != ControlKind::Field || c.fieldRole != FieldRole::Output) continue;
+      const bool want = stale.count(c.name) > 0;
+      QLineEdit* e = edit(w, c.name.c_str());
+      QVERIFY2(e, c.name.c_str());
+      QCOMPARE(qs(c.name) + (w->isStale(qs(c.name)) ? " marked" : ""), qs(c.name) + (want ? " marked" : ""));
+      QCOMPARE(qs(c.name) + (e->font().italic() ? " italic" : ""), qs(c.name) + (want ? " italic" : ""));
+      const QString first = tipText(e).section('\n', 0, 0);
+      if (!e->text().trimmed().isEmpty())
+        QCOMPARE(first, e->text() + (want ? "（上次计算的结果，本次计算未更新）" : ""));
+    }
+    QStringList roles, expected;
+    for (const QString& line : w->dataTable().split('\n'))
+      if (line.count('\t') == 2) roles << line.section('\t', 2);
+    for (const FieldGroup& g : spec.fieldGroups())
+      for (const Control* f : g.fields)
+        expected << (f->fieldRole == FieldRole::Input ? "输入" : stale.count(f->name) ? "结果（上次计算）" : "结果");
+    QCOMPARE(roles, expected);
+  }
   static void windowRows() {
     QTest::addColumn<QString>("window");
     for (const WindowSpec* spec : builtWindows()) QTest::newRow(spec->name.c_str()) << qs(spec->name);
@@ -179,11 +205,13 @@ void TestGuiWindows::calculate() {
   OPEN(w, p.window);
   FieldStore store(*spec);
   std::set<std::string> written;  // by a press, and not typed into since
+  std::set<std::string> stale;    // written earlier, not by the last press of its button
   const auto typeBoth = [&](const QString& assignment) {
     const QString field = assignment.section('=', 0, 0), typed = assignment.section('=', 1);
     type(w, qPrintable(field), typed);
     store.setText(field.toStdString(), typed.toStdString());
     written.erase(field.toStdString());
+    stale.erase(field.toStdString());
   };
   for (const QString& t : p.typed) typeBoth(t);
   QStringList faults, messages;
@@ -200,8 +228,16 @@ void TestGuiWindows::calculate() {
                                                            : "计算");
     const std::size_t before = store.written().size();
     const std::optional<Fault> fault = press(*button, store);
-    written.insert(store.written().begin() + std::ptrdiff_t(before), store.written().end());
+    const std::set<std::string> now(store.written().begin() + std::ptrdiff_t(before), store.written().end());
+    for (const std::string& out : button->writes)
+      if (now.count(out))
+        stale.erase(out);
+      else if (written.count(out))
+        stale.insert(out);
+    written.insert(now.begin(), now.end());
     QTest::mouseClick(push, Qt::LeftButton);
+    checkMarks(w, *spec, stale);
+    if (QTest::currentTestFailed()) return;
     if (fault) {
       faults << test::faultText(*fault);
       messages << qs(faultTitle() + "|" + faultMessage(*spec, *fault));
@@ -220,6 +256,31 @@ void TestGuiWindows::calculate() {
     QCOMPARE(field->cursorPosition(), 0);
   }
   QVERIFY(w->isVisible());
+}
+
+// In every window all results share one tinted background and all inputs
+// another, the same in every window; every input and its caption explain it.
+void TestGuiWindows::resultsStandApart() {
+  std::set<QRgb> inputs, outputs;
+  for (const WindowSpec* spec : builtWindows()) {
+    OPEN(w, qs(spec->name));
+    for (const Control& c : spec->controls) {
+      if (c.kind != ControlKind::Field) continue;
+      FIND(e, QLineEdit, w, qs(c.name));
+      (c.fieldRole == FieldRole::Input ? inputs : outputs).insert(e->palette().color(QPalette::Base).rgb());
+      if (c.fieldRole != FieldRole::Input) continue;
+      const QString where = qs(spec->name + "." + c.name), tip = tipText(e);
+      QVERIFY2(tip.startsWith(qs(c.meaning) + "\n"), qPrintable(where + ": " + tip));
+      QVERIFY2(tip.section('\n', 1).startsWith("用于：「") || tip.section('\n', 1) == "不参与计算", qPrintable(where));
+      QLabel* caption = nullptr;
+      for (const Control& l : spec->controls)
+        if (l.kind == ControlKind::Label && l.buddy == c.name) caption = w->findChild<QLabel*>(qs(l.name));
+      QVERIFY2(caption && caption->toolTip() == e->toolTip(), qPrintable(where));
+    }
+  }
+  QCOMPARE(outputs.size(), std::size_t(1));
+  QCOMPARE(inputs.size(), std::size_t(1));
+  QVERIFY(*outputs.begin() != *inputs.begin());
 }
 
 // The focus starts on the first control of the table's focus list and each

@@ -58,6 +58,7 @@ class TestRegistry : public QObject {
   void handlersWriteOnlyTheirOutputs();
   void outputsCarryTheirFormulas();
   void formulasNameWhatTheirStepReads();
+  void inputsSayWhatTheyAre();
 
  private:
   const WindowSpec& current() {
@@ -232,6 +233,19 @@ void TestRegistry::formulasNameWhatTheirStepReads() {
       QVERIFY2(named == read, (spec.name + " " + out + ": the formula names other fields than its step reads").c_str());
     }
   }
+}
+
+// Every input says in one line what it is; no other control carries a
+// meaning. Grouped windows put every field in one group.
+void TestRegistry::inputsSayWhatTheyAre() {
+  const WindowSpec& spec = current();
+  for (const Control& c : spec.controls) {
+    const bool input = c.kind == ControlKind::Field && c.fieldRole == FieldRole::Input;
+    QVERIFY2(input != c.meaning.empty(), c.name.c_str());
+    QVERIFY2(c.meaning.find('\n') == std::string::npos, c.name.c_str());
+  }
+  const std::vector<FieldGroup> groups = spec.fieldGroups();
+  if (groups.size() > 1) QVERIFY2(!groups.front().heading.empty(), "a field outside every group");
 }
 
 QTEST_APPLESS_MAIN(TestRegistry)

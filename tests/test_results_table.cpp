@@ -6,6 +6,7 @@
 #include "app/registry.h"
 #include "common/calc.h"
 #include "common/results_table.h"
+#include "common/tooltips.h"
 #include "common/window_spec.h"
 
 using namespace ombrel;
@@ -55,6 +56,10 @@ class TestResultsTable : public QObject {
   void tableAfterCalculating_data();
   void tableAfterCalculating();
   void tableKeepsTextsAsTheyAre();
+  void leftOverResults_data();
+  void leftOverResults();
+  void tooltips_data();
+  void tooltips();
 };
 
 void TestResultsTable::captionNamesInAFormula_data() {
@@ -131,8 +136,8 @@ void TestResultsTable::screenOrder() {
 }
 
 // One window of each subsystem: texts typed, buttons pressed, then its
-// table byte for byte: the caption, then caption TAB text per field, in lines
-// from the top, each line left to right.
+// table byte for byte: the caption, then caption TAB text TAB role per field,
+// in lines from the top, each line left to right, or group by group.
 void TestResultsTable::tableAfterCalculating_data() {
   QTest::addColumn<QString>("window");
   QTest::addColumn<QStringList>("typed");
@@ -141,83 +146,88 @@ void TestResultsTable::tableAfterCalculating_data() {
 
   QTest::newRow("ForwardForm") << "ForwardForm" << QStringList{} << QStringList{"Command1", "Command3"}
                                << QByteArray("正激变压器\n"
-                                             "输入电压（V）\t420\n"
-                                             "开关频率（KHz）\t20\n"
-                                             "最大占空比\t0.44\n"
-                                             "最大磁饱和强度（T）\t0.3\n"
-                                             "输出电压（V）\t48\n"
-                                             "磁材有效截面（mm2）\t144\n"
-                                             "次级圈数\t55.5555555555556\n"
-                                             "初级圈数\t213.888888888889\n");
+                                             "输入电压（V）\t420\t输入\n"
+                                             "开关频率（KHz）\t20\t输入\n"
+                                             "最大占空比\t0.44\t输入\n"
+                                             "最大磁饱和强度（T）\t0.3\t输入\n"
+                                             "输出电压（V）\t48\t输入\n"
+                                             "磁材有效截面（mm2）\t144\t输入\n"
+                                             "次级圈数\t55.5555555555556\t结果\n"
+                                             "初级圈数\t213.888888888889\t结果\n");
   QTest::newRow("lg") << "lg" << QStringList{"Text1=33"} << QStringList{"Command1"}
                       << QByteArray("电感气隙计算\n"
-                                    "圈数\t33\n"
-                                    "有效截面积（mm2）\t144\n"
-                                    "电感量(uH)\t560\n"
-                                    "气隙(mm)\t0.355636285714286\n");
+                                    "圈数\t33\t输入\n"
+                                    "有效截面积（mm2）\t144\t输入\n"
+                                    "电感量(uH)\t560\t输入\n"
+                                    "气隙(mm)\t0.355636285714286\t结果\n");
   QTest::newRow("cout") << "cout" << QStringList{} << QStringList{"Command1"}
                         << QByteArray("输出电容\n"
-                                      "输出电流(A)\t2\n"
-                                      "输出电压(V)\t12\n"
-                                      "所需容量(uF)\t120\n"
-                                      "最大占空比\t0.4\n"
-                                      "所需耐压(V)\t21.6\n"
-                                      "开关频率(KHz)\t100\n"
-                                      "输出纹波(mV)\t100\n");
+                                      "输出电流(A)\t2\t输入\n"
+                                      "输出电压(V)\t12\t输入\n"
+                                      "所需容量(uF)\t120\t结果\n"
+                                      "最大占空比\t0.4\t输入\n"
+                                      "所需耐压(V)\t21.6\t结果\n"
+                                      "开关频率(KHz)\t100\t输入\n"
+                                      "输出纹波(mV)\t100\t输入\n");
   QTest::newRow("huanlu") << "huanlu" << QStringList{} << QStringList{"Command1"}
                           << QByteArray("环路控制\n"
-                                        "初级直流电压(v)\t300\n"
-                                        "输出电压(v)\t5\n"
-                                        "运放参考电压(V)\t2.5\n"
-                                        "开关频率(kHz)\t50\n"
-                                        "变压器初级圈数(T)\t60\n"
-                                        "变压器次级圈数((T)\t3\n"
-                                        "输出电容esr(mR)\t150\n"
-                                        "输出电流(A)\t2\n"
-                                        "输出电容总容量(uF)\t470\n"
-                                        "R1(K)\t4.7\n"
-                                        "电源增益\t5.80166666666667\n"
-                                        "Rlaod(r)\t2.5\n"
-                                        "穿越频率(khz)\t10\n"
-                                        "需要提升的增益\t12.7187589773054\n"
-                                        "极点(khz)\t0.135519718118986\n"
-                                        "极点(khz)\t2.25866196864977\n"
-                                        "C2(nF)=\t1.17936034693048\n"
-                                        "C1(nF)=\t19.6560057821746\n"
-                                        "R3(K)=\t59.7781671933354\n");
+                                        "初级直流电压(v)\t300\t输入\n"
+                                        "输出电压(v)\t5\t输入\n"
+                                        "运放参考电压(V)\t2.5\t输入\n"
+                                        "开关频率(kHz)\t50\t输入\n"
+                                        "变压器初级圈数(T)\t60\t输入\n"
+                                        "变压器次级圈数((T)\t3\t输入\n"
+                                        "输出电容esr(mR)\t150\t输入\n"
+                                        "输出电流(A)\t2\t输入\n"
+                                        "输出电容总容量(uF)\t470\t输入\n"
+                                        "R1(K)\t4.7\t输入\n"
+                                        "电源增益\t5.80166666666667\t结果\n"
+                                        "Rlaod(r)\t2.5\t结果\n"
+                                        "穿越频率(khz)\t10\t结果\n"
+                                        "需要提升的增益\t12.7187589773054\t结果\n"
+                                        "极点(khz)\t0.135519718118986\t结果\n"
+                                        "极点(khz)\t2.25866196864977\t结果\n"
+                                        "C2(nF)=\t1.17936034693048\t结果\n"
+                                        "C1(nF)=\t19.6560057821746\t结果\n"
+                                        "R3(K)=\t59.7781671933354\t结果\n");
+  // Grouped under its three headings; the estimate's R1 R2 R3 are results,
+  // the check's are inputs.
   QTest::newRow("TL431") << "TL431" << QStringList{} << QStringList{"Command1", "Command2", "Command3"}
                          << QByteArray("TL431电阻计算\n"
-                                       "输出电压(V)\t12\n"
-                                       "输出电压(V)\t12\n"
-                                       "R5(K)\t0.47\n"
-                                       "R1(K)\t9.5\n"
-                                       "R2(K)\t1.5\n"
-                                       "光耦电流(mA)\t16.3829787234043\n"
-                                       "R3(K)\t1\n"
-                                       "R1(K)\t8.2\n"
-                                       "R2(K)\t1.5\n"
-                                       "R3(K)\t1\n"
-                                       "从\t10.7\n"
-                                       "到\t16.1666666666667\n");
+                                       "分压估计\n"
+                                       "输出电压(V)\t12\t输入\n"
+                                       "R1(K)\t9.5\t结果\n"
+                                       "R2(K)\t1.5\t结果\n"
+                                       "R3(K)\t1\t结果\n"
+                                       "分压验证\n"
+                                       "R1(K)\t8.2\t输入\n"
+                                       "R2(K)\t1.5\t输入\n"
+                                       "R3(K)\t1\t输入\n"
+                                       "从\t10.7\t结果\n"
+                                       "到\t16.1666666666667\t结果\n"
+                                       "光耦电流\n"
+                                       "输出电压(V)\t12\t输入\n"
+                                       "R5(K)\t0.47\t输入\n"
+                                       "光耦电流(mA)\t16.3829787234043\t结果\n");
   QTest::newRow("tx") << "tx" << QStringList{} << QStringList{"Command1"}
                       << QByteArray("20℃时铜的电阻计算\n"
-                                    "铜线长度（m）\t1\n"
-                                    "铜线直径(mm)\t0.64\n"
-                                    "并绕根数\t5\n"
-                                    "通过电流(A)\t10\n"
-                                    "单根铜线面积(mm2)\t0.321536\n"
-                                    "总根铜线面积(mm2)\t1.60768\n"
-                                    "铜线电阻值(mΩ)\t10.5742436305732\n"
-                                    "铜线电压降（V）\t0.105742436305732\n");
+                                    "铜线长度（m）\t1\t输入\n"
+                                    "铜线直径(mm)\t0.64\t输入\n"
+                                    "并绕根数\t5\t输入\n"
+                                    "通过电流(A)\t10\t输入\n"
+                                    "单根铜线面积(mm2)\t0.321536\t结果\n"
+                                    "总根铜线面积(mm2)\t1.60768\t结果\n"
+                                    "铜线电阻值(mΩ)\t10.5742436305732\t结果\n"
+                                    "铜线电压降（V）\t0.105742436305732\t结果\n");
   QTest::newRow("chamo") << "chamo" << QStringList{} << QStringList{"Command1"}
                          << QByteArray("共模电感\n"
-                                       "开关频率(KHz)\t20\n"
-                                       "衰减dB\t-24\n"
-                                       "测试阻抗(R)\t50\n"
-                                       "阻尼因数\t0.707\n"
-                                       "转折频率（KHz）\t5.02377286301916\n"
-                                       "电感数值（uH）\t2240.93765590225\n"
-                                       "电容数值（uF）\t0.44832292470371\n");
+                                       "开关频率(KHz)\t20\t输入\n"
+                                       "衰减dB\t-24\t输入\n"
+                                       "测试阻抗(R)\t50\t输入\n"
+                                       "阻尼因数\t0.707\t输入\n"
+                                       "转折频率（KHz）\t5.02377286301916\t结果\n"
+                                       "电感数值（uH）\t2240.93765590225\t结果\n"
+                                       "电容数值（uF）\t0.44832292470371\t结果\n");
 }
 
 void TestResultsTable::tableAfterCalculating() {
@@ -246,7 +256,95 @@ void TestResultsTable::tableKeepsTextsAsTheyAre() {
   fields.setText("Text4", "abc");
   fields.setText("Text6", "");
   QCOMPARE(QByteArray::fromStdString(resultsTable(spec, fields)),
-           QByteArray("双\nR1\t 12V \nR1\tabc\n极点\t\n极点\t\n圈数 \t\n"));
+           QByteArray("双\nR1\t 12V \t输入\nR1\tabc\t输入\n极点\t\t结果\n极点\t\t结果\n圈数 \t\t结果\n"));
+}
+
+// Button 1 writes A B C, button 2 writes D. Each step: "1" a clean run of
+// button 1, "1@B" a run that faults at B, "edit C" the user typing into C.
+// Expected: the marked results after the last step.
+void TestResultsTable::leftOverResults_data() {
+  QTest::addColumn<QStringList>("steps");
+  QTest::addColumn<QStringList>("marked");
+  QTest::newRow("never computed") << QStringList{"1@A"} << QStringList{};
+  QTest::newRow("clean, then fault at B") << QStringList{"1", "1@B"} << QStringList{"B", "C"};
+  QTest::newRow("a clean run clears") << QStringList{"1", "1@B", "1"} << QStringList{};
+  QTest::newRow("a later partial run clears what it writes") << QStringList{"1", "1@A", "1@C"} << QStringList{"C"};
+  QTest::newRow("only what was computed") << QStringList{"1@C", "1@A"} << QStringList{"A", "B"};
+  QTest::newRow("typed over: not marked, not marked again")
+      << QStringList{"1", "1@B", "edit C", "1@B"} << QStringList{"B"};
+  QTest::newRow("other buttons untouched") << QStringList{"1", "2", "1@A", "2@D", "edit D"}
+                                           << QStringList{"A", "B", "C"};
+}
+
+void TestResultsTable::leftOverResults() {
+  QFETCH(QStringList, steps);
+  QFETCH(QStringList, marked);
+  const Control one = calculate("Command1", "计算", {}, {"A", "B", "C"}, nullptr);
+  const Control two = calculate("Command2", "计算", {}, {"D"}, nullptr);
+  ResultMarks marks;
+  for (const QString& step : steps) {
+    if (step.startsWith("edit ")) {
+      marks.edited(step.mid(5).toStdString());
+      continue;
+    }
+    std::optional<Fault> fault;
+    if (step.contains('@')) fault = Fault{FaultKind::DivideByZero, step.section('@', 1).toStdString(), {}};
+    marks.pressed(step.startsWith('1') ? one : two, fault);
+  }
+  QStringList got;
+  for (const std::string& f : marks.stale()) got << QString::fromStdString(f);
+  QCOMPARE(got, marked);
+  for (const char* f : {"A", "B", "C", "D"}) QCOMPARE(marks.stale(f), marked.contains(f));
+  // The copied table says which results are left over.
+  const WindowSpec spec{.name = "w",
+                        .caption = "窗",
+                        .controls = {caption("L1", "甲", {0, 0, 900, 255}, "A"), output("A", {1000, 0, 900, 345}, "1"),
+                                     caption("L2", "乙", {0, 500, 900, 255}, "B"), output("B", {1000, 500, 900, 345}, "2")}};
+  const FieldStore fields(spec);
+  QCOMPARE(QByteArray::fromStdString(resultsTable(spec, fields, marks.stale())),
+           QByteArray("窗\n甲\t1\t") + (marked.contains("A") ? "结果（上次计算）" : "结果") + "\n乙\t2\t" +
+               (marked.contains("B") ? "结果（上次计算）" : "结果") + "\n");
+}
+
+// An input: its meaning, then the results that read it, named as formulas
+// name them, or that none does. An output: its whole text first (marked when
+// left over), then its formula; no text, only the formula.
+void TestResultsTable::tooltips_data() {
+  QTest::addColumn<QString>("window");
+  QTest::addColumn<QString>("field");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<bool>("stale");
+  QTest::addColumn<QString>("expected");  // the formula stands for itself as %F
+  QTest::newRow("lg input") << "lg" << "Text1" << "" << false << "电感绕组的圈数 N\n用于：「气隙(mm)」";
+  QTest::newRow("read by no formula") << "lout" << "Text2" << "" << false
+                                      << "直流输出电压，单位 V，只作记录\n不参与计算";
+  QTest::newRow("two results of one caption") << "huanlu" << "Text11" << "" << false
+                                               << "输出电容的总容量 Cout，单位 uF\n"
+                                                  "用于：「极点(khz)」（左列）、「极点(khz)」（右列）";
+  QTest::newRow("in the order computed") << "FlybackForm" << "Text5" << "" << false
+                                         << "电流斜坡占峰值电流的比例 K，无单位（1 为从零开始的三角波）\n"
+                                            "用于：「初级电流峰值(A)」、「初级电流有效值(A)」、「次级电流有效值(A)」";
+  QTest::newRow("output") << "lg" << "Text4" << "1.23456789012346E-300" << false << "1.23456789012346E-300\n%F";
+  QTest::newRow("left over") << "lg" << "Text4" << "0.25" << true
+                             << "0.25（上次计算的结果，本次计算未更新）\n%F";
+  QTest::newRow("empty output") << "lg" << "Text4" << "" << false << "%F";
+  QTest::newRow("blank output") << "TL431" << "Text2" << " " << false << "%F";
+  QTest::newRow("markup typed stays text") << "lg" << "Text4" << "<b>x" << false << "<b>x\n%F";
+}
+
+void TestResultsTable::tooltips() {
+  QFETCH(QString, window);
+  QFETCH(QString, field);
+  QFETCH(QString, text);
+  QFETCH(bool, stale);
+  QFETCH(QString, expected);
+  const WindowSpec* spec = windowSpec(window.toStdString());
+  QVERIFY(spec);
+  const Control* c = spec->find(field.toStdString());
+  QVERIFY(c);
+  const std::string tip = c->fieldRole == FieldRole::Input ? inputTip(*spec, *c)
+                                                           : outputTip(*c, text.toStdString(), stale);
+  QCOMPARE(QString::fromStdString(tip), expected.replace("%F", QString::fromStdString(c->formula)));
 }
 
 QTEST_APPLESS_MAIN(TestResultsTable)

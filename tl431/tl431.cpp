@@ -25,7 +25,8 @@ WindowSpec TL431() {
               // 分压估计: a divider carrying 1 mA with 2.5 V across R2 + R3.
               label("Label1", "分压估计", {240, 150, 1200, 255}),
               caption("Label2", "输出电压(V)", {240, 540, 1050, 255}, "Text1"),
-              input("Text1", "12", {1320, 480, 1335, 345}),
+              input("Text1", "12", {1320, 480, 1335, 345})
+                  .withMeaning("想要得到的输出电压，单位 V"),
               calculate("Command1", "计算", {1080, 975, 1095, 405}, {"Text4", "Text3", "Text2"},
                         [](Calc& c) {
                           c.write("Text4", 1);
@@ -49,11 +50,14 @@ WindowSpec TL431() {
               // 分压验证: the output range as R3 runs from its full value to zero.
               label("Label6", "分压验证", {240, 3090, 1200, 255}),
               caption("Label7", "R1(K)", {240, 3480, 1050, 255}, "Text5"),
-              input("Text5", "8.2", {1320, 3420, 1335, 345}),
+              input("Text5", "8.2", {1320, 3420, 1335, 345})
+                  .withMeaning("分压器上端的电阻 R1，单位 kΩ"),
               caption("Label8", "R2(K)", {240, 3915, 1050, 255}, "Text6"),
-              input("Text6", "1.5", {1320, 3855, 1335, 345}),
+              input("Text6", "1.5", {1320, 3855, 1335, 345})
+                  .withMeaning("分压器下端的固定电阻 R2，单位 kΩ"),
               caption("Label9", "R3(K)", {240, 4350, 1050, 255}, "Text7"),
-              input("Text7", "1", {1320, 4290, 1335, 345}),
+              input("Text7", "1", {1320, 4290, 1335, 345})
+                  .withMeaning("分压器下端的可调电阻 R3 的全值，单位 kΩ"),
               calculate("Command2", "计算", {1080, 4770, 1095, 405}, {"Text8", "Text9"},
                         [](Calc& c) {
                           // R3 at its full value ...
@@ -79,9 +83,11 @@ WindowSpec TL431() {
               // 光耦电流: 4.3 V stand across the LED and the TL431 together.
               label("Label13", "光耦电流", {3450, 150, 1200, 255}),
               caption("Label14", "输出电压(V)", {3450, 510, 1110, 255}, "Text11"),
-              input("Text11", "12", {4560, 450, 1335, 345}),
+              input("Text11", "12", {4560, 450, 1335, 345})
+                  .withMeaning("电源的输出电压，单位 V"),
               caption("Label15", "R5(K)", {3450, 930, 1110, 255}, "Text10"),
-              input("Text10", "0.47", {4560, 870, 1335, 345}),
+              input("Text10", "0.47", {4560, 870, 1335, 345})
+                  .withMeaning("与光耦发光管串联的限流电阻 R5，单位 kΩ"),
               calculate("Command3", "计算", {4335, 1305, 1095, 405}, {"Text12"},
                         [](Calc& c) {
                           // V over kΩ gives mA.
@@ -100,9 +106,9 @@ WindowSpec TL431() {
       .focus = {"Text1", "Command1", "Text2", "Text3", "Text4", "Text5", "Text6", "Text7", "Command2",
                 "Text8", "Text9", "Text11", "Text10", "Command3", "Text12", "Command4"},
   };
-  frame(spec.controls, 1, 120, 60, 3300, 2820);
-  frame(spec.controls, 5, 120, 3000, 3300, 6600);
-  frame(spec.controls, 9, 3375, 60, 6450, 2235);
+  group(spec.controls, "Label1", 1, 120, 60, 3300, 2820);
+  group(spec.controls, "Label6", 5, 120, 3000, 3300, 6600);
+  group(spec.controls, "Label13", 9, 3375, 60, 6450, 2235);
   return spec;
 }
 

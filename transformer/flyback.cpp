@@ -23,7 +23,7 @@ struct Row {
   const char* field;
   const char* caption;
   const char* defaultText;  // nullptr: an output, empty at first
-  const char* formula = nullptr;  // an output's formula
+  const char* about;        // an input's meaning, or an output's formula
 };
 
 // One column of caption + field rows inside a group, from y0 down in steps of dy.
@@ -34,8 +34,8 @@ void rows(std::vector<Control>& controls, std::initializer_list<Row> list, int c
   for (const Row& r : list) {
     const std::string field = r.field;
     controls.push_back(caption("Label" + field.substr(4), r.caption, {captionX, y + 45, captionW, 255}, field));
-    controls.push_back(r.defaultText ? input(field, r.defaultText, {fieldX, y, fieldW, 345})
-                                     : output(field, {fieldX, y, fieldW, 345}).withFormula(r.formula ? r.formula : ""));
+    controls.push_back(r.defaultText ? input(field, r.defaultText, {fieldX, y, fieldW, 345}).withMeaning(r.about)
+                                     : output(field, {fieldX, y, fieldW, 345}).withFormula(r.about));
     y += dy;
   }
 }
@@ -140,24 +140,35 @@ WindowSpec FlybackForm() {
 
   // Design conditions, left column.
   controls.push_back(heading("Label41", "设计条件：", 240, 3120, 720));
-  frame(controls, 1, 240, 720, 3120, 6960);
+  group(controls, "Label41", 1, 240, 720, 3120, 6960);
   rows(controls,
-       {{"Text1", "输出功率（W）", "20"},
-        {"Text2", "输出电压（V）", "12"},
-        {"Text3", "效率", "0.8"},
-        {"Text4", "最低交流输入（V）", "175"},
-        {"Text20", "最高交流输入（V）", "264"},
-        {"Text21", "安全击穿电压余量（V）", "150"},
-        {"Text5", "电流波形系数", "0.6"},
-        {"Text6", "磁材饱和强度(T)", "0.3"},
-        {"Text7", "磁材横截面积(mm2)", "83"},
-        {"Text8", "开关频率(Khz)", "50"},
-        {"Text9", "最大占空比", "0.4"}},
+       {{"Text1", "输出功率（W）", "20",
+         "变换器的输出功率 Pout，单位 W"},
+        {"Text2", "输出电压（V）", "12",
+         "输出直流电压 Vout，单位 V（不计二极管压降）"},
+        {"Text3", "效率", "0.8",
+         "变换器的效率 η，输出功率与输入功率之比（如 0.8）"},
+        {"Text4", "最低交流输入（V）", "175",
+         "最低交流输入电压 Vac,min（有效值），单位 V"},
+        {"Text20", "最高交流输入（V）", "264",
+         "最高交流输入电压 Vac,max（有效值），单位 V"},
+        {"Text21", "安全击穿电压余量（V）", "150",
+         "开关管耐压在关断电压之上留出的余量（含漏感尖峰），单位 V"},
+        {"Text5", "电流波形系数", "0.6",
+         "电流斜坡占峰值电流的比例 K，无单位（1 为从零开始的三角波）"},
+        {"Text6", "磁材饱和强度(T)", "0.3",
+         "磁芯允许的最大磁通密度 Bmax，单位 T"},
+        {"Text7", "磁材横截面积(mm2)", "83",
+         "磁芯的有效截面积 Ae，单位 mm²"},
+        {"Text8", "开关频率(Khz)", "50",
+         "开关频率 f，单位 kHz"},
+        {"Text9", "最大占空比", "0.4",
+         "最大占空比 D，导通时间占开关周期的比例（0 到 1）"}},
        330, 1950, 2310, 720, 900, 540);
 
   // Transformer and primary parameters, middle column.
   controls.push_back(heading("Label42", "变压器参数：", 3240, 6720, 720));
-  frame(controls, 5, 3240, 720, 6720, 3360);
+  group(controls, "Label42", 5, 3240, 720, 6720, 3360);
   rows(controls,
        {{"Text10", "初级电感量(uH)", nullptr,
          "「初级电感量(uH)」 = 「导通时间(us)」 × 「最低交流输入（V）」 × 1.414 ÷ 「初级电流峰值(A)」\n"
@@ -177,7 +188,7 @@ WindowSpec FlybackForm() {
          "其中 0.4 × 3.14 × 0.001 代表真空磁导率（uH/mm），π 取 3.14"}},
        3360, 1560, 4935, 1710, 900, 480);
   controls.push_back(heading("Label43", "初级参数：", 3240, 6720, 3960));
-  frame(controls, 9, 3240, 3960, 6720, 6960);
+  group(controls, "Label43", 9, 3240, 3960, 6720, 6960);
   rows(controls,
        {{"Text15", "初级电流平均值(A)", nullptr,
          "「初级电流平均值(A)」 = 「输出功率（W）」 ÷ 「效率」 ÷ 「最低交流输入（V）」 ÷ 1.414\n"
@@ -198,7 +209,7 @@ WindowSpec FlybackForm() {
 
   // Secondary and filter parameters, right column.
   controls.push_back(heading("Label44", "次极参数：", 6840, 10680, 720));
-  frame(controls, 13, 6840, 720, 10680, 3360);
+  group(controls, "Label44", 13, 6840, 720, 10680, 3360);
   rows(controls,
        {{"Text23", "次级电流峰值(A)", nullptr,
          "「次级电流峰值(A)」 = 「初级电流峰值(A)」 × 「初级圈数(T)」 ÷ 「次级圈数(T)」"},
@@ -213,10 +224,12 @@ WindowSpec FlybackForm() {
          "mΩ × A 得 mV"}},
        6960, 1800, 8820, 1740, 960, 600);
   controls.push_back(heading("Label45", "滤波器参数：", 6840, 10680, 3960));
-  frame(controls, 17, 6840, 3960, 10680, 6960);
+  group(controls, "Label45", 17, 6840, 3960, 10680, 6960);
   rows(controls,
-       {{"Text22", "输出电感柱(uH)", "3"},
-        {"Text27", "输出电容ESR(moh)", "100"},
+       {{"Text22", "输出电感柱(uH)", "3",
+         "输出 LC 滤波器中电感的电感量 Lf，单位 uH"},
+        {"Text27", "输出电容ESR(moh)", "100",
+         "输出电容的等效串联电阻 ESR，单位 mΩ"},
         {"Text31", "衰减倍数", nullptr,
          "「衰减倍数」 = 「输出电容ESR(moh)」 ÷ 「输出电感柱(uH)」 ÷ 「开关频率(Khz)」 ÷ 6.28\n"
          "其中 6.28 取 2π：ESR 与滤波电感感抗 2πfL 之比"},

@@ -16,13 +16,17 @@ WindowSpec qudongbyq() {
       .controls =
           {
               caption("Label1", "电压（V）", {180, 285, 1560, 255}, "Text1"),
-              input("Text1", "15", {1800, 240, 1335, 345}),
+              input("Text1", "15", {1800, 240, 1335, 345})
+                  .withMeaning("加在驱动变压器初级上的驱动电压 V（方波幅值），单位 V"),
               caption("Label2", "开关频率（KHz）", {180, 765, 1560, 255}, "Text2"),
-              input("Text2", "20", {1800, 720, 1335, 345}),
+              input("Text2", "20", {1800, 720, 1335, 345})
+                  .withMeaning("开关频率 f，单位 kHz"),
               caption("Label3", "最大磁饱和强度（T）", {60, 1245, 1710, 255}, "Text3"),
-              input("Text3", "0.3", {1800, 1200, 1335, 345}),
+              input("Text3", "0.3", {1800, 1200, 1335, 345})
+                  .withMeaning("磁芯允许的最大磁通密度 B，单位 T"),
               caption("Label4", "有效截面积（mm2）", {180, 1725, 1560, 255}, "Text4"),
-              input("Text4", "5", {1800, 1680, 1335, 345}),
+              input("Text4", "5", {1800, 1680, 1335, 345})
+                  .withMeaning("磁芯的有效截面积 Ae，单位 mm²"),
               // Here the calculate button is Command2 and 返回 is Command1.
               calculate("Command2", "计算", {1155, 2280, 1095, 405}, {"Text5"},
                         [](Calc& c) {

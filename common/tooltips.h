@@ -1,0 +1,26 @@
+// The tooltips of a window's fields, shown on the field and on its caption.
+//
+// An input says what it is, then which results read it, from the formulas:
+//   lg Text1    -> "磁芯上绕线的圈数 N\n用于：「气隙(mm)」"
+//   lout Text2  -> "直流输出电压（V），只作记录\n不参与计算"
+// An output starts with its whole text, so that a value wider than its field
+// can be read, then its formula; a result left over from an earlier run says
+// so on that first line; a field with no text (or blanks only) starts with
+// the formula:
+//   "0.25\n「气隙(mm)」 = ..."
+//   "0.25（上次计算的结果，本次计算未更新）\n「气隙(mm)」 = ..."
+#pragma once
+
+#include <string>
+
+#include "common/window_spec.h"
+
+namespace ombrel {
+
+std::string inputTip(const WindowSpec& spec, const Control& input);
+std::string outputTip(const Control& output, const std::string& text, bool stale);
+
+// What the first line of a left-over result's tooltip adds after its text.
+std::string staleNote();
+
+}  // namespace ombrel
