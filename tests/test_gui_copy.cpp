@@ -1,8 +1,9 @@
 // Formulas in tooltips and a window's data copied as a table, for real on the
 // offscreen platform: the clipboard after calculations, byte for byte (the
-// table of each window is test_results_table's); the tooltips of every output
-// and its caption; the context menu's entry and Ctrl+Shift+C; and no field
-// text changed by either.
+// table of each window is test_results_table's), grouped and with results
+// left from an earlier run marked, on screen as well; the tooltips of every
+// output and its caption; the context menu's entry and Ctrl+Shift+C; and no
+// field text changed by either.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>

@@ -1,8 +1,9 @@
 // Renders MainForm and every built calculator window (after one press of its
 // first 计算 button) into PNG files, one output's formula tooltip over its
-// window (tooltip.png) and a field's context menu with the copy entry
-// (context-menu.png), and writes windows.md, a page that shows every window
-// under its menu and command. Run it on the offscreen platform:
+// window (tooltip.png), an input's tooltip (input-tooltip.png), the flyback
+// window after a fault with its left-over results marked (left-over.png), a
+// field's context menu with the copy entry (context-menu.png), and writes
+// windows.md, a page that shows every window under its menu and command. Run it on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen ombrel_screenshots docs
 // The output directory is created if it is missing.
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTextStream>
+#include <QTimer>
 #include <QToolTip>
 #include <cstdio>
 
@@ -91,6 +93,35 @@ int main(int argc, char* argv[]) {
   if (!tip || !save(withPopup(lg, tip), out, QStringLiteral("tooltip.png"))) return 1;
   QToolTip::hideText();
 
+  // A tooltip over a window, as hovering at the field's middle shows it.
+  const auto tipOver = [&app, &out](ombrel::CalcWindow* window, QLineEdit* field, const QString& file) {
+    QToolTip::showText(field->mapToGlobal(QPoint(field->width() / 3, field->height() / 2)), field->toolTip(), field);
+    app.processEvents();
+    QWidget* shown = shownToolTip();
+    const bool saved = shown && save(withPopup(window, shown), out, file);
+    QToolTip::hideText();
+    return saved;
+  };
+  ombrel::CalcWindow* flyback = navigator.window(QStringLiteral("FlybackForm"));
+  if (!tipOver(flyback, flyback->field(QStringLiteral("Text5")), QStringLiteral("input-tooltip.png"))) return 1;
+
+  // A duty cycle of 1 stops the design at the reflected voltage: the fault
+  // box is closed as it opens, and the results left from the first press
+  // show marked, one of them with its tooltip.
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [] {
+    if (QWidget* box = QApplication::activeModalWidget()) box->close();
+  });
+  closer.start(20);
+  flyback->field(QStringLiteral("Text9"))->setText(QStringLiteral("1"));
+  flyback->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  closer.stop();
+  if (!flyback->isStale(QStringLiteral("Text19"))) {
+    std::fprintf(stderr, "the flyback fault left nothing marked\n");
+    return 1;
+  }
+  if (!tipOver(flyback, flyback->field(QStringLiteral("Text19")), QStringLiteral("left-over.png"))) return 1;
+
   // The result's context menu: Qt's entries and the copy entry.
   QMenu* menu = lg->contextMenu(gap);
   menu->popup(gap->mapToGlobal(QPoint(gap->width() / 2, gap->height() / 2)));
@@ -141,8 +172,15 @@ int main(int argc, char* argv[]) {
   md << "\n## Formulas and copying\n\n"
         "Hovering over a result or its caption shows how it is computed:\n\n"
         "![The air gap's formula](tooltip.png)\n\n"
-        "Every field's context menu copies the window's data as a table (also\n"
-        "Ctrl+Shift+C):\n\n"
+        "An input's tooltip says what it is and which results read it:\n\n"
+        "![The tooltip of 电流波形系数](input-tooltip.png)\n\n"
+        "Results are drawn on a light tint. After a fault, the results the run\n"
+        "could not compute keep the previous run's texts in grey italics until a\n"
+        "run writes them again or they are typed over; their tooltips say so:\n\n"
+        "![The flyback window after a fault](left-over.png)\n\n"
+        "Every field's context menu copies the window's data as a table, group\n"
+        "by group, with a column that tells inputs, results and left-over results\n"
+        "apart (also Ctrl+Shift+C):\n\n"
         "![The context menu of a field](context-menu.png)\n";
   return md.status() == QTextStream::Ok && page.flush() ? 0 : 1;
 }
