@@ -299,7 +299,8 @@ void TestResultsTable::leftOverResults() {
   const WindowSpec spec{.name = "w",
                         .caption = "窗",
                         .controls = {caption("L1", "甲", {0, 0, 900, 255}, "A"), output("A", {1000, 0, 900, 345}, "1"),
-                                     caption("L2", "乙", {0, 500, 900, 255}, "B"), output("B", {1000, 500, 900, 345}, "2")}};
+                                     caption("L2", "乙", {0, 500, 900, 255}, "B"), output("B", {1000, 500, 900, 345}, "2")},
+                        .focus = {}};
   const FieldStore fields(spec);
   QCOMPARE(QByteArray::fromStdString(resultsTable(spec, fields, marks.stale())),
            QByteArray("窗\n甲\t1\t") + (marked.contains("A") ? "结果（上次计算）" : "结果") + "\n乙\t2\t" +
