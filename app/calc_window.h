@@ -41,8 +41,9 @@ class CalcWindow : public QWidget {
   // context menu, and Ctrl+Shift+C anywhere in the window. A window without
   // fields has neither, and this action is null.
   QAction* copyAction() const { return copyAction_; }
-  // The context menu of a field: Qt's own for a line edit, then the copy
-  // entry. The caller owns it.
+  // The context menu of a field: Qt's own for a line edit, then the list of
+  // parts the field offers ("选择磁芯" or "选择线径"), then the copy entry.
+  // The caller owns it.
   QMenu* contextMenu(QLineEdit* field);
 
  signals:

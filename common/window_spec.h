@@ -35,6 +35,14 @@ enum class ControlKind {
 
 enum class FieldRole { Input, Output };
 
+// Input fields that can be filled from a list of parts in their context menu
+// (common/parts.h).
+enum class PartList {
+  None,
+  Cores,  // a core's effective cross-section Ae, mm²: "选择磁芯"
+  Wires,  // a round wire's diameter, mm: "选择线径"
+};
+
 enum class ButtonRole {
   Calculate,       // runs the handler, which writes `writes` in that order
   Return,          // hides its own window
@@ -65,6 +73,7 @@ struct Control {
   // Input field: the quantity in plain words with its unit, the first line of
   // the tooltip of the field and of its caption ("电流斜坡占峰值电流的比例 K").
   std::string meaning;
+  PartList parts = PartList::None;  // input field: the list it offers
   // Group heading: the area of the group it heads, framed by four lines
   // (see group() below); zero width for every other label.
   Rect group;
@@ -88,6 +97,10 @@ struct Control {
   }
   Control withFormula(std::string text) && {
     formula = std::move(text);
+    return std::move(*this);
+  }
+  Control offering(PartList list) && {
+    parts = list;
     return std::move(*this);
   }
   Control withMeaning(std::string text) && {

@@ -19,7 +19,8 @@ WindowSpec daoxian() {
               // The diameter in mm, whatever the caption's unit says.
               caption("Label2", "导线直径(mm2)", {120, 840, 1440, 255}, "Text2"),
               input("Text2", "0.64", {1620, 780, 1095, 375})
-                  .withMeaning("单根导线的直径 d，单位 mm（标题写作 mm2）"),
+                  .withMeaning("单根导线的直径 d，单位 mm（标题写作 mm2）")
+                  .offering(PartList::Wires),
               caption("Label4", "电流密度(A/mm2)", {120, 1380, 1440, 255}, "Text4"),
               input("Text4", "7", {1620, 1320, 1095, 375})
                   .withMeaning("允许的电流密度 J，单位 A/mm²"),

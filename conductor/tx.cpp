@@ -21,7 +21,8 @@ WindowSpec tx() {
                   .withMeaning("铜线的长度 L，单位 m"),
               caption("Label4", "铜线直径(mm)", {240, 1260, 1560, 255}, "Text4"),
               input("Text4", "0.64", {1920, 1200, 1335, 375})
-                  .withMeaning("单根铜线的直径 d，单位 mm"),
+                  .withMeaning("单根铜线的直径 d，单位 mm")
+                  .offering(PartList::Wires),
               caption("Label5", "并绕根数", {240, 1740, 1560, 255}, "Text5"),
               input("Text5", "5", {1920, 1680, 1335, 375})
                   .withMeaning("并联绕制的铜线根数 n"),

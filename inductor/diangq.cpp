@@ -22,7 +22,8 @@ WindowSpec diangq() {
                   .withMeaning("所需的电感量 L，单位 uH"),
               caption("Label3", "有效面积（mm2）", {120, 1125, 1800, 255}, "Text3"),
               input("Text3", "144", {1980, 1080, 1335, 345})
-                  .withMeaning("磁芯的有效截面积 Ae，单位 mm²"),
+                  .withMeaning("磁芯的有效截面积 Ae，单位 mm²")
+                  .offering(PartList::Cores),
               caption("Label4", "最大磁饱和强度（T）", {120, 1575, 1800, 255}, "Text4"),
               input("Text4", "0.3", {1980, 1530, 1335, 345})
                   .withMeaning("磁芯允许的最大磁通密度 B，单位 T"),

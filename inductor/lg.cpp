@@ -18,7 +18,8 @@ WindowSpec lg() {
                   .withMeaning("电感绕组的圈数 N"),
               caption("Label2", "有效截面积（mm2）", {240, 780, 1560, 255}, "Text2"),
               input("Text2", "144", {1800, 720, 1335, 375})
-                  .withMeaning("磁芯的有效截面积 Ae，单位 mm²"),
+                  .withMeaning("磁芯的有效截面积 Ae，单位 mm²")
+                  .offering(PartList::Cores),
               caption("Label3", "电感量(uH)", {240, 1260, 1560, 255}, "Text3"),
               input("Text3", "560", {1800, 1200, 1335, 375})
                   .withMeaning("所需的电感量 L，单位 uH"),

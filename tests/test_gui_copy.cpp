@@ -64,6 +64,7 @@ class TestGuiCopy : public QObject, public test::GuiFixture {
   void contextMenuHasTheEntry();
   void contextMenuPopsUpAndCopies();
   void ctrlShiftCCopies();
+  void partsFromTheContextMenu();
   void hintWindowHasNoCopy();
   void fieldTextsUnchanged();
 
@@ -322,6 +323,61 @@ void TestGuiCopy::ctrlShiftCCopies() {
   current->selectAll();
   QTest::keyClick(current, Qt::Key_C, Qt::ControlModifier);
   QCOMPARE(clipboardBytes(), QByteArray("10"));
+}
+
+// The fields that ask for a core's cross-section offer the cores, those that
+// ask for a round wire's diameter the wires, and no other field offers any.
+// Choosing one types its figure into the field and calculates nothing.
+void TestGuiCopy::partsFromTheContextMenu() {
+  const auto entryAt = [](QMenu* menu, const QStringList& path) -> QAction* {
+    for (const QString& step : path) {
+      QAction* found = nullptr;
+      for (QAction* a : menu ? menu->actions() : QList<QAction*>())
+        if (a->text() == step) found = a;
+      if (!found || step == path.last()) return found;
+      menu = found->menu();
+    }
+    return nullptr;
+  };
+  QStringList cores, wires;
+  for (const WindowSpec* spec : builtWindows()) {
+    CalcWindow* w = nav_->open(qs(spec->name));
+    for (const Control& c : spec->controls) {
+      if (c.kind != ControlKind::Field) continue;
+      std::unique_ptr<QMenu> menu(w->contextMenu(w->field(qs(c.name))));
+      if (entryAt(menu.get(), {"选择磁芯"})) cores << qs(spec->name + "." + c.name);
+      if (entryAt(menu.get(), {"选择线径"})) wires << qs(spec->name + "." + c.name);
+      QCOMPARE(menu->actions().last()->text(), QString("复制本窗口数据"));
+    }
+  }
+  QCOMPARE(cores, (QStringList{"FlybackForm.Text7", "ForwardForm.Text5", "FullBridgeForm.Text5",
+                               "HalfBridgeForm.Text5", "diangq.Text3", "lg.Text2", "qudongbyq.Text4"}));
+  QCOMPARE(wires, (QStringList{"daoxian.Text2", "tx.Text4"}));
+
+  CHOOSE(lg, "电感气隙计算");
+  FIND(ae, QLineEdit, lg, "Text2");
+  std::unique_ptr<QMenu> menu(lg->contextMenu(ae));
+  QAction* etd34 = entryAt(menu.get(), {"选择磁芯", "ETD", "ETD34\tAe 97.1 mm²"});
+  QVERIFY(etd34);
+  QAction* pq = entryAt(menu.get(), {"选择磁芯", "PQ"});
+  QVERIFY(pq && !pq->isEnabled());  // no PQ core in the data file yet
+  etd34->trigger();
+  QCOMPARE(ae->text(), QString("97.1"));
+  QCOMPARE(text(lg, "Text4"), QString());
+  QVERIFY(ae->isUndoAvailable());
+
+  CHOOSE(tx, "铜线电阻");
+  FIND(d, QLineEdit, tx, "Text4");
+  menu.reset(tx->contextMenu(d));
+  QAction* awg24 = entryAt(menu.get(), {"选择线径", "AWG", "AWG24\t0.5106 mm"});
+  QVERIFY(awg24);
+  awg24->trigger();
+  QCOMPARE(d->text(), QString("0.5106"));
+  QAction* iec = entryAt(menu.get(), {"选择线径", "IEC", "0.112 mm"});
+  QVERIFY(iec);
+  iec->trigger();
+  QCOMPARE(d->text(), QString("0.112"));
+  QCOMPARE(text(tx, "Text2"), QString());
 }
 
 // The ESR hint has no fields: no entry, no shortcut.

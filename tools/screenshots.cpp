@@ -2,7 +2,8 @@
 // first 计算 button) into PNG files, one output's formula tooltip over its
 // window (tooltip.png), an input's tooltip (input-tooltip.png), the flyback
 // window after a fault with its left-over results marked (left-over.png), a
-// field's context menu with the copy entry (context-menu.png), and writes
+// field's context menu with the copy entry (context-menu.png), the list of
+// cores a core's cross-section offers (core-menu.png), and writes
 // windows.md, a page that shows every window under its menu and command. Run it on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen ombrel_screenshots docs
 // The output directory is created if it is missing.
@@ -35,18 +36,31 @@ bool save(const QPixmap& pixmap, const QDir& out, const QString& file) {
   return false;
 }
 
-// A window with a popup (tooltip or menu) over it, as the screen shows them:
-// both grabbed and painted at their screen positions on a white ground.
-QPixmap withPopup(QWidget* window, QWidget* popup) {
-  const QRect w(window->mapToGlobal(QPoint(0, 0)), window->size());
-  const QRect p(popup->mapToGlobal(QPoint(0, 0)), popup->size());
-  const QRect all = w.united(p).adjusted(-8, -8, 8, 8);
+// A window with popups (tooltip or menus) over it, as the screen shows them:
+// each grabbed and painted at its screen position on a white ground.
+QPixmap withPopup(QWidget* window, const QList<QWidget*>& popups) {
+  QRect all(window->mapToGlobal(QPoint(0, 0)), window->size());
+  for (QWidget* popup : popups) all = all.united(QRect(popup->mapToGlobal(QPoint(0, 0)), popup->size()));
+  all.adjust(-8, -8, 8, 8);
   QPixmap picture(all.size());
   picture.fill(Qt::white);
   QPainter painter(&picture);
-  painter.drawPixmap(w.topLeft() - all.topLeft(), window->grab());
-  painter.drawPixmap(p.topLeft() - all.topLeft(), popup->grab());
+  for (QWidget* w : QList<QWidget*>{window} + popups)
+    painter.drawPixmap(w->mapToGlobal(QPoint(0, 0)) - all.topLeft(), w->grab());
   return picture;
+}
+QPixmap withPopup(QWidget* window, QWidget* popup) { return withPopup(window, QList<QWidget*>{popup}); }
+
+// Opens the submenu of the entry with this text beside it, as hovering does.
+QMenu* openSubmenu(QMenu* menu, const QString& text) {
+  for (QAction* a : menu->actions())
+    if (a->text() == text && a->menu()) {
+      menu->setActiveAction(a);
+      const QRect at = menu->actionGeometry(a);
+      a->menu()->popup(menu->mapToGlobal(at.topRight()));
+      return a->menu();
+    }
+  return nullptr;
 }
 
 QWidget* shownToolTip() {
@@ -130,6 +144,19 @@ int main(int argc, char* argv[]) {
   menu->close();
   delete menu;
 
+  // A core chosen from the list a core's cross-section offers.
+  QLineEdit* ae = lg->field(QStringLiteral("Text2"));
+  menu = lg->contextMenu(ae);
+  menu->popup(ae->mapToGlobal(QPoint(ae->width() / 2, ae->height() / 2)));
+  app.processEvents();
+  QMenu* families = openSubmenu(menu, QStringLiteral("选择磁芯"));
+  app.processEvents();
+  QMenu* etd = families ? openSubmenu(families, QStringLiteral("ETD")) : nullptr;
+  app.processEvents();
+  if (!etd || !save(withPopup(lg, {menu, families, etd}), out, QStringLiteral("core-menu.png"))) return 1;
+  menu->close();
+  delete menu;
+
   // The gallery: every window under its menu and command, then the windows
   // that another window opens.
   QFile page(out.filePath(QStringLiteral("windows.md")));
@@ -181,6 +208,10 @@ int main(int argc, char* argv[]) {
         "Every field's context menu copies the window's data as a table, group\n"
         "by group, with a column that tells inputs, results and left-over results\n"
         "apart (also Ctrl+Shift+C):\n\n"
-        "![The context menu of a field](context-menu.png)\n";
+        "![The context menu of a field](context-menu.png)\n\n"
+        "A field that asks for a core's cross-section offers the standard cores\n"
+        "(\"选择磁芯\"), one for a round wire's diameter the IEC and AWG wire series\n"
+        "(\"选择线径\"); choosing one types its figure into the field:\n\n"
+        "![The cores offered for a core's cross-section](core-menu.png)\n";
   return md.status() == QTextStream::Ok && page.flush() ? 0 : 1;
 }

@@ -49,7 +49,8 @@ WindowSpec turnsWindow(const Turns& t) {
                   .withMeaning("磁芯允许的最大磁通密度 B，单位 T"),
       caption("Label5", "磁材有效截面（mm2）", rect(120, 2205, 1740, 255), "Text5"),
       input("Text5", "144", rect(1890, 2160, 930, 345))
-                  .withMeaning("磁芯的有效截面积 Ae，单位 mm²"),
+                  .withMeaning("磁芯的有效截面积 Ae，单位 mm²")
+                  .offering(PartList::Cores),
       calculate("Command1", "计算", rect(1080, 2760, 1095, 405), {"Text6"},
                 [factor](Calc& c) {
                   const Real vin = c.read("Text1"), d = c.read("Text3"), f = c.read("Text2"), b = c.read("Text4"),

@@ -24,6 +24,7 @@ struct Row {
   const char* caption;
   const char* defaultText;  // nullptr: an output, empty at first
   const char* about;        // an input's meaning, or an output's formula
+  PartList parts = PartList::None;  // an input's list of parts
 };
 
 // One column of caption + field rows inside a group, from y0 down in steps of dy.
@@ -34,8 +35,9 @@ void rows(std::vector<Control>& controls, std::initializer_list<Row> list, int c
   for (const Row& r : list) {
     const std::string field = r.field;
     controls.push_back(caption("Label" + field.substr(4), r.caption, {captionX, y + 45, captionW, 255}, field));
-    controls.push_back(r.defaultText ? input(field, r.defaultText, {fieldX, y, fieldW, 345}).withMeaning(r.about)
-                                     : output(field, {fieldX, y, fieldW, 345}).withFormula(r.about));
+    controls.push_back(r.defaultText
+                           ? input(field, r.defaultText, {fieldX, y, fieldW, 345}).withMeaning(r.about).offering(r.parts)
+                           : output(field, {fieldX, y, fieldW, 345}).withFormula(r.about));
     y += dy;
   }
 }
@@ -159,7 +161,7 @@ WindowSpec FlybackForm() {
         {"Text6", "磁材饱和强度(T)", "0.3",
          "磁芯允许的最大磁通密度 Bmax，单位 T"},
         {"Text7", "磁材横截面积(mm2)", "83",
-         "磁芯的有效截面积 Ae，单位 mm²"},
+         "磁芯的有效截面积 Ae，单位 mm²", PartList::Cores},
         {"Text8", "开关频率(Khz)", "50",
          "开关频率 f，单位 kHz"},
         {"Text9", "最大占空比", "0.4",

@@ -26,7 +26,8 @@ WindowSpec qudongbyq() {
                   .withMeaning("磁芯允许的最大磁通密度 B，单位 T"),
               caption("Label4", "有效截面积（mm2）", {180, 1725, 1560, 255}, "Text4"),
               input("Text4", "5", {1800, 1680, 1335, 345})
-                  .withMeaning("磁芯的有效截面积 Ae，单位 mm²"),
+                  .withMeaning("磁芯的有效截面积 Ae，单位 mm²")
+                  .offering(PartList::Cores),
               // Here the calculate button is Command2 and 返回 is Command1.
               calculate("Command2", "计算", {1155, 2280, 1095, 405}, {"Text5"},
                         [](Calc& c) {

@@ -1,0 +1,55 @@
+// Standard parts a field can be filled from: ferrite cores from the data
+// file (data/cores.csv, compiled in as :/data/cores.csv) and round copper
+// wires from their series. Choosing one puts its figure into the field as
+// text, through TextFromNumber, as if typed.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ombrel {
+
+struct Core {
+  std::string name;    // "ETD34"
+  std::string family;  // one of coreFamilies()
+  double ae = 0;       // effective cross-section, mm²
+  double le = 0;       // effective magnetic path length, mm
+  double ve = 0;       // effective volume, mm³
+  std::string source;  // the standard or datasheet the figures come from
+};
+
+// The families in menu order: EE EI EFD ETD PQ RM EP.
+const std::vector<std::string>& coreFamilies();
+
+// The data file: a header line, then one core a line,
+//   name,family,ae_mm2,le_mm,ve_mm3,source,url
+// a field holding a comma in double quotes ("" for a quote). Figures are
+// plain decimals ("97.1", "7630"). A line that breaks these rules (a field
+// missing or one too many, a figure that is no plain decimal or not above
+// zero, a family not listed, a name already used) is left out and named in
+// `errors`:
+//   "ETD34,ETD,97.1,78.6,7630,\"TDK, 2022\",https://..." -> ETD34, Ae 97.1
+//   "X1,ETD,97.1,,7630,s,u" -> error "line 3: X1: le is no figure"
+struct CoreTable {
+  std::vector<Core> cores;
+  std::vector<std::string> errors;
+};
+CoreTable parseCores(std::string_view csv);
+
+// A menu entry and the text it puts into the field.
+struct PartEntry {
+  std::string label;  // "ETD34\tAe 97.1 mm²", "0.112 mm", "AWG24\t0.5106 mm"
+  std::string text;   // "97.1", "0.112", "0.5106"
+};
+
+// A core's entry: its name, a tab, its Ae.
+PartEntry coreEntry(const Core& core);
+// The nominal copper diameters of the IEC series for winding wires (R20,
+// 0.100 to 2.500 mm), smallest first.
+std::vector<PartEntry> iecWires();
+// AWG 10 to 40: d = 0.127 mm × 92^((36 − n) ÷ 39), rounded to 4 significant
+// digits as wire tables print it: AWG24 -> 0.5106, AWG10 -> 2.588, AWG40 -> 0.07987.
+std::vector<PartEntry> awgWires();
+
+}  // namespace ombrel
