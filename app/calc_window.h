@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One top-level window built from a window table: fields, captions, buttons,
 // lines and pictures at their design rectangles, the focus chain, and the
 // buttons' roles. Calculations run through press(); a fault is shown in one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Song face of every window, with fall-backs so that Chinese text shows
 // on machines without SimSun.
 #pragma once

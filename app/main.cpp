@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ombrel: engineering calculators for switching power supply design.
 #include <QApplication>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MainForm: the start-up window. Its menu bar is the only way into the
 // calculators; its client area holds nothing.
 #pragma once

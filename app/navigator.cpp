@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/navigator.h"
 
 #include "app/calc_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window slots: one per calculator window class, empty until its menu
 // command first creates the window. 返回 hides a window with its texts; the
 // title-bar close button discards it. When a close or a 返回 leaves no window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the program is put together at start-up, in one place that the tests
 // call as main() does.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows of the program and MainForm's menu tree: nineteen commands,
 // each naming the window it shows, and gongs, which huanlu opens.
 #pragma once

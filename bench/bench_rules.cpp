@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number rules against the standard library's floor, and one press of
 // the flyback design, with Google Benchmark. Prints the ratios at the end:
 //   TextFromNumber ÷ std::to_chars at 15 significant digits   (target ≤ 2)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time and peak memory of Ombrel against the floor program, side by
 // side in one run: each started alternately, the time from its start until
 // it reports an idle event loop, median of the runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What both start-up probes print: "idle" once MainForm is shown and the
 // event loop has nothing left to do, and their peak resident memory.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor: a bare Qt Widgets main window with the same menu, the same
 // platform plugin and the same fonts, and nothing else. It reports when its
 // event loop is first idle, and its peak memory, and quits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ombrel started exactly as main() starts it. With no argument it reports
 // when the event loop is first idle and quits; with "all" it first opens
 // every window of the registry once and reports its peak memory.

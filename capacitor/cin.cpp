@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 输入电容: the bulk capacitor behind the mains bridge. It carries the input
 // power through the part of each half-period in which the bridge does not
 // conduct, while its voltage falls from the peak of the lowest mains to the

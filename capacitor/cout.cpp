@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 输出电容: the charge the output current carries during the off part (1 - D)
 // of one switching period, over the allowed ripple, in uF; then the voltage
 // rating the capacitor should have, 1.8 times the output voltage.

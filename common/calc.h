@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation step: how a button handler reads and writes field texts,
 // and how a fault ends the calculation.
 //

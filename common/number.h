@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two rules by which field texts and numbers meet. Neither depends on the
 // C locale or on Qt: the decimal separator is always the full stop.
 #pragma once

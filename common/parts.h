@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Standard parts a field can be filled from: ferrite cores from the data
 // file (data/cores.csv, compiled in as :/data/cores.csv) and round copper
 // wires from their series. Choosing one puts its figure into the field as

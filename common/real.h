@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checked double arithmetic for the calculation handlers.
 //
 // Every operation on a Real is tested as it happens, so a formula stops at its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window's data as a table that pastes into a spreadsheet, and which of its
 // results are left over from an earlier run.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tooltips of a window's fields, shown on the field and on its caption.
 //
 // An input says what it is, then which results read it, from the formulas:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The description of a calculator window: one table per window that names
 // every control with its caption or design text, its rectangle and font, the
 // role of each button and the keyboard focus order. The GUI builds the window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 铜带电阻计算: the resistance of a copper strip winding of n layers in
 // parallel over its length, and the voltage drop at a current. Copper at
 // 20 ℃ has a resistivity of 17 mΩ·mm²/m. Laid out like the wire window, whose

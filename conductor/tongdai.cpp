@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 铜带计算: how many layers of flat copper strip in parallel carry a current
 // at a given current density. The count is shown as computed, not rounded up.
 #include "common/calc.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 20℃时铜的电阻计算: a bundle of n round copper wires in parallel: the
 // cross-section of one wire and of the bundle, the bundle's resistance over
 // its length and the voltage drop at a current. Copper at 20 ℃ has a

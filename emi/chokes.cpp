@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 差模电感 and 共模电感: the choke of a second-order LC stage of an EMI filter.
 // The corner frequency is the one from which a fall of 40 dB a decade reaches
 // the wanted attenuation A (negative dB) at the switching frequency; the

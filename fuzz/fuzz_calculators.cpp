@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for every calculator handler.
 //
 // The first byte picks a window of the registry, the second one of its

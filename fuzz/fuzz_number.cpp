@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the number rules.
 //
 // Any bytes are a field text. Checked on every input:

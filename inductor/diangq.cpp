@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 电感圈数计算: the turns that keep the core below the given flux density at
 // the peak current, N = Ipk × L / (Ae × B). The 10^-6 of uH and of mm2 cancel.
 // Fractional turns are shown as computed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 电感气隙计算: the air gap that makes N turns on a core of cross-section Ae
 // give the inductance L, the gap alone setting the inductance.
 #include "common/calc.h"

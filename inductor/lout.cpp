@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 输出电感: the output choke behind the secondary of a forward-type converter,
 // for a ripple of 20 % of the output current. The user doubles the duty cycle
 // for half- and full-bridge supplies, as the note says; the window never does.

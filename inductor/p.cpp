@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PFC电感: the boost inductor of a power-factor-correction stage. The peak
 // line current at the lowest mains, a ripple of 20 % of it, and the
 // inductance that gives that ripple at the bus voltage and switching frequency.

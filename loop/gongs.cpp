@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 公式: how to find the ESR of the output capacitor that 环路控制 asks for,
 // with the two relations that give it from a measured Q or a published
 // loss-angle tangent. Shown only from the line in 环路控制.

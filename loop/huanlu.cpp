@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 环路控制: the type-II compensation of the error amplifier of a current-mode
 // converter. From the operating point it finds the power stage's gain, a
 // crossover at a fifth of the switching frequency, the output pole and the

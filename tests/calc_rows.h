@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calculator tests as data rows: the texts typed, the buttons pressed, and
 // every field the presses write, in the order they write them, with the text
 // each one shows. A row names its fault, if the last press ends in one. A row

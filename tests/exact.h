@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Doubles compared bit for bit. QCOMPARE on two doubles is fuzzy (equal
 // within about 1e-12 relative, and anything near 0 equals 0), which hides
 // exactly the last-digit mistakes an exact calculator must not make.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Finds the inputs that pin the order of a formula.
 
 A press is evaluated as the program evaluates it: IEEE doubles, left to

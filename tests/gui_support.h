@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the GUI tests share: a navigator with MainForm shown, menu commands
 // chosen by their text, lookups and actions that fail the test at the
 // caller's line instead of crashing it, a guard that dismisses every modal

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a scripted session of every window under strace and fails on any
 # network socket, any file opened for writing or created, and any file read
 # outside the system's libraries, fonts, Qt plugins, translations and locale

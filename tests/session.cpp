@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as main() puts it together, driven through a scripted session
 // of every window: each menu command, typing into every field, every button
 // (fault boxes dismissed), the clickable labels, 返回 and the title-bar close

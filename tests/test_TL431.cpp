@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The TL431 window, headless: three calculators that share nothing. Expected
 // texts were worked out from the formulas as written.
 #include "calc_rows.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program names its desktop entry by the application id the entry, the
 // icon and the AppStream metadata are installed under, so that window
 // managers match its windows to the entry.

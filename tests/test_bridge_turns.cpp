@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forward, half-bridge and full-bridge turns windows, headless. The three
 // windows share one set of rows; where a text depends on the constant of the
 // primary turns (500 in the half bridge in place of 1000), the row takes its

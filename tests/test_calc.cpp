@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checked arithmetic and the calculation step: faults stop a calculation at
 // the first faulting operation, earlier outputs stay, later ones keep their texts.
 #include <QtTest>

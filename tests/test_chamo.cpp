@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The common-mode choke window, headless, and its inductance against the
 // differential-mode window's.
 #include <cmath>

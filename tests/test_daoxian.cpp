@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parallel-wire window, headless.
 #include "calc_rows.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flyback transformer window and its output filter, headless. Every
 // expected text was worked out from the formulas as written, apart from the
 // program, with each read-back going through its 15-digit text.

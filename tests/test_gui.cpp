@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt shell for real, on the offscreen platform: the menu tree, window
 // sizes and frames, fonts and Qt's translation, the window slots and their
 // lifecycle, and the end of the program. (Every window's calculations, focus

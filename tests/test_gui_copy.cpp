@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Formulas in tooltips and a window's data copied as a table, for real on the
 // offscreen platform: the clipboard after calculations, byte for byte (the
 // table of each window is test_results_table's), grouped and with results

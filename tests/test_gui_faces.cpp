@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The faces of particular windows on the offscreen platform, as their
 // layouts are described in words: the flyback window's headings, buttons and
 // group frames, the two columns of the turns windows, the PFC and output

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window of the program for real, on the offscreen platform, against
 // its table: each calculate button, pressed on the texts of the window's
 // headless rows, shows in every field what press() computes from the same

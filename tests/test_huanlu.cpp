@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The loop compensation window, headless. Expected texts were worked out from
 // the formulas as written, in their order, with every earlier result taken
 // back through its 15-digit text.

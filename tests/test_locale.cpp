@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number rules under a locale whose decimal separator is the comma. The
 // test's environment names a German locale (LC_ALL, LOCPATH); the application
 // object applies it to the C library, as the program's does at start-up.

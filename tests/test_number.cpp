@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number rules: field text to double and double to field text.
 #include <QtTest>
 #include <cmath>

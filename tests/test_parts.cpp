@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lists of parts a field can be filled from, headless: the data file of
 // cores as shipped (complete rows, no name twice, le × Ae within 15 % of Ve,
 // figures checked against their datasheets), the rules of the data file, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drive transformer window, headless. Its calculate button is Command2.
 // The expected texts were worked out from the formula as written, apart from
 // the program.

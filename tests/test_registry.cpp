@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A sweep over every registered window: sizes, names, focus order, button
 // roles, and what its handlers write.
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The copied table and the naming of captions in formulas, headless: screen
 // order of the fields, the table's bytes for one window of each subsystem,
 // and how a named caption finds its field.

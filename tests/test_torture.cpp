@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A long random session over every window of the registry, with a fixed
 // seed: menu commands, typing and pasting random texts (long ones and ones
 // that are no number), every button, the clickable labels, 返回, title-bar

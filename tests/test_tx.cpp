@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The copper-wire resistance window, headless.
 #include "calc_rows.h"
 

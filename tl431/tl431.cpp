@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TL431电阻计算: the feedback of an isolated supply through a TL431 (2.5 V
 // reference) and an optocoupler. Three calculators that share nothing: a
 // divider estimate for a wanted output voltage, the output range a trimmed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's window icon: a gapped E-core with a winding, on a
 // blue tile. Usage: ombrel_make_icon resources/ombrel.png
 // resources/ombrel.svg is the same drawing in the same units; a change here

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the scalable icon into a square PNG of the given size, for the
 // icon theme: ombrel_render_icon resources/ombrel.svg 48 ombrel-48.png
 // With --compare REFERENCE.png instead of an output file it renders at the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders MainForm and every built calculator window (after one press of its
 // first 计算 button) into PNG files, one output's formula tooltip over its
 // window (tooltip.png), an input's tooltip (input-tooltip.png), the flyback

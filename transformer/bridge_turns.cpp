@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 正激变压器, 半桥变压器 and 全桥变压器: primary turns from the volt-seconds of
 // one on-time over the flux of the core, secondary turns from the primary
 // turns as the field shows them. The three windows differ only in their name,

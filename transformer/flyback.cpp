@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 反激变压器: the transformer of an off-line flyback converter from its design
 // conditions (inductances, turns, gap, currents, voltages, ripple), and beside
 // it a small calculator for the LC post-filter behind the output capacitor.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 驱动变压器: the turns of a gate-drive transformer winding from the drive
 // voltage, the switching frequency and the core's flux density and area.
 // The constant is 1000 for the units the captions name (V, kHz, T, mm2),
