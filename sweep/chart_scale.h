@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The arithmetic of a chart's axes, Qt-free: where a value falls along an
+// axis, and round values for its ticks.
+#pragma once
+
+#include <vector>
+
+namespace ombrel {
+
+struct AxisScale {
+  double lo = 0, hi = 1;  // the values at the two ends
+  bool log = false;       // logarithmic: lo and hi above zero
+
+  // 0 at lo, 1 at hi, linear in the value or in its logarithm:
+  //   {0, 10}: 2.5 -> 0.25;  {1, 100, log}: 10 -> 0.5
+  double fraction(double value) const;
+  // The value at a fraction; fraction(valueAt(f)) == f up to rounding.
+  double valueAt(double fraction) const;
+};
+
+// Round ticks inside [lo, hi] (lo < hi): multiples of a step of 1, 2 or 5
+// times a power of ten, the smallest step that gives at most `most` ticks:
+//   (0, 10, 6) -> 0 2 4 6 8 10      (0.13, 0.87, 5) -> 0.2 0.4 0.6 0.8
+//   (-3, 3, 7) -> -3 -2 -1 0 1 2 3  (47, 53, 4) -> 48 50 52
+std::vector<double> linearTicks(double lo, double hi, int most);
+
+// Ticks for a logarithmic axis over [lo, hi] (0 < lo < hi): the decades
+// inside it; where fewer than two decades fall inside, 1, 2 and 5 times the
+// powers of ten, and where those are fewer than two too, linearTicks:
+//   (1, 1000) -> 1 10 100 1000   (3, 40) -> 5 10 20   (3, 4) -> linearTicks(3, 4, 6)
+std::vector<double> logTicks(double lo, double hi);
+
+// The ends of an axis for data over [lo, hi], widened to the round ticks
+// around them (at most `most` ticks); a single value gets room around it:
+//   (0.13, 0.87, 6) -> 0 1     (3, 3, 6) -> 2 4     (0, 0, 6) -> -1 1
+AxisScale roundedScale(double lo, double hi, int most);
+
+}  // namespace ombrel

@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The parameter sweep and its chart's axes, headless: the points as texts
+// (one row that pins the order of the operations), what the sweep window
+// says of a bad range, the tables of a one-button window with a faulting
+// point and of FlybackForm's two chained buttons, and the ticks and mapping
+// of the axes. Expected texts worked out in Python in the stated order.
+#include <QtTest>
+
+#include "app/registry.h"
+#include "exact.h"
+#include "common/number.h"
+#include "sweep/chart_scale.h"
+#include "sweep/sweep.h"
+
+using namespace ombrel;
+
+namespace {
+
+QString texts(const std::vector<double>& values) {
+  QStringList out;
+  for (double v : values) out << QString::fromStdString(TextFromNumber(v));
+  return out.join(' ');
+}
+
+}  // namespace
+
+class TestSweep : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void points_data();
+  void points();
+  void table_data();
+  void table();
+  void axes_data();
+  void axes();
+};
+
+void TestSweep::points_data() {
+  QTest::addColumn<QStringList>("range");  // 从, 到, 点数, "log" or ""
+  QTest::addColumn<QString>("expected");   // the x texts, or the message
+  QTest::newRow("linear") << QStringList{"0.1", "0.7", "7", ""} << "0.1 0.2 0.3 0.4 0.5 0.6 0.7";
+  // i ÷ (n − 1) × (to − from), or from × (1 − t) + to × t, give 0.001 last.
+  QTest::newRow("linear, order pinned") << QStringList{"0.1", "0.001", "4", ""}
+                                        << "0.1 0.067 0.034 0.000999999999999987";
+  QTest::newRow("downwards through zero") << QStringList{"3", "-3", "4", ""} << "3 1 -1 -3";
+  QTest::newRow("thirds") << QStringList{" 1 ", "2", "4", ""} << "1 1.33333333333333 1.66666666666667 2";
+  QTest::newRow("decades") << QStringList{"1", "1000", "4", "log"} << "1 10 100 1000";
+  // exp(ln from + t ln(to ÷ from)) and from^(1 − t) × to^t give ...533.
+  QTest::newRow("log, order pinned")
+      << QStringList{"0.1", "3.3", "11", "log"}
+      << "0.1 0.141857203450708 0.201234661708556 0.28546586347325 0.404953890729569 0.574456264653803 "
+         "0.814907592085283 1.15600512083969 1.63987653617016 2.32628299425532 3.3";
+  QTest::newRow("equal ends") << QStringList{"2", "2.0", "31", ""} << "「从」与「到」相同，无从扫描";
+  QTest::newRow("not a number") << QStringList{"12V", "20", "31", ""} << "「从」不是数字";
+  QTest::newRow("beyond range") << QStringList{"1", "1e999", "31", ""} << "「到」不是数字";
+  QTest::newRow("one point") << QStringList{"1", "2", "1", ""} << "「点数」须为 2 到 2000 之间的整数";
+  QTest::newRow("too many") << QStringList{"1", "2", "2001", ""} << "「点数」须为 2 到 2000 之间的整数";
+  QTest::newRow("fraction") << QStringList{"1", "2", "2.5", ""} << "「点数」须为 2 到 2000 之间的整数";
+  QTest::newRow("log through zero") << QStringList{"-1", "10", "31", "log"} << "对数刻度要求「从」和「到」都大于零";
+}
+
+void TestSweep::points() {
+  QFETCH(QStringList, range);
+  QFETCH(QString, expected);
+  const auto r = sweepRange(range[0].toStdString(), range[1].toStdString(), range[2].toStdString(), range[3] == "log");
+  if (const std::string* message = std::get_if<std::string>(&r))
+    QCOMPARE(QString::fromStdString(*message), expected);
+  else
+    QCOMPARE(texts(sweepPoints(std::get<SweepRange>(r))), expected);
+}
+
+void TestSweep::table_data() {
+  QTest::addColumn<QString>("window");
+  QTest::addColumn<QString>("input");
+  QTest::addColumn<QStringList>("range");
+  QTest::addColumn<QString>("faults");  // how many, at which point
+  QTest::addColumn<QByteArray>("expected");
+  // No inductance: the gap divides by zero there and stays empty.
+  QTest::newRow("lg through zero inductance") << "lg" << "Text3" << QStringList{"-1", "1", "3"} << "1@1"
+                                              << QByteArray("电感量(uH)\t气隙(mm)\n-1\t-73.152\n0\t\n1\t73.152\n");
+  // The design, then the filter, which reads the frequency and the ripple.
+  QTest::newRow("FlybackForm, both buttons") << "FlybackForm" << "Text8" << QStringList{"50", "100", "2"} << "0@"
+      << QByteArray("开关频率(Khz)\t初级电感量(uH)\t次级电感量(uH)\t初级圈数(T)\t次级圈数(T)\t磁隙宽度(mm)\t"
+                    "初级电流平均值(A)\t初级电流峰值(A)\t初级电流有效值(A)\t导通时间(us)\t开关管耐压>(V)\t"
+                    "反射电压(V)\t次级电流峰值(A)\t次级电流有效值(A)\t输出纹波电流p-p(A)\t输出纹波电压p-p(mV)\t"
+                    "衰减倍数\t衰减后纹波p-p(mV)\n"
+                    "50\t5486.34262399999\t29.0303999999999\t79.5020080321285\t5.78313253012048\t0.12009944540065\t"
+                    "0.101030511214387\t0.360823254337096\t0.164560722959781\t8\t684.566666666667\t164.966666666667\t"
+                    "4.96031746031747\t2.77068254836686\t2.21334678847371\t496.031746031747\t0.106157112526539\t"
+                    "52.6572978802278\n"
+                    "100\t2743.171312\t14.5152\t39.7510040160643\t2.89156626506024\t0.0600497227003253\t"
+                    "0.101030511214387\t0.360823254337096\t0.164560722959781\t4\t684.566666666667\t164.966666666667\t"
+                    "4.96031746031747\t2.77068254836686\t2.21334678847371\t496.031746031747\t0.0530785562632696\t"
+                    "26.3286489401139\n");
+}
+
+void TestSweep::table() {
+  QFETCH(QString, window);
+  QFETCH(QString, input);
+  QFETCH(QStringList, range);
+  QFETCH(QString, faults);
+  QFETCH(QByteArray, expected);
+  const WindowSpec* spec = windowSpec(window.toStdString());
+  QVERIFY(spec);
+  const auto r = sweepRange(range[0].toStdString(), range[1].toStdString(), range[2].toStdString(), false);
+  QVERIFY(std::holds_alternative<SweepRange>(r));
+  const Sweep s = sweep(*spec, {}, input.toStdString(), std::get<SweepRange>(r));
+  QCOMPARE(QByteArray::fromStdString(sweepTable(*spec, input.toStdString(), s)), expected);
+  QCOMPARE(QString("%1@%2").arg(s.faulted).arg(s.firstFault ? QString::number(*s.firstFault) : QString()), faults);
+}
+
+// Each row: the call, then its ticks (or fractions) as texts.
+void TestSweep::axes_data() {
+  QTest::addColumn<QString>("call");
+  QTest::addColumn<QString>("expected");
+  QTest::newRow("0..10") << "linear 0 10 6" << "0 2 4 6 8 10";
+  QTest::newRow("inside the ends") << "linear 0.13 0.87 5" << "0.2 0.4 0.6 0.8";
+  QTest::newRow("through zero") << "linear -3 3 7" << "-3 -2 -1 0 1 2 3";
+  QTest::newRow("narrow") << "linear 47 53 4" << "48 50 52";
+  QTest::newRow("large") << "linear 1e15 3e15 5" << "1E+15 1.5E+15 2E+15 2.5E+15 3E+15";
+  QTest::newRow("decades") << "log 1 1000" << "1 10 100 1000";
+  QTest::newRow("within a decade and a half") << "log 3 40" << "5 10 20";
+  QTest::newRow("inside one step") << "log 3 4" << "3 3.2 3.4 3.6 3.8 4";
+  QTest::newRow("rounded out") << "rounded 0.13 0.87 6" << "0 1";
+  QTest::newRow("one value") << "rounded 3 3 6" << "2 4";
+  QTest::newRow("zero") << "rounded 0 0 6" << "-1 1";
+  QTest::newRow("linear mapping") << "fraction 0 10 2.5 10" << "0.25 1";
+  QTest::newRow("log mapping") << "fraction-log 1 100 10 1" << "0.5 0";
+}
+
+void TestSweep::axes() {
+  QFETCH(QString, call);
+  QFETCH(QString, expected);
+  const QStringList a = call.split(' ');
+  const auto n = [&a](int i) { return NumberFromText(a[i].toStdString()); };
+  std::vector<double> got;
+  if (a[0] == "linear") got = linearTicks(n(1), n(2), int(n(3)));
+  if (a[0] == "log") got = logTicks(n(1), n(2));
+  if (a[0] == "rounded") {
+    const AxisScale s = roundedScale(n(1), n(2), int(n(3)));
+    got = {s.lo, s.hi};
+  }
+  if (a[0].startsWith("fraction")) {
+    const AxisScale s{n(1), n(2), a[0].endsWith("log")};
+    got = {s.fraction(n(3)), s.fraction(n(4))};
+    QCOMPARE_BITS(s.valueAt(s.fraction(n(3))), n(3));
+  }
+  QCOMPARE(texts(got), expected);
+}
+
+QTEST_APPLESS_MAIN(TestSweep)
+#include "test_sweep.moc"
