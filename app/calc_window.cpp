@@ -308,6 +308,11 @@ QMenu* CalcWindow::contextMenu(QLineEdit* field) {
     menu->addSeparator();
     menu->addAction(copyAction_);
   }
+  if (c && c->fieldRole == FieldRole::Input) {
+    const QString input = field->objectName();
+    connect(menu->addAction(QStringLiteral("参数扫描…")), &QAction::triggered, this,
+            [this, input] { emit sweepWanted(input); });
+  }
   return menu;
 }
 

@@ -43,13 +43,14 @@ class CalcWindow : public QWidget {
   // fields has neither, and this action is null.
   QAction* copyAction() const { return copyAction_; }
   // The context menu of a field: Qt's own for a line edit, then the list of
-  // parts the field offers ("选择磁芯" or "选择线径"), then the copy entry.
-  // The caller owns it.
+  // parts the field offers ("选择磁芯" or "选择线径"), then the copy entry,
+  // and for an input "参数扫描…". The caller owns it.
   QMenu* contextMenu(QLineEdit* field);
 
  signals:
   void returnPressed(bool alsoShowMainForm);  // a 返回 button: hide this window
   void showWanted(QString window);
+  void sweepWanted(QString input);  // "参数扫描…" in an input's context menu
   void closing();            // title-bar close: the window is being discarded
 
  protected:

@@ -4,6 +4,10 @@
 #include "app/calc_window.h"
 #include "app/main_form.h"
 #include "app/registry.h"
+#include "app/sweep_window.h"
+
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace ombrel {
 
@@ -31,6 +35,7 @@ CalcWindow* Navigator::open(const QString& name) {
             [this, created](bool alsoShowMainForm) { hide(created, alsoShowMainForm); });
     connect(created, &CalcWindow::showWanted, this, [this](const QString& other) { open(other); });
     connect(created, &CalcWindow::closing, this, [this, created] { discard(created); });
+    connect(created, &CalcWindow::sweepWanted, this, [this, created](const QString& input) { sweep(created, input); });
   }
   present(slot);
   return slot;
@@ -44,6 +49,28 @@ void Navigator::present(QWidget* window) {
   window->show();  // shown already: nothing changes
   window->raise();
   window->activateWindow();  // and takes the keyboard, also where no window manager does it
+}
+
+SweepWindow* Navigator::sweep(CalcWindow* from, const QString& input) {
+  const bool first = !sweep_;
+  if (first) {
+    sweep_ = std::make_unique<SweepWindow>();
+    connect(sweep_.get(), &SweepWindow::hidden, this, [this] { endIfNothingShown(sweep_.get()); });
+  }
+  sweep_->start(from, input.toStdString());
+  // Beside the calculator, on the screen it stands on.
+  const QRect beside(from->frameGeometry().topRight() + QPoint(8, 0), sweep_->frameGeometry().size());
+  if (const QScreen* screen = from->screen()) {
+    const QRect room = screen->availableGeometry();
+    QRect at = beside;
+    if (at.right() > room.right()) at.moveRight(room.right());
+    if (at.bottom() > room.bottom()) at.moveBottom(room.bottom());
+    if (at.left() < room.left()) at.moveLeft(room.left());
+    if (at.top() < room.top()) at.moveTop(room.top());
+    sweep_->move(at.topLeft());
+  }
+  present(sweep_.get());
+  return sweep_.get();
 }
 
 CalcWindow* Navigator::window(const QString& name) const {
@@ -67,6 +94,7 @@ void Navigator::endIfNothingShown(const QWidget* going) {
   if (main_.get() != going && main_->isVisible()) return;
   for (const auto& [name, window] : slots_)
     if (window != going && window->isVisible()) return;
+  if (sweep_ && sweep_.get() != going && sweep_->isVisible()) return;
   emit nothingShown();
 }
 

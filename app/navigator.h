@@ -17,6 +17,7 @@ namespace ombrel {
 
 class CalcWindow;
 class MainForm;
+class SweepWindow;
 
 class Navigator : public QObject {
   Q_OBJECT
@@ -33,6 +34,10 @@ class Navigator : public QObject {
   CalcWindow* open(const QString& name);
   // The window in a slot, or nullptr while the slot is empty.
   CalcWindow* window(const QString& name) const;
+  // The one sweep window: created by the first sweep, a new sweep replaces
+  // its content; shown beside the calculator it sweeps.
+  SweepWindow* sweep(CalcWindow* from, const QString& input);
+  SweepWindow* sweepWindow() const { return sweep_.get(); }
 
  signals:
   void nothingShown();
@@ -46,6 +51,7 @@ class Navigator : public QObject {
   Lookup lookup_;
   std::unique_ptr<MainForm> main_;
   std::map<QString, CalcWindow*> slots_;
+  std::unique_ptr<SweepWindow> sweep_;
 };
 
 }  // namespace ombrel

@@ -17,7 +17,9 @@
 #include <QToolTip>
 #include <QtTest>
 
+#include "app/chart.h"
 #include "app/program.h"
+#include "app/sweep_window.h"
 #include "gui_support.h"
 
 using namespace ombrel;
@@ -66,6 +68,7 @@ class TestGuiCopy : public QObject, public test::GuiFixture {
   void contextMenuPopsUpAndCopies();
   void ctrlShiftCCopies();
   void partsFromTheContextMenu();
+  void sweepFromTheContextMenu();
   void hintWindowHasNoCopy();
   void fieldTextsUnchanged();
 
@@ -272,8 +275,11 @@ void TestGuiCopy::contextMenuHasTheEntry() {
     QVERIFY(actions.size() > 3);
     QAction* copy = entry(menu.get());
     QVERIFY(copy);
-    QCOMPARE(actions.last(), copy);
-    QVERIFY(actions.at(actions.size() - 2)->isSeparator());
+    // An input's menu ends with the sweep, after the copy entry.
+    const bool input = QString(name) == "Text1";
+    QCOMPARE(actions.last()->text(), input ? QString("参数扫描…") : copy->text());
+    QCOMPARE(actions.at(actions.size() - (input ? 2 : 1)), copy);
+    QVERIFY(actions.at(actions.size() - (input ? 3 : 2))->isSeparator());
     QVERIFY(copy->isEnabled());
     QCOMPARE(copy->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     clearClipboard();
@@ -348,7 +354,8 @@ void TestGuiCopy::partsFromTheContextMenu() {
       std::unique_ptr<QMenu> menu(w->contextMenu(w->field(qs(c.name))));
       if (entryAt(menu.get(), {"选择磁芯"})) cores << qs(spec->name + "." + c.name);
       if (entryAt(menu.get(), {"选择线径"})) wires << qs(spec->name + "." + c.name);
-      QCOMPARE(menu->actions().last()->text(), QString("复制本窗口数据"));
+      QCOMPARE(menu->actions().last()->text(),
+               c.fieldRole == FieldRole::Input ? QString("参数扫描…") : QString("复制本窗口数据"));
     }
   }
   QCOMPARE(cores, (QStringList{"FlybackForm.Text7", "ForwardForm.Text5", "FullBridgeForm.Text5",
@@ -379,6 +386,66 @@ void TestGuiCopy::partsFromTheContextMenu() {
   iec->trigger();
   QCOMPARE(d->text(), QString("0.112"));
   QCOMPARE(text(tx, "Text2"), QString());
+}
+
+// "参数扫描…" in an input's menu opens the one sweep window beside its
+// calculator with the range 0.5 × to 2 × the input over 31 points; Enter in
+// 点数 sweeps anew, Ctrl+Shift+C copies the table, a bad range leaves the
+// chart and says why, the mouse on a line names its point, and the
+// calculator's fields never change. 返回 hides it, and with nothing else
+// shown the program ends.
+void TestGuiCopy::sweepFromTheContextMenu() {
+  const auto sweepOf = [this](CalcWindow* w, const char* name) -> SweepWindow* {
+    std::unique_ptr<QMenu> menu(w->contextMenu(w->field(name)));
+    menu->actions().last()->trigger();
+    return nav_->sweepWindow();
+  };
+  CHOOSE(lg, "电感气隙计算");
+  click(lg, "Command1");
+  const QMap<QString, QString> before = allFields();
+  SweepWindow* sweep = sweepOf(lg, "Text3");
+  QVERIFY(sweep && sweep->isVisible());
+  QCOMPARE(sweep->objectName(), QString("sweep"));
+  QCOMPARE(sweep->windowTitle(), QString("参数扫描 — 电感气隙计算"));
+  FIND(from, QLineEdit, sweep, "from");
+  FIND(to, QLineEdit, sweep, "to");
+  FIND(points, QLineEdit, sweep, "points");
+  QCOMPARE(from->text() + " " + to->text() + " " + points->text(), QString("280 1120 31"));
+  FIND(status, QLabel, sweep, "status");
+  QCOMPARE(status->text(), QString("31 个点，全部算出。"));
+
+  points->setText("3");
+  QTest::keyClick(points, Qt::Key_Return);
+  QVERIFY(QTest::qWaitForWindowActive(sweep));
+  clearClipboard();
+  QTest::keyClick(points, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+  QCOMPARE(clipboardBytes(), QByteArray("电感量(uH)\t气隙(mm)\n280\t0.261257142857143\n"
+                                        "700\t0.104502857142857\n1120\t0.0653142857142857\n"));
+  Chart* chart = sweep->chart();
+  QRect area = chart->rect().adjusted(chart->width() / 8, 8, -chart->width() / 3, -chart->height() / 6);
+  for (int x = area.left(); x < area.right() && chart->hovered().isEmpty(); x += 3)
+    for (int y = area.top(); y < area.bottom() && chart->hovered().isEmpty(); y += 3)
+      QTest::mouseMove(chart, QPoint(x, y));
+  QVERIFY2(chart->hovered().startsWith("电感量(uH) = "), qPrintable(chart->hovered()));
+
+  from->setText("abc");
+  QTest::keyClick(from, Qt::Key_Return);
+  QVERIFY(status->text().startsWith("「从」不是数字"));
+  QCOMPARE(sweep->table().count('\n'), 4);  // the last sweep stays
+  QCOMPARE(allFields(), before);
+
+  // A second sweep, of another window, takes the same window.
+  CHOOSE(tl, "TL431计算");
+  QCOMPARE(sweepOf(tl, "Text1"), sweep);
+  QCOMPARE(sweep->windowTitle(), QString("参数扫描 — TL431电阻计算"));
+  QVERIFY(sweep->table().startsWith("输出电压(V)（分压估计）\tR1(K)（分压估计）\tR2(K)（分压估计）"));
+
+  for (CalcWindow* w : {lg, tl}) w->close();
+  QVERIFY(nav_->mainForm().close());
+  QCOMPARE(ended_->count(), 0);  // the sweep is still shown
+  click(sweep, "back");
+  QVERIFY(!sweep->isVisible());
+  QCOMPARE(ended_->count(), 1);
 }
 
 // The ESR hint has no fields: no entry, no shortcut.

@@ -4,7 +4,8 @@
 // window (tooltip.png), an input's tooltip (input-tooltip.png), the flyback
 // window after a fault with its left-over results marked (left-over.png), a
 // field's context menu with the copy entry (context-menu.png), the list of
-// cores a core's cross-section offers (core-menu.png), and writes
+// cores a core's cross-section offers (core-menu.png), a sweep of FlybackForm's
+// switching frequency (sweep.png, sweep-all.png), and writes
 // windows.md, a page that shows every window under its menu and command. Run it on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen ombrel_screenshots docs
 // The output directory is created if it is missing.
@@ -12,6 +13,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
@@ -26,6 +29,8 @@
 #include "app/navigator.h"
 #include "app/program.h"
 #include "app/registry.h"
+#include "app/chart.h"
+#include "app/sweep_window.h"
 
 namespace {
 
@@ -137,6 +142,30 @@ int main(int argc, char* argv[]) {
   }
   if (!tipOver(flyback, flyback->field(QStringLiteral("Text19")), QStringLiteral("left-over.png"))) return 1;
 
+  // A sweep of the switching frequency, the primary turns alone drawn, the
+  // mouse resting on a point.
+  flyback->field(QStringLiteral("Text9"))->setText(QStringLiteral("0.4"));
+  ombrel::SweepWindow* sweep = navigator.sweep(flyback, QStringLiteral("Text8"));
+  auto* results = sweep->findChild<QListWidget*>(QStringLiteral("results"));
+  for (int k = 0; k < results->count(); ++k)
+    results->item(k)->setCheckState(results->item(k)->text() == QStringLiteral("初级圈数(T)") ? Qt::Checked
+                                                                                              : Qt::Unchecked);
+  app.processEvents();
+  ombrel::Chart* chart = sweep->chart();
+  for (int x = chart->width() / 3; x < chart->width() && chart->hovered().isEmpty(); x += 2)
+    for (int y = 0; y < chart->height() && chart->hovered().isEmpty(); y += 2) {
+      QMouseEvent move(QEvent::MouseMove, QPointF(x, y), chart->mapToGlobal(QPointF(x, y)), Qt::NoButton,
+                       Qt::NoButton, Qt::NoModifier);
+      QApplication::sendEvent(chart, &move);
+    }
+  app.processEvents();
+  if (!save(sweep->grab(), out, QStringLiteral("sweep.png"))) return 1;
+  // Every result at once, each over its own range.
+  for (int k = 0; k < results->count(); ++k) results->item(k)->setCheckState(Qt::Checked);
+  app.processEvents();
+  if (!save(sweep->grab(), out, QStringLiteral("sweep-all.png"))) return 1;
+  sweep->hide();
+
   // The result's context menu: Qt's entries and the copy entry.
   QMenu* menu = lg->contextMenu(gap);
   menu->popup(gap->mapToGlobal(QPoint(gap->width() / 2, gap->height() / 2)));
@@ -213,6 +242,11 @@ int main(int argc, char* argv[]) {
         "A field that asks for a core's cross-section offers the standard cores\n"
         "(\"选择磁芯\"), one for a round wire's diameter the IEC and AWG wire series\n"
         "(\"选择线径\"); choosing one types its figure into the field:\n\n"
-        "![The cores offered for a core's cross-section](core-menu.png)\n";
+        "![The cores offered for a core's cross-section](core-menu.png)\n\n"
+        "\"参数扫描…\" in an input's context menu sweeps it over a range and draws\n"
+        "how the results move (here the primary turns against the switching\n"
+        "frequency; with several results checked, each over its own range):\n\n"
+        "![A sweep of the switching frequency](sweep.png)\n\n"
+        "![Every result of the sweep](sweep-all.png)\n";
   return md.status() == QTextStream::Ok && page.flush() ? 0 : 1;
 }

@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/sweep_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "app/calc_window.h"
+#include "app/chart.h"
+#include "common/number.h"
+
+namespace ombrel {
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+SweepWindow::SweepWindow() : QWidget(nullptr, Qt::Window) {
+  setObjectName(QStringLiteral("sweep"));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/ombrel.png")));
+  resize(960, 600);
+
+  swept_ = new QLabel(this);
+  swept_->setObjectName(QStringLiteral("input"));
+  from_ = new QLineEdit(this);
+  to_ = new QLineEdit(this);
+  points_ = new QLineEdit(this);
+  from_->setObjectName(QStringLiteral("from"));
+  to_->setObjectName(QStringLiteral("to"));
+  points_->setObjectName(QStringLiteral("points"));
+  log_ = new QCheckBox(QStringLiteral("对数刻度"), this);
+  log_->setObjectName(QStringLiteral("log"));
+  auto* calculate = new QPushButton(QStringLiteral("计算"), this);
+  calculate->setObjectName(QStringLiteral("calculate"));
+  results_ = new QListWidget(this);
+  results_->setObjectName(QStringLiteral("results"));
+  results_->setMaximumWidth(230);
+  chart_ = new Chart(this);
+  chart_->setObjectName(QStringLiteral("chart"));
+  status_ = new QLabel(this);
+  status_->setObjectName(QStringLiteral("status"));
+  status_->setTextFormat(Qt::PlainText);
+  auto* copy = new QPushButton(QStringLiteral("复制数据"), this);
+  copy->setObjectName(QStringLiteral("copy"));
+  auto* back = new QPushButton(QStringLiteral("返回"), this);
+  back->setObjectName(QStringLiteral("back"));
+
+  auto* range = new QHBoxLayout;
+  for (auto [text, field] : {std::pair{"从", from_}, std::pair{"到", to_}, std::pair{"点数", points_}}) {
+    auto* label = new QLabel(QString::fromUtf8(text), this);
+    label->setBuddy(field);
+    field->setAccessibleName(label->text());
+    range->addWidget(label);
+    range->addWidget(field);
+    // Enter calculates: this window is no window of the design.
+    connect(field, &QLineEdit::returnPressed, this, &SweepWindow::calculate);
+  }
+  range->addWidget(log_);
+  range->addWidget(calculate);
+  auto* body = new QHBoxLayout;
+  body->addWidget(results_);
+  body->addWidget(chart_, 1);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(status_, 1);
+  bottom->addWidget(copy);
+  bottom->addWidget(back);
+  auto* all = new QVBoxLayout(this);
+  all->addWidget(swept_);
+  all->addLayout(range);
+  all->addLayout(body, 1);
+  all->addLayout(bottom);
+
+  copy_ = new QAction(QStringLiteral("复制数据"), this);
+  copy_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  copy_->setShortcutContext(Qt::WindowShortcut);
+  addAction(copy_);
+  connect(copy_, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setText(table()); });
+  connect(copy, &QPushButton::clicked, copy_, &QAction::trigger);
+  connect(calculate, &QPushButton::clicked, this, &SweepWindow::calculate);
+  connect(back, &QPushButton::clicked, this, [this] {
+    hide();
+    emit hidden();
+  });
+  connect(results_, &QListWidget::itemChanged, this, &SweepWindow::redraw);
+}
+
+void SweepWindow::start(CalcWindow* source, const std::string& input) {
+  source_ = source;
+  spec_ = &source->spec();
+  input_ = input;
+  setWindowTitle(QStringLiteral("参数扫描 — ") + qs(spec_->caption));
+  swept_->setText(QStringLiteral("扫描：") + qs(sweepName(*spec_, input)) + QStringLiteral("　（") +
+                  qs(spec_->caption) + QStringLiteral("）"));
+  const double value = NumberFromText(source->field(qs(input))->text().toStdString());
+  from_->setText(qs(TextFromNumber(0.5 * value)));
+  to_->setText(qs(TextFromNumber(2 * value)));
+  points_->setText(QStringLiteral("31"));
+  log_->setChecked(false);
+  sweep_ = {};
+  const QSignalBlocker quiet(results_);
+  results_->clear();
+  for (const FieldGroup& g : spec_->fieldGroups())
+    for (const Control* f : g.fields)
+      if (f->fieldRole == FieldRole::Output) {
+        auto* item = new QListWidgetItem(qs(sweepName(*spec_, f->name)), results_);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Checked);
+      }
+  calculate();
+}
+
+void SweepWindow::calculate() {
+  if (!spec_) return;
+  const auto range = sweepRange(from_->text().toStdString(), to_->text().toStdString(),
+                                points_->text().toStdString(), log_->isChecked());
+  if (const std::string* message = std::get_if<std::string>(&range)) {
+    status_->setText(qs(*message) + QStringLiteral("；图表保持上次的结果。"));
+    return;
+  }
+  if (source_) {
+    texts_.clear();
+    for (const Control& c : spec_->controls)
+      if (c.kind == ControlKind::Field) texts_[c.name] = source_->field(qs(c.name))->text().toStdString();
+  }
+  range_ = std::get<SweepRange>(range);
+  sweep_ = sweep(*spec_, texts_, input_, range_);
+  QString status = QStringLiteral("%1 个点").arg(sweep_.x.size());
+  if (sweep_.faulted)
+    status += QStringLiteral("，其中 %1 个点计算出错（首个在 %2 = %3），图中留空")
+                  .arg(sweep_.faulted)
+                  .arg(qs(sweepName(*spec_, input_)), qs(sweep_.xTexts[*sweep_.firstFault]));
+  else
+    status += QStringLiteral("，全部算出");
+  status_->setText(status + QStringLiteral("。"));
+  redraw();
+}
+
+void SweepWindow::redraw() {
+  if (!spec_ || sweep_.x.empty()) return;
+  std::vector<QString> xTexts;
+  for (const std::string& t : sweep_.xTexts) xTexts.push_back(qs(t));
+  chart_->setX(qs(sweepName(*spec_, input_)), sweep_.x, std::move(xTexts), range_.log);
+  std::vector<Chart::Series> series;
+  for (int k = 0; k < results_->count(); ++k) {
+    if (results_->item(k)->checkState() != Qt::Checked) continue;
+    Chart::Series s{results_->item(k)->text(), {}, {}};
+    for (const auto& row : sweep_.texts) {
+      const std::string& text = row[std::size_t(k)];
+      s.y.push_back(text.empty() ? std::nullopt : std::optional<double>(NumberFromText(text)));
+      s.yTexts.push_back(qs(text));
+    }
+    series.push_back(std::move(s));
+  }
+  // One result keeps its axis in its unit; several have no unit in common.
+  const bool own = series.size() > 1;
+  chart_->setSeries(std::move(series), own);
+}
+
+QString SweepWindow::table() const {
+  return spec_ && !sweep_.x.empty() ? qs(sweepTable(*spec_, input_, sweep_)) : QString();
+}
+
+void SweepWindow::closeEvent(QCloseEvent* event) {
+  event->accept();  // hidden, kept for the next sweep
+  emit hidden();
+}
+
+}  // namespace ombrel

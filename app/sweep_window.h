@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The sweep window ("参数扫描 — " + the calculator's caption): one input of
+// a calculator stepped over a range, every result of the window drawn
+// against it, and the table copied for a spreadsheet. The computation is
+// sweep/sweep.h; this is its Qt face. Unlike the calculator windows it is no
+// window of the design: Enter in its three fields calculates.
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+#include <map>
+#include <string>
+
+#include "sweep/sweep.h"
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+namespace ombrel {
+
+class CalcWindow;
+class Chart;
+
+class SweepWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  SweepWindow();
+
+  // A new sweep of `input` of the calculator `source`: its caption, the
+  // range 0.5 × to 2 × the input's value over 31 points, every result
+  // checked, and the first chart.
+  void start(CalcWindow* source, const std::string& input);
+  // Sweeps over the range as the three fields give it, from the
+  // calculator's texts as they stand now (or as they stood when it closed).
+  void calculate();
+  // The last sweep as a table for a spreadsheet (sweep/sweep.h).
+  QString table() const;
+  QAction* copyAction() const { return copy_; }
+  Chart* chart() const { return chart_; }
+
+ signals:
+  void hidden();  // by 返回 or the title-bar close
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void redraw();
+
+  const WindowSpec* spec_ = nullptr;
+  QPointer<CalcWindow> source_;
+  std::map<std::string, std::string> texts_;
+  std::string input_;
+  Sweep sweep_;
+  SweepRange range_;
+
+  QLabel* swept_;
+  QLineEdit *from_, *to_, *points_;
+  QCheckBox* log_;
+  QListWidget* results_;
+  Chart* chart_;
+  QLabel* status_;
+  QAction* copy_;
+};
+
+}  // namespace ombrel
