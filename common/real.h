@@ -21,6 +21,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "common/powers.h"
+
 namespace ombrel {
 
 enum class FaultKind { DivideByZero, Overflow, InvalidOperation };
@@ -47,10 +49,11 @@ class Real {
     return checked(a.v_ / b.v_);
   }
   friend Real operator-(Real a) { return Real(-a.v_); }
-  // Square roots are written as pow(x, 0.5).
+  // Square roots are written as pow(x, 0.5). Correctly rounded, the same on
+  // every platform (common/powers.h).
   friend Real pow(Real x, double exponent) {
     if (x.v_ == 0 && exponent < 0) throw ArithmeticFault(FaultKind::DivideByZero);
-    return checked(std::pow(x.v_, exponent));
+    return checked(power(x.v_, exponent));
   }
   // A power whose exponent is itself computed, as in 10^(A / 40).
   friend Real pow(Real x, Real exponent) { return pow(x, exponent.v_); }

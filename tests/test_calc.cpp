@@ -6,6 +6,8 @@
 #include <stdexcept>
 
 #include "common/calc.h"
+#include "common/number.h"
+#include "common/powers.h"
 #include "common/real.h"
 #include "exact.h"
 
@@ -70,6 +72,8 @@ class TestCalc : public QObject {
   void pressingTwiceWritesTheSameTexts();
   void faultMessageNamesKindAndOutput();
   void undeclaredWriteIsAProgramError();
+  void powersAreCorrectlyRounded_data();
+  void powersAreCorrectlyRounded();
 };
 
 void TestCalc::operations_data() {
@@ -227,6 +231,43 @@ void TestCalc::undeclaredWriteIsAProgramError() {
   FieldStore f(spec);
   QVERIFY_THROWS_EXCEPTION(std::logic_error, press(*spec.find("Command3"), f));
   QCOMPARE(at(f, "Text5"), "");
+}
+
+// The powers are the correctly rounded ones, whatever the C library: the
+// expected doubles are the nearest to the exact values, worked out with
+// Python's decimal at 80 digits (float(Decimal(10) ** Decimal(y))); square
+// roots are IEEE's. The last four x are where glibc's pow(x, 0.5) is one
+// unit off. Every whole power of ten from 1e-300 to 1e300 is the double its
+// decimal text reads as.
+void TestCalc::powersAreCorrectlyRounded_data() {
+  QTest::addColumn<double>("x");
+  QTest::addColumn<double>("y");
+  QTest::addColumn<double>("expected");
+  QTest::newRow("10^-0.6") << 10.0 << -0.6 << 0.251188643150958;
+  QTest::newRow("10^-0.7") << 10.0 << -0.7 << 0.19952623149688797;
+  QTest::newRow("10^-1.5") << 10.0 << -1.5 << 0.03162277660168379;
+  QTest::newRow("10^0.0025") << 10.0 << 0.0025 << 1.0057730630017383;
+  QTest::newRow("10^7.3") << 10.0 << 7.3 << 19952623.149688788;
+  QTest::newRow("10^-250.25") << 10.0 << -250.25 << 5.6234132519034905e-251;
+  QTest::newRow("10^300.7") << 10.0 << 300.7 << 5.0118723362725914e+300;
+  QTest::newRow("10^0.5") << 10.0 << 0.5 << std::sqrt(10.0);
+  QTest::newRow("sqrt 1") << 0x1.4db97669723b7p-900 << 0.5 << 0x1.244a3f820bf6fp-450;
+  QTest::newRow("sqrt 2") << 0x1.d1b06a1995492p+86 << 0.5 << 0x1.5946fd2f8b165p+43;
+  QTest::newRow("sqrt 3") << 0x1.2265e53cb81d6p+671 << 0.5 << 0x1.81986a4ccfc05p+335;
+  QTest::newRow("sqrt 4") << 0x1.fc12c94409e2bp-987 << 0.5 << 0x1.fe086cfd42a55p-494;
+  QTest::newRow("beyond the range") << 10.0 << 400.0 << HUGE_VAL;
+  QTest::newRow("below the range") << 10.0 << -400.0 << 0.0;
+}
+
+void TestCalc::powersAreCorrectlyRounded() {
+  QFETCH(double, x);
+  QFETCH(double, y);
+  QFETCH(double, expected);
+  QCOMPARE_BITS(power(x, y), expected);
+  if (QTest::currentDataTag() != QString("10^0.5")) return;
+  for (int k = -300; k <= 300; ++k)
+    QCOMPARE_BITS(power(10, k), NumberFromText("1e" + std::to_string(k)));
+  QVERIFY(std::isnan(power(-4, 0.5)));
 }
 
 QTEST_APPLESS_MAIN(TestCalc)
