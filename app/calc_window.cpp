@@ -17,7 +17,9 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#ifdef OMBREL_HAVE_SVG
 #include <QSvgRenderer>
+#endif
 #include <algorithm>
 #include <cmath>
 #include <exception>
@@ -83,6 +85,7 @@ QAccessibleInterface* accessibleCalcWindow(const QString& className, QObject* ob
   return nullptr;
 }
 
+#ifdef OMBREL_HAVE_SVG
 // A vector picture drawn into its whole box, crisp at any screen scale. The
 // renderer is the widget's child, so the picture can be checked by finding it.
 class SvgPicture : public QWidget {
@@ -111,6 +114,29 @@ class SvgPicture : public QWidget {
  private:
   QSvgRenderer* renderer_ = nullptr;
 };
+#else
+// Without Qt Svg: the picture rendered at build time from the same SVG, at
+// its box's size and twice that, the one that suits the screen drawn into
+// the whole box. ":/pictures/huanlu.svg" -> ":/pictures/huanlu.png", "...@2x.png".
+class SvgPicture : public QWidget {
+ public:
+  SvgPicture(const QString& resource, QWidget* parent) : QWidget(parent) {
+    const QString base = resource.chopped(4);
+    one_ = QPixmap(base + QStringLiteral(".png"));
+    two_ = QPixmap(base + QStringLiteral("@2x.png"));
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), devicePixelRatioF() > 1 ? two_ : one_);
+  }
+
+ private:
+  QPixmap one_, two_;
+};
+#endif
 
 // The cores of the data file compiled into the program, read once.
 const CoreTable& cores() {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the scalable icon into a square PNG of the given size, for the
 // icon theme: ombrel_render_icon resources/ombrel.svg 48 ombrel-48.png
+// A size WIDTHxHEIGHT renders any picture at that size, for a build without
+// Qt Svg: ombrel_render_icon resources/huanlu.svg 604x650 huanlu@2x.png
 // With --compare REFERENCE.png instead of an output file it renders at the
 // reference's size and fails when any channel of any pixel differs by more
 // than 16 of 255, so the SVG and the drawn 32 x 32 icon stay one design. (The
@@ -15,12 +17,12 @@
 
 namespace {
 
-QImage render(QSvgRenderer& svg, int size) {
-  QImage image(size, size, QImage::Format_ARGB32);
+QImage render(QSvgRenderer& svg, int width, int height) {
+  QImage image(width, height, QImage::Format_ARGB32);
   image.fill(Qt::transparent);
   QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  svg.render(&p, QRectF(0, 0, size, size));
+  p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+  svg.render(&p, QRectF(0, 0, width, height));
   p.end();
   return image;
 }
@@ -32,7 +34,7 @@ int compare(QSvgRenderer& svg, const QString& referenceFile) {
     return 1;
   }
   reference = reference.convertToFormat(QImage::Format_ARGB32);
-  const QImage image = render(svg, reference.width());
+  const QImage image = render(svg, reference.width(), reference.width());
   int worst = 0;
   for (int y = 0; y < image.height(); ++y)
     for (int x = 0; x < image.width(); ++x) {
@@ -51,7 +53,7 @@ int main(int argc, char* argv[]) {
   // Painting shapes into an image needs no application object and no
   // screen, so this runs on a build machine without a display.
   if (argc != 4) {
-    std::fprintf(stderr, "usage: %s ICON.svg SIZE OUT.png | %s ICON.svg --compare REF.png\n",
+    std::fprintf(stderr, "usage: %s ICON.svg SIZE|WxH OUT.png | %s ICON.svg --compare REF.png\n",
                  argv[0], argv[0]);
     return 2;
   }
@@ -61,7 +63,8 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   if (qstrcmp(argv[2], "--compare") == 0) return compare(svg, QString::fromLocal8Bit(argv[3]));
-  const int size = QByteArray(argv[2]).toInt();
-  if (size <= 0) return 2;
-  return render(svg, size).save(QString::fromLocal8Bit(argv[3])) ? 0 : 1;
+  const QList<QByteArray> size = QByteArray(argv[2]).split('x');
+  const int width = size.front().toInt(), height = size.back().toInt();
+  if (width <= 0 || height <= 0 || size.size() > 2) return 2;
+  return render(svg, width, height).save(QString::fromLocal8Bit(argv[3])) ? 0 : 1;
 }

@@ -1,0 +1,168 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Ombrel for Windows, from Debian's own packages, on a Debian 12 machine as root:
+#
+#   packaging/windows/build.sh [OUT]        (OUT defaults to build-windows)
+#
+#   1. installs the Debian packages it needs;
+#   2. fetches qt6-base's source package through a private apt source list
+#      under OUT (the system's apt sources and lists stay untouched);
+#   3. builds the smallest Qt Ombrel needs (Core, Gui, Widgets, Test, the
+#      windows and offscreen platform plugins; shared, release) into
+#      OMBREL_QT_CACHE (default /var/cache/ombrel-qt, outside the clone), in
+#      a folder named after the Qt version and a hash of the configure line,
+#      and skips this when that folder is complete;
+#   4. cross-builds Ombrel and its tests with MinGW-w64 (POSIX threads);
+#   5. runs the tests under wine (offscreen platform, Linux-only tests shown
+#      as skipped by name);
+#   6. deploys ombrel.exe with the DLLs it needs, no others, stripped, and
+#      starts the deployed program under a virtual X server until MainForm
+#      shows, then closes it;
+#   7. packs OUT/ombrel-<version>-windows-x86_64.zip and the NSIS installer
+#      OUT/ombrel-<version>-windows-x86_64-setup.exe.
+set -euo pipefail
+
+src=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+out=$(realpath -m "${1:-$src/build-windows}")
+cache=${OMBREL_QT_CACHE:-/var/cache/ombrel-qt}
+jobs=${OMBREL_JOBS:-2}
+mingw=x86_64-w64-mingw32
+mkdir -p "$out"
+step() { echo; echo "== $*"; }
+
+step "1. Debian packages"
+export DEBIAN_FRONTEND=noninteractive
+apt-get install -y --no-install-recommends \
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis zip unzip ninja-build cmake \
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n fonts-arphic-uming \
+  xvfb xauth xdotool dpkg-dev xz-utils ca-certificates > "$out/apt.log"
+
+# Qt: the version of Debian's source package, and the configure line; the
+# cache folder's name holds both.
+qt_version=6.4.2
+configure=(-release -shared -opensource -confirm-license
+  -xplatform win32-g++ -device-option "CROSS_COMPILE=$mingw-" -qt-host-path /usr
+  -nomake examples -nomake tests -no-opengl -no-dbus -no-icu
+  -no-feature-sql -no-feature-network -no-feature-printsupport -no-feature-concurrent -no-feature-xml
+  -no-feature-tabletevent -no-feature-direct2d1_1
+  -qt-freetype -qt-zlib -qt-libpng -qt-libjpeg -qt-pcre -qt-harfbuzz)
+key=$(printf '%s\n' "${configure[@]}" | sha256sum | cut -c1-12)
+qt=$cache/qt-$qt_version-$key
+
+if [ -f "$qt/complete" ]; then
+  step "2.-3. Qt $qt_version for Windows: in $qt already"
+else
+  step "2. qt6-base $qt_version source, from Debian"
+  apt_dir=$out/apt
+  mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" "$apt_dir/sources.list.d" "$out/qt-source"
+  echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main" \
+    > "$apt_dir/sources.list"
+  apt_private=(-o "Dir::Etc::SourceList=$apt_dir/sources.list" -o "Dir::Etc::SourceParts=$apt_dir/sources.list.d"
+               -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache")
+  apt-get "${apt_private[@]}" update > "$out/apt-source.log"
+  (cd "$out/qt-source" && apt-get "${apt_private[@]}" source --download-only "qt6-base=$qt_version+dfsg-10" >> "$out/apt-source.log" 2>&1)
+  rm -rf "$out/qt-source/qtbase-everywhere-src-$qt_version"
+  tar -C "$out/qt-source" -xf "$out/qt-source/qt6-base_$qt_version+dfsg.orig.tar.xz"
+
+  step "3. Qt $qt_version for Windows into $qt"
+  rm -rf "$qt" "$out/qt-build"
+  mkdir -p "$out/qt-build"
+  (cd "$out/qt-build" &&
+    "$out/qt-source/qtbase-everywhere-src-$qt_version/configure" -prefix "$qt" "${configure[@]}" -- -G Ninja \
+      "-DCMAKE_TOOLCHAIN_FILE=$src/packaging/windows/mingw-w64-x86_64-posix.cmake" \
+      -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake > "$out/qt-configure.log" 2>&1 &&
+    cmake --build . --parallel "$jobs" > "$out/qt-build.log" 2>&1 &&
+    cmake --install . > "$out/qt-install.log" 2>&1) ||
+    { tail -n 40 "$out"/qt-*.log; echo "Qt's build failed; logs in $out"; exit 1; }
+  touch "$qt/complete"
+fi
+# Qt's own Chinese texts: the translations are the same files on every platform.
+mkdir -p "$qt/translations"
+cp /usr/share/qt6/translations/qtbase_zh_CN.qm "$qt/translations/"
+
+step "4. Ombrel for Windows"
+# The pictures are rendered by a Linux build's tool, Qt Svg being Linux-only here.
+cmake -S "$src" -B "$out/host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF > "$out/host.log"
+cmake --build "$out/host" --target ombrel_render_icon >> "$out/host.log"
+fonts=/usr/share/fonts/truetype/arphic
+cmake -S "$src" -B "$out/ombrel" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  "-DCMAKE_TOOLCHAIN_FILE=$src/packaging/windows/mingw-w64-x86_64-posix.cmake" "-DCMAKE_PREFIX_PATH=$qt" \
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  "-DOMBREL_PICTURE_RENDERER=$out/host/tools/ombrel_render_icon" -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
+  "-DOMBREL_WINE_FONTDIR=Z:$fonts" "-DOMBREL_DEPLOY_DIR=$out/deploy/ombrel" > "$out/ombrel-configure.log"
+cmake --build "$out/ombrel" --parallel "$jobs"
+
+step "5. Tests under wine"
+export WINEPREFIX=$out/wine WINEARCH=win64 WINEDEBUG=-all
+runtime=$(dirname "$("$mingw-g++-posix" -print-file-name=libstdc++-6.dll)")
+winpthread=/usr/$mingw/lib
+wine_path() { echo "Z:${1//\//\\}"; }
+export WINEPATH="$(wine_path "$qt/bin");$(wine_path "$runtime");$(wine_path "$winpthread")"
+if [ ! -f "$WINEPREFIX/system.reg" ]; then wineboot --init > "$out/wineboot.log" 2>&1; fi
+# A Song face for the windows platform, as Windows has SimSun.
+cp "$fonts/uming.ttc" "$WINEPREFIX/drive_c/windows/Fonts/"
+wineserver -p  # one server for all the tests: each starts in about a second
+trap 'wineserver -k || true' EXIT
+ctest --test-dir "$out/ombrel" --output-on-failure --timeout 600
+
+step "6. Deploy"
+deploy=$out/deploy/ombrel
+rm -rf "$out/deploy"
+mkdir -p "$deploy/platforms" "$deploy/imageformats" "$deploy/translations"
+cp "$out/ombrel/ombrel.exe" "$deploy/"
+cp "$qt/plugins/platforms/qwindows.dll" "$deploy/platforms/"
+for format in qico qjpeg qgif; do
+  [ -f "$qt/plugins/imageformats/$format.dll" ] && cp "$qt/plugins/imageformats/$format.dll" "$deploy/imageformats/"
+done
+cp /usr/share/qt6/translations/qtbase_zh_CN.qm "$deploy/translations/"
+printf '[Paths]\nPrefix = .\nPlugins = .\nTranslations = translations\n' > "$deploy/qt.conf"
+# The DLLs the program and its plugins import, and theirs in turn; the
+# system's own DLLs are Windows'.
+imports() { "$mingw-objdump" -p "$1" | sed -n 's/^\s*DLL Name: //p'; }
+todo=("$deploy/ombrel.exe" "$deploy"/platforms/*.dll "$deploy"/imageformats/*.dll)
+while [ ${#todo[@]} -gt 0 ]; do
+  file=${todo[0]}
+  todo=("${todo[@]:1}")
+  for dll in $(imports "$file"); do
+    [ -f "$deploy/$dll" ] && continue
+    for dir in "$qt/bin" "$runtime" "$winpthread"; do
+      if [ -f "$dir/$dll" ]; then
+        cp "$dir/$dll" "$deploy/"
+        todo+=("$deploy/$dll")
+        break
+      fi
+    done
+  done
+done
+find "$deploy" -name '*.exe' -o -name '*.dll' | xargs "$mingw-strip" --strip-unneeded
+echo "deployed:"; (cd "$deploy" && find . -type f | sort)
+
+version=$(sed -n 's/^project(Ombrel VERSION \([0-9.]*\) .*/\1/p' "$src/CMakeLists.txt")
+zip_file=$out/ombrel-$version-windows-x86_64.zip
+rm -f "$zip_file"
+(cd "$out/deploy" && zip -qr -X "$zip_file" ombrel)
+
+# The program from the unpacked zip, on the windows platform inside a
+# virtual X server: MainForm shows, then closing it ends the program.
+rm -rf "$out/unzipped" && mkdir -p "$out/unzipped"
+unzip -q "$zip_file" -d "$out/unzipped"
+xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+  set -euo pipefail
+  WINEPATH= wine "$1/ombrel/ombrel.exe" & pid=$!
+  for i in $(seq 1 120); do
+    window=$(xdotool search --name "Ombrel专业版" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    sleep 0.5
+  done
+  [ -n "${window:-}" ] || { echo "MainForm did not show"; kill $pid; exit 1; }
+  echo "MainForm shown: window $window"
+  xdotool windowfocus --sync "$window" key alt+F4
+  for i in $(seq 1 60); do kill -0 $pid 2>/dev/null || break; sleep 0.5; done
+  if kill -0 $pid 2>/dev/null; then echo "the program did not end"; kill $pid; exit 1; fi
+  wait $pid
+  echo "the deployed program ended cleanly"
+' start "$out/unzipped"
+
+step "7. Packages"
+(cd "$out/ombrel" && cpack -G NSIS -B "$out/package" > "$out/cpack.log" 2>&1) || { cat "$out/cpack.log"; exit 1; }
+mv "$out"/package/ombrel-*-setup.exe "$out/"
+ls -l "$zip_file" "$out"/ombrel-*-setup.exe
