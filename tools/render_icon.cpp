@@ -9,6 +9,7 @@
 // tile's rounded corners come out up to 14 apart in alpha: the SVG arc and
 // QPainterPath's rounded rectangle are slightly different curves; every
 // other pixel is within 2.)
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -50,8 +51,10 @@ int compare(QSvgRenderer& svg, const QString& referenceFile) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  // Painting shapes into an image needs no application object and no
-  // screen, so this runs on a build machine without a display.
+  // Text needs the font database of an application object; the offscreen
+  // platform gives one on a build machine without a display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
   if (argc != 4) {
     std::fprintf(stderr, "usage: %s ICON.svg SIZE|WxH OUT.png | %s ICON.svg --compare REF.png\n",
                  argv[0], argv[0]);

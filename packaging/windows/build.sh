@@ -18,6 +18,7 @@
 #   6. deploys ombrel.exe with the DLLs it needs, no others, stripped, and
 #      starts the deployed program under a virtual X server until MainForm
 #      shows, then closes it;
+#      Renders every window into OUT/screenshots (docs/windows-*.png);
 #   7. packs OUT/ombrel-<version>-windows-x86_64.zip and the NSIS installer
 #      OUT/ombrel-<version>-windows-x86_64-setup.exe.
 set -euo pipefail
@@ -101,8 +102,12 @@ export WINEPATH="$(wine_path "$qt/bin");$(wine_path "$runtime");$(wine_path "$wi
 if [ ! -f "$WINEPREFIX/system.reg" ]; then wineboot --init > "$out/wineboot.log" 2>&1; fi
 # A Song face for the windows platform, as Windows has SimSun.
 cp "$fonts/uming.ttc" "$WINEPREFIX/drive_c/windows/Fonts/"
+wineserver -w  # the one wineboot left, gone
 wineserver -p  # one server for all the tests: each starts in about a second
 trap 'wineserver -k || true' EXIT
+# Wine's own services start with the first program and stay; started here,
+# they do not hold the output of the first test open.
+wine cmd.exe /c exit > "$out/wine-start.log" 2>&1
 ctest --test-dir "$out/ombrel" --output-on-failure --timeout 600
 
 step "6. Deploy"
@@ -111,6 +116,9 @@ rm -rf "$out/deploy"
 mkdir -p "$deploy/platforms" "$deploy/imageformats" "$deploy/translations"
 cp "$out/ombrel/ombrel.exe" "$deploy/"
 cp "$qt/plugins/platforms/qwindows.dll" "$deploy/platforms/"
+# The native look of Windows 7 to 11.
+mkdir -p "$deploy/styles"
+cp "$qt/plugins/styles/qwindowsvistastyle.dll" "$deploy/styles/"
 for format in qico qjpeg qgif; do
   [ -f "$qt/plugins/imageformats/$format.dll" ] && cp "$qt/plugins/imageformats/$format.dll" "$deploy/imageformats/"
 done
@@ -119,7 +127,7 @@ printf '[Paths]\nPrefix = .\nPlugins = .\nTranslations = translations\n' > "$dep
 # The DLLs the program and its plugins import, and theirs in turn; the
 # system's own DLLs are Windows'.
 imports() { "$mingw-objdump" -p "$1" | sed -n 's/^\s*DLL Name: //p'; }
-todo=("$deploy/ombrel.exe" "$deploy"/platforms/*.dll "$deploy"/imageformats/*.dll)
+todo=("$deploy/ombrel.exe" "$deploy"/platforms/*.dll "$deploy"/styles/*.dll "$deploy"/imageformats/*.dll)
 while [ ${#todo[@]} -gt 0 ]; do
   file=${todo[0]}
   todo=("${todo[@]:1}")
@@ -161,6 +169,13 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
   wait $pid
   echo "the deployed program ended cleanly"
 ' start "$out/unzipped"
+
+# The windows as the Windows build draws them (windows platform, Windows
+# style, the Song face in wine's font folder), for docs/windows-*.png.
+rm -rf "$out/screenshots" && mkdir -p "$out/screenshots"
+xvfb-run -a -s "-screen 0 1280x800x24" wine "$out/ombrel/ombrel_screenshots.exe" "$(wine_path "$out/screenshots")" \
+  > "$out/screenshots.log" 2>&1 || { cat "$out/screenshots.log"; exit 1; }
+echo "screenshots in $out/screenshots"
 
 step "7. Packages"
 (cd "$out/ombrel" && cpack -G NSIS -B "$out/package" > "$out/cpack.log" 2>&1) || { cat "$out/cpack.log"; exit 1; }
