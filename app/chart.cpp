@@ -50,10 +50,15 @@ void Chart::setX(const QString& title, std::vector<double> x, std::vector<QStrin
 void Chart::setSeries(std::vector<Series> series, bool ownRanges) {
   series_ = std::move(series);
   ownRanges_ = ownRanges;
+  ranges_.clear();
   double lo = INFINITY, hi = -INFINITY;
-  for (const Series& s : series_)
+  for (const Series& s : series_) {
+    auto& [least, greatest] = ranges_.emplace_back(INFINITY, -INFINITY);
     for (const auto& y : s.y)
-      if (y) lo = std::min(lo, *y), hi = std::max(hi, *y);
+      if (y) least = std::min(least, *y), greatest = std::max(greatest, *y);
+    lo = std::min(lo, least);
+    hi = std::max(hi, greatest);
+  }
   const AxisScale shared = std::isfinite(lo) ? roundedScale(lo, hi, 7) : AxisScale{0, 1, false};
   yLo_ = ownRanges_ ? 0 : shared.lo;
   yHi_ = ownRanges_ ? 1 : shared.hi;
@@ -69,19 +74,11 @@ QRectF Chart::plotArea() const {
                 std::max(10.0, height() - 12 - 2.6 * fm.height() - 8));
 }
 
-std::pair<double, double> Chart::yRange(std::size_t n) const {
-  double lo = INFINITY, hi = -INFINITY;
-  for (const auto& y : series_[n].y)
-    if (y) lo = std::min(lo, *y), hi = std::max(hi, *y);
-  return {lo, hi};
-}
-
-QPointF Chart::at(std::size_t n, std::size_t i) const {
-  const QRectF area = plotArea();
+QPointF Chart::at(const QRectF& area, std::size_t n, std::size_t i) const {
   const AxisScale xs{x_.front(), x_.back(), log_};
   double y = *series_[n].y[i];
   if (ownRanges_) {
-    const auto [lo, hi] = yRange(n);
+    const auto [lo, hi] = ranges_[n];
     y = flat(lo, hi) ? 0.5 : (y - lo) / (hi - lo);
   }
   const AxisScale ys{yLo_, yHi_, false};
@@ -136,7 +133,7 @@ void Chart::paintEvent(QPaintEvent*) {
         open = false;
         continue;
       }
-      const QPointF pt = at(n, i);
+      const QPointF pt = at(area, n, i);
       if (open)
         path.lineTo(pt);
       else
@@ -167,7 +164,7 @@ void Chart::paintEvent(QPaintEvent*) {
     p.drawText(QPointF(lx + 24, ly + fm.ascent()), fm.elidedText(series_[n].name, Qt::ElideRight, kLegendWidth - 24));
     ly += fm.height() + 2;
     if (ownRanges_) {
-      const auto [lo, hi] = yRange(n);
+      const auto [lo, hi] = ranges_[n];
       if (std::isfinite(lo)) {
         const QString range = flat(lo, hi) ? QStringLiteral("不变，") + tickText(lo)
                                            : tickText(lo) + QStringLiteral(" … ") + tickText(hi);
@@ -179,7 +176,7 @@ void Chart::paintEvent(QPaintEvent*) {
 
   // Where the mouse rests: the point ringed, its texts in a box beside it.
   if (hoverPoint_) {
-    const QPointF pt = at(hoverPoint_->first, hoverPoint_->second);
+    const QPointF pt = at(area, hoverPoint_->first, hoverPoint_->second);
     p.setPen(QPen(seriesColour(hoverPoint_->first), 2));
     p.setBrush(palette().color(QPalette::Base));
     p.drawEllipse(pt, 5.0, 5.0);
@@ -200,13 +197,14 @@ void Chart::paintEvent(QPaintEvent*) {
 
 void Chart::mouseMoveEvent(QMouseEvent* event) {
   const QPointF m = event->position();
+  const QRectF area = plotArea();
   std::optional<std::pair<std::size_t, std::size_t>> best;
   double bestDistance = 24 * 24;  // within 24 pixels
   if (x_.size() >= 2 && x_.front() != x_.back())
     for (std::size_t n = 0; n < series_.size(); ++n)
       for (std::size_t i = 0; i < x_.size() && i < series_[n].y.size(); ++i) {
         if (!series_[n].y[i]) continue;
-        const QPointF d = at(n, i) - m;
+        const QPointF d = at(area, n, i) - m;
         const double distance = d.x() * d.x() + d.y() * d.y();
         if (distance < bestDistance) bestDistance = distance, best = std::pair{n, i};
       }

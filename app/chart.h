@@ -39,14 +39,15 @@ class Chart : public QWidget {
 
  private:
   QRectF plotArea() const;
-  QPointF at(std::size_t series, std::size_t point) const;  // screen position of a point with a value
-  std::pair<double, double> yRange(std::size_t series) const;
+  // Screen position, inside `area`, of a point with a value.
+  QPointF at(const QRectF& area, std::size_t series, std::size_t point) const;
 
   QString xTitle_;
   std::vector<double> x_;
   std::vector<QString> xTexts_;
   bool log_ = false, ownRanges_ = false;
   std::vector<Series> series_;
+  std::vector<std::pair<double, double>> ranges_;  // each series' least and greatest value
   double yLo_ = 0, yHi_ = 1;  // the shared y axis
   QString hovered_;
   std::optional<std::pair<std::size_t, std::size_t>> hoverPoint_;
