@@ -52,8 +52,7 @@ void Navigator::present(QWidget* window) {
 }
 
 SweepWindow* Navigator::sweep(CalcWindow* from, const QString& input) {
-  const bool first = !sweep_;
-  if (first) {
+  if (!sweep_) {
     sweep_ = std::make_unique<SweepWindow>();
     connect(sweep_.get(), &SweepWindow::hidden, this, [this] { endIfNothingShown(sweep_.get()); });
   }

@@ -101,7 +101,7 @@ void SweepWindow::start(CalcWindow* source, const std::string& input) {
   spec_ = &source->spec();
   input_ = input;
   setWindowTitle(QStringLiteral("参数扫描 — ") + qs(spec_->caption));
-  swept_->setText(QStringLiteral("扫描：") + qs(sweepName(*spec_, input)) + QStringLiteral("　（") +
+  swept_->setText(QStringLiteral("扫描：") + qs(spec_->placedCaption(input)) + QStringLiteral("　（") +
                   qs(spec_->caption) + QStringLiteral("）"));
   const double value = NumberFromText(source->field(qs(input))->text().toStdString());
   from_->setText(qs(TextFromNumber(0.5 * value)));
@@ -114,7 +114,7 @@ void SweepWindow::start(CalcWindow* source, const std::string& input) {
   for (const FieldGroup& g : spec_->fieldGroups())
     for (const Control* f : g.fields)
       if (f->fieldRole == FieldRole::Output) {
-        auto* item = new QListWidgetItem(qs(sweepName(*spec_, f->name)), results_);
+        auto* item = new QListWidgetItem(qs(spec_->placedCaption(f->name)), results_);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);
       }
@@ -140,7 +140,7 @@ void SweepWindow::calculate() {
   if (sweep_.faulted)
     status += QStringLiteral("，其中 %1 个点计算出错（首个在 %2 = %3），图中留空")
                   .arg(sweep_.faulted)
-                  .arg(qs(sweepName(*spec_, input_)), qs(sweep_.xTexts[*sweep_.firstFault]));
+                  .arg(qs(spec_->placedCaption(input_)), qs(sweep_.xTexts[*sweep_.firstFault]));
   else
     status += QStringLiteral("，全部算出");
   status_->setText(status + QStringLiteral("。"));
@@ -151,7 +151,7 @@ void SweepWindow::redraw() {
   if (!spec_ || sweep_.x.empty()) return;
   std::vector<QString> xTexts;
   for (const std::string& t : sweep_.xTexts) xTexts.push_back(qs(t));
-  chart_->setX(qs(sweepName(*spec_, input_)), sweep_.x, std::move(xTexts), range_.log);
+  chart_->setX(qs(spec_->placedCaption(input_)), sweep_.x, std::move(xTexts), range_.log);
   std::vector<Chart::Series> series;
   for (int k = 0; k < results_->count(); ++k) {
     if (results_->item(k)->checkState() != Qt::Checked) continue;

@@ -3,21 +3,20 @@
 
 namespace ombrel {
 
-std::string staleNote() { return "（上次计算的结果，本次计算未更新）"; }
 
 std::string inputTip(const WindowSpec& spec, const Control& input) {
   std::string tip = input.meaning + "\n";
   const std::vector<std::string> outputs = spec.usedBy(input.name);
   if (outputs.empty()) return tip + "不参与计算";
   tip += "用于：";
-  for (std::size_t i = 0; i < outputs.size(); ++i) tip += (i ? "、" : "") + spec.formulaName(outputs[i]);
+  for (std::size_t i = 0; i < outputs.size(); ++i) tip += (i ? "、" : "") + spec.placedCaption(outputs[i], "「", "」");
   return tip;
 }
 
 std::string outputTip(const Control& output, const std::string& text, bool stale) {
   const bool shown = text.find_first_not_of(' ') != std::string::npos;
   if (!shown) return output.formula;
-  return text + (stale ? staleNote() : std::string()) + "\n" + output.formula;
+  return text + (stale ? "（上次计算的结果，本次计算未更新）" : "") + "\n" + output.formula;
 }
 
 }  // namespace ombrel

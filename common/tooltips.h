@@ -21,7 +21,4 @@ namespace ombrel {
 std::string inputTip(const WindowSpec& spec, const Control& input);
 std::string outputTip(const Control& output, const std::string& text, bool stale);
 
-// What the first line of a left-over result's tooltip adds after its text.
-std::string staleNote();
-
 }  // namespace ombrel

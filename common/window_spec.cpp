@@ -144,8 +144,9 @@ std::vector<FieldGroup> WindowSpec::fieldGroups() const {
   return groups;
 }
 
-std::string WindowSpec::formulaName(const std::string& fieldName) const {
-  std::string name = "「" + std::string(trimmed(captionOf(fieldName))) + "」";
+std::string WindowSpec::placedCaption(const std::string& fieldName, const std::string& open,
+                                      const std::string& close) const {
+  std::string name = open + std::string(trimmed(captionOf(fieldName))) + close;
   const std::string place = placeOf(fieldName);
   if (!place.empty()) name += "（" + place + "）";
   return name;

@@ -166,9 +166,12 @@ struct WindowSpec {
   //   TL431 -> {"分压估计": Text1 Text2 Text3 Text4}, {"分压验证": Text5 ... Text9},
   //            {"光耦电流": Text11 Text10 Text12}
   std::vector<FieldGroup> fieldGroups() const;
-  // A field as formulas name it: its caption in 「」, then its place if any.
-  //   lg Text4 -> "「气隙(mm)」"; huanlu Text19 -> "「极点(khz)」（右列）"; diangq Text5 -> "「圈数」"
-  std::string formulaName(const std::string& fieldName) const;
+  // A field's caption, blanks around it dropped, between `open` and `close`,
+  // then its place if any: as formulas name it ("「", "」"), or bare.
+  //   lg Text4, 「」 -> "「气隙(mm)」"; huanlu Text19, 「」 -> "「极点(khz)」（右列）"
+  //   diangq Text5, bare -> "圈数"; TL431 Text2, bare -> "R1(K)（分压估计）"
+  std::string placedCaption(const std::string& fieldName, const std::string& open = {},
+                            const std::string& close = {}) const;
   // The outputs whose formula reads this field, in the order the calculate
   // buttons (in table order) write them.
   //   FlybackForm Text5 -> Text16 Text24 Text25; lout Text2 -> none

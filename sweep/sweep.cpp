@@ -2,8 +2,8 @@
 #include "sweep/sweep.h"
 
 #include <cmath>
+#include <algorithm>
 #include <regex>
-#include <set>
 
 #include "common/calc.h"
 #include "common/number.h"
@@ -22,19 +22,6 @@ bool wholeNumber(const std::string& text, double& value) {
   value = NumberFromText(bare);
   return std::isfinite(value);
 }
-
-// The window's texts as the calculation sees them, counting its writes.
-class PointFields : public Fields {
- public:
-  explicit PointFields(std::map<std::string, std::string> texts) : texts_(std::move(texts)) {}
-  std::string text(const std::string& field) const override { return texts_.at(field); }
-  void setText(const std::string& field, const std::string& text) override {
-    texts_.at(field) = text;
-    written_.insert(field);
-  }
-  std::map<std::string, std::string> texts_;
-  std::set<std::string> written_;
-};
 
 }  // namespace
 
@@ -62,22 +49,13 @@ std::vector<double> sweepPoints(const SweepRange& r) {
   return x;
 }
 
-std::string sweepName(const WindowSpec& spec, const std::string& field) {
-  const std::string place = spec.placeOf(field);
-  std::string name = spec.captionOf(field);
-  while (!name.empty() && name.back() == ' ') name.pop_back();
-  return place.empty() ? name : name + "（" + place + "）";
-}
-
 Sweep sweep(const WindowSpec& spec, const std::map<std::string, std::string>& texts, const std::string& input,
             const SweepRange& range) {
   Sweep s;
-  std::map<std::string, std::string> start;
+  FieldStore start(spec);  // the design texts, then those given
   for (const Control& c : spec.controls)
-    if (c.kind == ControlKind::Field) {
-      const auto given = texts.find(c.name);
-      start[c.name] = given == texts.end() ? c.text : given->second;
-    }
+    if (const auto given = texts.find(c.name); c.kind == ControlKind::Field && given != texts.end())
+      start.setText(c.name, given->second);
   for (const FieldGroup& g : spec.fieldGroups())
     for (const Control* f : g.fields)
       if (f->fieldRole == FieldRole::Output) s.results.push_back(f->name);
@@ -87,22 +65,26 @@ Sweep sweep(const WindowSpec& spec, const std::map<std::string, std::string>& te
 
   s.x = sweepPoints(range);
   for (std::size_t i = 0; i < s.x.size(); ++i) {
-    PointFields fields(start);
+    FieldStore fields = start;
     s.xTexts.push_back(TextFromNumber(s.x[i]));
-    fields.texts_.at(input) = s.xTexts.back();
+    fields.setText(input, s.xTexts.back());
+    const auto pressed = static_cast<std::ptrdiff_t>(fields.written().size());
     bool faulted = false;
     for (const Control* b : buttons) faulted = press(*b, fields).has_value() || faulted;
     if (faulted && !s.firstFault) s.firstFault = i;
     s.faulted += faulted;
+    // What the presses wrote at this point; the rest was not computed here.
+    const std::vector<std::string>& written = fields.written();
     std::vector<std::string>& row = s.texts.emplace_back();
-    for (const std::string& r : s.results) row.push_back(fields.written_.count(r) ? fields.texts_.at(r) : "");
+    for (const std::string& r : s.results)
+      row.push_back(std::find(written.begin() + pressed, written.end(), r) != written.end() ? fields.text(r) : "");
   }
   return s;
 }
 
 std::string sweepTable(const WindowSpec& spec, const std::string& input, const Sweep& s) {
-  std::string table = sweepName(spec, input);
-  for (const std::string& r : s.results) table += "\t" + sweepName(spec, r);
+  std::string table = spec.placedCaption(input);
+  for (const std::string& r : s.results) table += "\t" + spec.placedCaption(r);
   table += "\n";
   for (std::size_t i = 0; i < s.xTexts.size(); ++i) {
     table += s.xTexts[i];

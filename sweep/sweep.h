@@ -56,13 +56,8 @@ struct Sweep {
 Sweep sweep(const WindowSpec& spec, const std::map<std::string, std::string>& texts, const std::string& input,
             const SweepRange& range);
 
-// A field's name in the sweep window and its table: its caption, and its
-// place where the caption text stands beside several fields.
-//   TL431 Text2 -> "R1(K)（分压估计）"; lg Text4 -> "气隙(mm)"
-std::string sweepName(const WindowSpec& spec, const std::string& field);
-
 // The sweep as a table for a spreadsheet: the input's name, then each
-// result's, tab-separated; then a line a point: the x text, then each
+// result's (WindowSpec::placedCaption), tab-separated; then a line a point: the x text, then each
 // result's text (empty where not computed). Every line ends with a line feed.
 std::string sweepTable(const WindowSpec& spec, const std::string& input, const Sweep& sweep);
 
