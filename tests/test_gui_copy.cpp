@@ -2,9 +2,9 @@
 // Formulas in tooltips and a window's data copied as a table, for real on the
 // offscreen platform: the clipboard after calculations, byte for byte (the
 // table of each window is test_results_table's), grouped and with results
-// left from an earlier run marked, on screen as well; the tooltips of every
-// output and its caption; the context menu's entry and Ctrl+Shift+C; and no
-// field text changed by either.
+// left from an earlier run marked, on screen as well; the tooltips and the
+// tint of every field and its caption; the context menu's entry and
+// Ctrl+Shift+C; and no field text changed by either.
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QToolTip>
 #include <QtTest>
+#include <set>
 
 #include "app/chart.h"
 #include "app/program.h"
@@ -62,7 +63,7 @@ class TestGuiCopy : public QObject, public test::GuiFixture {
 
   void copiedTable();
   void leftOverResultsAreMarked();
-  void outputsAndCaptionsShowTheirFormulas();
+  void fieldsExplainThemselves();
   void tooltipShowsTheFormula();
   void contextMenuHasTheEntry();
   void contextMenuPopsUpAndCopies();
@@ -210,18 +211,21 @@ void TestGuiCopy::leftOverResultsAreMarked() {
   QVERIFY(!clipboardBytes().contains("上次计算"));
 }
 
-// Every output field of every window states its whole text, then its
-// formula, which begins with its own caption; its caption label carries the
-// same tooltip. Each formula line fits a screen 1024 pixels wide with room
-// to spare. Markup typed into a result stays text.
-void TestGuiCopy::outputsAndCaptionsShowTheirFormulas() {
+// Every field of every window explains itself, and its caption label
+// carries the same tooltip. An input: its meaning, then the results that
+// read it or that none does. An output: its whole text, then its formula,
+// which begins with its own caption; each formula line fits a screen 1024
+// pixels wide with room to spare; markup typed into it stays text. All
+// outputs share one tinted ground and all inputs another, in every window.
+void TestGuiCopy::fieldsExplainThemselves() {
   const QFontMetrics metrics(QToolTip::font());
+  std::set<QRgb> inputGround, outputGround;
   int outputs = 0;
   for (const WindowSpec* spec : builtWindows()) {
     CalcWindow* w = nav_->open(qs(spec->name));
     QVERIFY2(w, spec->name.c_str());
     for (const Control& c : spec->controls) {
-      if (c.kind != ControlKind::Field || c.fieldRole != FieldRole::Output) continue;
+      if (c.kind != ControlKind::Field) continue;
       const QString where = qs(spec->name + "." + c.name);
       QLineEdit* e = w->field(qs(c.name));
       QVERIFY2(e, qPrintable(where));
@@ -229,10 +233,18 @@ void TestGuiCopy::outputsAndCaptionsShowTheirFormulas() {
       for (const Control& l : spec->controls)
         if (l.kind == ControlKind::Label && l.buddy == c.name) label = w->findChild<QLabel*>(qs(l.name));
       QVERIFY2(label, qPrintable(where));
+      QCOMPARE(label->toolTip(), e->toolTip());
+      const bool input = c.fieldRole == FieldRole::Input;
+      (input ? inputGround : outputGround).insert(e->palette().color(QPalette::Base).rgb());
+      if (input) {
+        const QString tip = tipText(e);
+        QVERIFY2(tip.startsWith(qs(c.meaning) + "\n"), qPrintable(where + ": " + tip));
+        QVERIFY2(tip.section('\n', 1).startsWith("用于：「") || tip.section('\n', 1) == "不参与计算", qPrintable(where));
+        continue;
+      }
       ++outputs;
       QCOMPARE(tipText(e), qs(c.formula));
       QVERIFY2(tipText(e).startsWith("「" + label->text().trimmed() + "」"), qPrintable(where));
-      QCOMPARE(label->toolTip(), e->toolTip());
       for (const QString& line : qs(c.formula).split('\n'))
         QVERIFY2(metrics.horizontalAdvance(line) <= 800, qPrintable(where + ": too wide: " + line));
       const QString typed = "<b>-1.79769313486231E+308</b>";
@@ -242,6 +254,9 @@ void TestGuiCopy::outputsAndCaptionsShowTheirFormulas() {
     }
   }
   QCOMPARE(outputs, 61);
+  QCOMPARE(outputGround.size(), std::size_t(1));
+  QCOMPARE(inputGround.size(), std::size_t(1));
+  QVERIFY(*outputGround.begin() != *inputGround.begin());
 }
 
 // Hovering shows the formula as Qt's tooltip, on the field and on its

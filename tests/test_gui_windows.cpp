@@ -4,9 +4,8 @@
 // headless rows, shows in every field what press() computes from the same
 // texts, and a fault shows one box with faultMessage(); results left from an
 // earlier run are marked, on screen, in their tooltips and in the copied
-// table; results are tinted alike and inputs explained; the Tab chain follows
-// the table's focus list; 返回 hides its window by its role in the table.
-#include <QLabel>
+// table; the Tab chain follows the table's focus list; 返回 hides its window
+// by its role in the table.
 #include <QMenuBar>
 #include <QPointer>
 #include <QtTest>
@@ -131,7 +130,6 @@ class TestGuiWindows : public QObject, public test::GuiFixture {
   void everyCalculateButtonIsPressed();
   void calculate_data();
   void calculate();
-  void resultsStandApart();
   void focusChain_data() { windowRows(); }
   void focusChain();
   void returnButton_data() { windowRows(); }
@@ -257,31 +255,6 @@ void TestGuiWindows::calculate() {
     QCOMPARE(field->cursorPosition(), 0);
   }
   QVERIFY(w->isVisible());
-}
-
-// In every window all results share one tinted background and all inputs
-// another, the same in every window; every input and its caption explain it.
-void TestGuiWindows::resultsStandApart() {
-  std::set<QRgb> inputs, outputs;
-  for (const WindowSpec* spec : builtWindows()) {
-    OPEN(w, qs(spec->name));
-    for (const Control& c : spec->controls) {
-      if (c.kind != ControlKind::Field) continue;
-      FIND(e, QLineEdit, w, qs(c.name));
-      (c.fieldRole == FieldRole::Input ? inputs : outputs).insert(e->palette().color(QPalette::Base).rgb());
-      if (c.fieldRole != FieldRole::Input) continue;
-      const QString where = qs(spec->name + "." + c.name), tip = tipText(e);
-      QVERIFY2(tip.startsWith(qs(c.meaning) + "\n"), qPrintable(where + ": " + tip));
-      QVERIFY2(tip.section('\n', 1).startsWith("用于：「") || tip.section('\n', 1) == "不参与计算", qPrintable(where));
-      QLabel* caption = nullptr;
-      for (const Control& l : spec->controls)
-        if (l.kind == ControlKind::Label && l.buddy == c.name) caption = w->findChild<QLabel*>(qs(l.name));
-      QVERIFY2(caption && caption->toolTip() == e->toolTip(), qPrintable(where));
-    }
-  }
-  QCOMPARE(outputs.size(), std::size_t(1));
-  QCOMPARE(inputs.size(), std::size_t(1));
-  QVERIFY(*outputs.begin() != *inputs.begin());
 }
 
 // The focus starts on the first control of the table's focus list and each
