@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/chart.h"
 
+#include <QLabel>
 #include <QMouseEvent>
+#include <QScrollArea>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -20,7 +22,9 @@ constexpr int kLegendWidth = 190;
 
 // A series whose values differ only in their last digits is drawn flat:
 // stretched over its own range, the rounding noise would fill the plot.
-bool flat(double lo, double hi) { return hi - lo <= 1e-9 * std::max(std::fabs(lo), std::fabs(hi)); }
+bool flat(double lo, double hi) { return hi / 2 - lo / 2 <= 0.5e-9 * std::max(std::fabs(lo), std::fabs(hi)); }
+
+bool finite(const QPointF& p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
 }  // namespace
 
@@ -29,7 +33,10 @@ QColor seriesColour(std::size_t n) {
                                    QColor(0x94, 0x67, 0xbd), QColor(0xff, 0x7f, 0x0e), QColor(0x8c, 0x56, 0x4b),
                                    QColor(0xe3, 0x77, 0xc2), QColor(0x7f, 0x7f, 0x7f), QColor(0xbc, 0xbd, 0x22),
                                    QColor(0x17, 0xbe, 0xcf)};
-  return colours[n % std::size(colours)];
+  if (n < std::size(colours)) return colours[n];
+  // Beyond them, hues a golden angle apart, two shades alternating: no two alike.
+  const double hue = std::fmod(0.05 + double(n) * 0.6180339887498949, 1.0);
+  return QColor::fromHsvF(float(hue), 0.85f, n % 2 ? 0.55f : 0.72f);
 }
 
 Chart::Chart(QWidget* parent) : QWidget(parent) {
@@ -37,7 +44,27 @@ Chart::Chart(QWidget* parent) : QWidget(parent) {
   setMinimumSize(480, 300);
   setBackgroundRole(QPalette::Base);
   setAutoFillBackground(true);
+  // The legend beside the plot, wrapped, and scrolled where it is taller than the chart.
+  legendView_ = new QScrollArea(this);
+  legendView_->setObjectName(QStringLiteral("legend"));
+  legendView_->setFrameShape(QFrame::NoFrame);
+  legendView_->setWidgetResizable(true);
+  legendView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  legend_ = new QLabel(legendView_);
+  legend_->setTextFormat(Qt::RichText);
+  legend_->setWordWrap(true);
+  legend_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  legend_->setAutoFillBackground(true);
+  legend_->setBackgroundRole(QPalette::Base);
+  legendView_->setWidget(legend_);
 }
+
+void Chart::resizeEvent(QResizeEvent*) {
+  const QRectF area = plotArea();
+  legendView_->setGeometry(int(area.right()) + 12, int(area.top()), kLegendWidth + 4, int(height() - area.top() - 4));
+}
+
+QString Chart::legendText() const { return legend_->text(); }
 
 void Chart::setX(const QString& title, std::vector<double> x, std::vector<QString> xTexts, bool log) {
   xTitle_ = title;
@@ -52,10 +79,12 @@ void Chart::setSeries(std::vector<Series> series, bool ownRanges) {
   ownRanges_ = ownRanges;
   ranges_.clear();
   double lo = INFINITY, hi = -INFINITY;
-  for (const Series& s : series_) {
+  for (Series& s : series_) {
     auto& [least, greatest] = ranges_.emplace_back(INFINITY, -INFINITY);
-    for (const auto& y : s.y)
+    for (auto& y : s.y) {
+      if (y && !std::isfinite(*y)) y.reset();  // a text beyond the range is drawn as a gap
       if (y) least = std::min(least, *y), greatest = std::max(greatest, *y);
+    }
     lo = std::min(lo, least);
     hi = std::max(hi, greatest);
   }
@@ -64,6 +93,22 @@ void Chart::setSeries(std::vector<Series> series, bool ownRanges) {
   yHi_ = ownRanges_ ? 1 : shared.hi;
   hovered_.clear();
   hoverPoint_.reset();
+  // The legend: a line of colour, the name, and with own ranges the range
+  // that 0 % and 100 % stand for; names and ranges wrap, never cut.
+  QString legend;
+  if (ownRanges_ && !series_.empty())
+    legend += QStringLiteral("<p>各结果按自身范围归一化：</p>");
+  for (std::size_t n = 0; n < series_.size(); ++n) {
+    legend += QStringLiteral("<p style=\"margin-bottom:4px\"><span style=\"color:%1\">■■</span> %2")
+                  .arg(seriesColour(n).name(), series_[n].name.toHtmlEscaped());
+    const auto [lo, hi] = ranges_[n];
+    if (ownRanges_ && std::isfinite(lo))
+      legend += QStringLiteral("<br>") + (flat(lo, hi) ? QStringLiteral("不变，") + tickText(lo)
+                                                        : tickText(lo) + QStringLiteral(" … ") + tickText(hi));
+    legend += QStringLiteral("</p>");
+  }
+  legend_->setText(legend);
+  legendView_->setVisible(!series_.empty());
   update();
 }
 
@@ -79,7 +124,7 @@ QPointF Chart::at(const QRectF& area, std::size_t n, std::size_t i) const {
   double y = *series_[n].y[i];
   if (ownRanges_) {
     const auto [lo, hi] = ranges_[n];
-    y = flat(lo, hi) ? 0.5 : (y - lo) / (hi - lo);
+    y = flat(lo, hi) ? 0.5 : AxisScale{lo, hi, false}.fraction(y);
   }
   const AxisScale ys{yLo_, yHi_, false};
   return {area.left() + xs.fraction(x_[i]) * area.width(), area.bottom() - ys.fraction(y) * area.height()};
@@ -134,6 +179,10 @@ void Chart::paintEvent(QPaintEvent*) {
         continue;
       }
       const QPointF pt = at(area, n, i);
+      if (!finite(pt)) {  // nothing the painter cannot place
+        open = false;
+        continue;
+      }
       if (open)
         path.lineTo(pt);
       else
@@ -145,34 +194,6 @@ void Chart::paintEvent(QPaintEvent*) {
     p.drawPath(path);
   }
   p.restore();
-
-  // The legend beside the plot: a line of colour, the name, and with own
-  // ranges the range that 0 % and 100 % stand for.
-  double ly = area.top();
-  const double lx = area.right() + 16;
-  p.setPen(text);
-  // One series names its unit in its caption; several say how they are drawn.
-  const QString heading = ownRanges_ ? QStringLiteral("各结果按自身范围归一化：") : QString();
-  if (!heading.isEmpty()) {
-    p.drawText(QRectF(lx, ly, kLegendWidth, fm.height() * 2 + 4), Qt::TextWordWrap, heading);
-    ly += fm.height() * (ownRanges_ ? 2 : 1) + 8;
-  }
-  for (std::size_t n = 0; n < series_.size() && ly < height() - fm.height(); ++n) {
-    p.setPen(QPen(seriesColour(n), 3));
-    p.drawLine(QPointF(lx, ly + fm.height() / 2.0), QPointF(lx + 18, ly + fm.height() / 2.0));
-    p.setPen(text);
-    p.drawText(QPointF(lx + 24, ly + fm.ascent()), fm.elidedText(series_[n].name, Qt::ElideRight, kLegendWidth - 24));
-    ly += fm.height() + 2;
-    if (ownRanges_) {
-      const auto [lo, hi] = ranges_[n];
-      if (std::isfinite(lo)) {
-        const QString range = flat(lo, hi) ? QStringLiteral("不变，") + tickText(lo)
-                                           : tickText(lo) + QStringLiteral(" … ") + tickText(hi);
-        p.drawText(QPointF(lx + 24, ly + fm.ascent()), fm.elidedText(range, Qt::ElideRight, kLegendWidth - 24));
-        ly += fm.height() + 4;
-      }
-    }
-  }
 
   // Where the mouse rests: the point ringed, its texts in a box beside it.
   if (hoverPoint_) {
@@ -205,6 +226,7 @@ void Chart::mouseMoveEvent(QMouseEvent* event) {
       for (std::size_t i = 0; i < x_.size() && i < series_[n].y.size(); ++i) {
         if (!series_[n].y[i]) continue;
         const QPointF d = at(area, n, i) - m;
+        if (!finite(d)) continue;
         const double distance = d.x() * d.x() + d.y() * d.y();
         if (distance < bestDistance) bestDistance = distance, best = std::pair{n, i};
       }

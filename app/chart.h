@@ -5,6 +5,8 @@
 // leaves a gap in its line. One y axis in the series' unit, or, with
 // several series of different units, each series drawn over its own range
 // (0 % at its least value, 100 % at its greatest), as the legend then says.
+// The legend beside the plot wraps long names and scrolls when it is taller
+// than the chart. A value beyond the double range is drawn as a gap.
 // The tick and mapping arithmetic is sweep/chart_scale.h.
 #pragma once
 
@@ -12,6 +14,9 @@
 #include <QWidget>
 #include <optional>
 #include <vector>
+
+class QLabel;
+class QScrollArea;
 
 namespace ombrel {
 
@@ -31,11 +36,14 @@ class Chart : public QWidget {
   void setSeries(std::vector<Series> series, bool ownRanges);
   // The point the mouse rests on, as "x text | series name: y text", or empty.
   QString hovered() const { return hovered_; }
+  // The legend as rich text: each series' colour, name and, with own ranges, its range.
+  QString legendText() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   QRectF plotArea() const;
@@ -50,6 +58,8 @@ class Chart : public QWidget {
   std::vector<std::pair<double, double>> ranges_;  // each series' least and greatest value
   double yLo_ = 0, yHi_ = 1;  // the shared y axis
   QString hovered_;
+  QScrollArea* legendView_;
+  QLabel* legend_;
   std::optional<std::pair<std::size_t, std::size_t>> hoverPoint_;
 };
 

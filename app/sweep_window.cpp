@@ -47,6 +47,12 @@ SweepWindow::SweepWindow() : QWidget(nullptr, Qt::Window) {
   results_ = new QListWidget(this);
   results_->setObjectName(QStringLiteral("results"));
   results_->setMaximumWidth(230);
+  results_->setWordWrap(true);
+  results_->setTextElideMode(Qt::ElideNone);
+  auto* all = new QPushButton(QStringLiteral("全选"), this);
+  all->setObjectName(QStringLiteral("all"));
+  auto* none = new QPushButton(QStringLiteral("全不选"), this);
+  none->setObjectName(QStringLiteral("none"));
   chart_ = new Chart(this);
   chart_->setObjectName(QStringLiteral("chart"));
   status_ = new QLabel(this);
@@ -69,18 +75,24 @@ SweepWindow::SweepWindow() : QWidget(nullptr, Qt::Window) {
   }
   range->addWidget(log_);
   range->addWidget(calculate);
+  auto* choose = new QHBoxLayout;
+  choose->addWidget(all);
+  choose->addWidget(none);
+  auto* side = new QVBoxLayout;
+  side->addWidget(results_, 1);
+  side->addLayout(choose);
   auto* body = new QHBoxLayout;
-  body->addWidget(results_);
+  body->addLayout(side);
   body->addWidget(chart_, 1);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(status_, 1);
   bottom->addWidget(copy);
   bottom->addWidget(back);
-  auto* all = new QVBoxLayout(this);
-  all->addWidget(swept_);
-  all->addLayout(range);
-  all->addLayout(body, 1);
-  all->addLayout(bottom);
+  auto* whole = new QVBoxLayout(this);
+  whole->addWidget(swept_);
+  whole->addLayout(range);
+  whole->addLayout(body, 1);
+  whole->addLayout(bottom);
 
   copy_ = new QAction(QStringLiteral("复制数据"), this);
   copy_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
@@ -93,7 +105,29 @@ SweepWindow::SweepWindow() : QWidget(nullptr, Qt::Window) {
     hide();
     emit hidden();
   });
-  connect(results_, &QListWidget::itemChanged, this, &SweepWindow::redraw);
+  connect(results_, &QListWidget::itemChanged, this, [this] {
+    rememberChoice();
+    redraw();
+  });
+  connect(all, &QPushButton::clicked, this, [this] { checkAll(Qt::Checked); });
+  connect(none, &QPushButton::clicked, this, [this] { checkAll(Qt::Unchecked); });
+}
+
+void SweepWindow::checkAll(Qt::CheckState state) {
+  {
+    const QSignalBlocker quiet(results_);
+    for (int k = 0; k < results_->count(); ++k) results_->item(k)->setCheckState(state);
+  }
+  rememberChoice();
+  redraw();
+}
+
+void SweepWindow::rememberChoice() {
+  if (!spec_) return;
+  std::set<std::string>& chosen = choices_[spec_->name + "." + input_];
+  chosen.clear();
+  for (int k = 0; k < results_->count(); ++k)
+    if (results_->item(k)->checkState() == Qt::Checked) chosen.insert(sweep_.results.at(std::size_t(k)));
 }
 
 void SweepWindow::start(CalcWindow* source, const std::string& input) {
@@ -101,23 +135,41 @@ void SweepWindow::start(CalcWindow* source, const std::string& input) {
   spec_ = &source->spec();
   input_ = input;
   setWindowTitle(QStringLiteral("参数扫描 — ") + qs(spec_->caption));
-  swept_->setText(QStringLiteral("扫描：") + qs(spec_->placedCaption(input)) + QStringLiteral("　（") +
+  swept_->setText(QStringLiteral("扫描：") + qs(sweepName(*spec_, input)) + QStringLiteral("　（") +
                   qs(spec_->caption) + QStringLiteral("）"));
-  const double value = NumberFromText(source->field(qs(input))->text().toStdString());
-  from_->setText(qs(TextFromNumber(0.5 * value)));
-  to_->setText(qs(TextFromNumber(2 * value)));
-  points_->setText(QStringLiteral("31"));
-  log_->setChecked(false);
+  // A new sweep shows nothing of the last one, whatever its range.
   sweep_ = {};
-  const QSignalBlocker quiet(results_);
-  results_->clear();
   for (const FieldGroup& g : spec_->fieldGroups())
     for (const Control* f : g.fields)
-      if (f->fieldRole == FieldRole::Output) {
-        auto* item = new QListWidgetItem(qs(spec_->placedCaption(f->name)), results_);
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Checked);
-      }
+      if (f->fieldRole == FieldRole::Output) sweep_.results.push_back(f->name);
+  chart_->setX(qs(sweepName(*spec_, input)), {}, {}, false);
+  chart_->setSeries({}, false);
+  // The results the input reaches are checked, or the choice made for this sweep before.
+  const std::string key = spec_->name + "." + input_;
+  if (!choices_.count(key)) {
+    const std::vector<std::string> reach = sweepReach(*spec_, input_);
+    choices_[key] = std::set<std::string>(reach.begin(), reach.end());
+  }
+  {
+    const QSignalBlocker quiet(results_);
+    results_->clear();
+    for (const std::string& r : sweep_.results) {
+      auto* item = new QListWidgetItem(qs(sweepName(*spec_, r)), results_);
+      item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+      item->setCheckState(choices_[key].count(r) ? Qt::Checked : Qt::Unchecked);
+    }
+  }
+  points_->setText(QStringLiteral("31"));
+  log_->setChecked(false);
+  const auto range = defaultRange(*spec_, input, source->field(qs(input))->text().toStdString());
+  if (const std::string* why = std::get_if<std::string>(&range)) {
+    from_->clear();
+    to_->clear();
+    status_->setText(qs(*why) + QStringLiteral("。"));
+    return;
+  }
+  from_->setText(qs(std::get<0>(range).first));
+  to_->setText(qs(std::get<0>(range).second));
   calculate();
 }
 
@@ -126,7 +178,7 @@ void SweepWindow::calculate() {
   const auto range = sweepRange(from_->text().toStdString(), to_->text().toStdString(),
                                 points_->text().toStdString(), log_->isChecked());
   if (const std::string* message = std::get_if<std::string>(&range)) {
-    status_->setText(qs(*message) + QStringLiteral("；图表保持上次的结果。"));
+    status_->setText(qs(*message) + (sweep_.x.empty() ? QStringLiteral("。") : QStringLiteral("；图表保持上次的结果。")));
     return;
   }
   if (source_) {
@@ -140,7 +192,7 @@ void SweepWindow::calculate() {
   if (sweep_.faulted)
     status += QStringLiteral("，其中 %1 个点计算出错（首个在 %2 = %3），图中留空")
                   .arg(sweep_.faulted)
-                  .arg(qs(spec_->placedCaption(input_)), qs(sweep_.xTexts[*sweep_.firstFault]));
+                  .arg(qs(sweepName(*spec_, input_)), qs(sweep_.xTexts[*sweep_.firstFault]));
   else
     status += QStringLiteral("，全部算出");
   status_->setText(status + QStringLiteral("。"));
@@ -151,7 +203,7 @@ void SweepWindow::redraw() {
   if (!spec_ || sweep_.x.empty()) return;
   std::vector<QString> xTexts;
   for (const std::string& t : sweep_.xTexts) xTexts.push_back(qs(t));
-  chart_->setX(qs(spec_->placedCaption(input_)), sweep_.x, std::move(xTexts), range_.log);
+  chart_->setX(qs(sweepName(*spec_, input_)), sweep_.x, std::move(xTexts), range_.log);
   std::vector<Chart::Series> series;
   for (int k = 0; k < results_->count(); ++k) {
     if (results_->item(k)->checkState() != Qt::Checked) continue;
@@ -169,7 +221,7 @@ void SweepWindow::redraw() {
 }
 
 QString SweepWindow::table() const {
-  return spec_ && !sweep_.x.empty() ? qs(sweepTable(*spec_, input_, sweep_)) : QString();
+  return spec_ ? qs(sweepTable(*spec_, input_, sweep_)) : QString();
 }
 
 void SweepWindow::closeEvent(QCloseEvent* event) {

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <map>
+#include <set>
 #include <string>
 
 #include "sweep/sweep.h"
@@ -31,13 +32,16 @@ class SweepWindow : public QWidget {
   SweepWindow();
 
   // A new sweep of `input` of the calculator `source`: its caption, the
-  // range 0.5 × to 2 × the input's value over 31 points, every result
-  // checked, and the first chart.
+  // range 0.5 × to 2 × the input's value over 31 points (or, where that is
+  // no finite range, empty fields and why), the results the input reaches
+  // checked (or the choice made in an earlier sweep of this input), and the
+  // first chart. Nothing of an earlier sweep stays.
   void start(CalcWindow* source, const std::string& input);
   // Sweeps over the range as the three fields give it, from the
   // calculator's texts as they stand now (or as they stood when it closed).
   void calculate();
-  // The last sweep as a table for a spreadsheet (sweep/sweep.h).
+  // The last sweep as a table for a spreadsheet (sweep/sweep.h); before a
+  // sweep has run, the header line alone.
   QString table() const;
   QAction* copyAction() const { return copy_; }
   Chart* chart() const { return chart_; }
@@ -50,6 +54,9 @@ class SweepWindow : public QWidget {
 
  private:
   void redraw();
+  void checkAll(Qt::CheckState state);
+  // The checked results, kept for the window and input while the program runs.
+  void rememberChoice();
 
   const WindowSpec* spec_ = nullptr;
   QPointer<CalcWindow> source_;
@@ -57,6 +64,7 @@ class SweepWindow : public QWidget {
   std::string input_;
   Sweep sweep_;
   SweepRange range_;
+  std::map<std::string, std::set<std::string>> choices_;  // "window.input" -> checked results
 
   QLabel* swept_;
   QLineEdit *from_, *to_, *points_;

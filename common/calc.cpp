@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/calc.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -26,9 +27,11 @@ void FieldStore::setText(const std::string& field, const std::string& text) {
   written_.push_back(field);
 }
 
-Calc::Calc(Fields& fields, const std::vector<std::string>& writes) : fields_(fields), writes_(writes) {}
+Calc::Calc(Fields& fields, const std::vector<std::string>& writes, std::vector<Step>* steps)
+    : fields_(fields), writes_(writes), steps_(steps) {}
 
 Real Calc::read(const std::string& field) {
+  if (steps_ && std::find(reads_.begin(), reads_.end(), field) == reads_.end()) reads_.push_back(field);
   const double value = NumberFromText(fields_.text(field));
   if (!std::isfinite(value)) throw ArithmeticFault(FaultKind::Overflow, field);
   return Real(value);
@@ -39,6 +42,8 @@ void Calc::write(const std::string& field, Real value) {
     throw std::logic_error("handler writes " + field + " out of its declared order");
   fields_.setText(field, TextFromNumber(value.value()));
   ++next_;
+  if (steps_) steps_->push_back({field, std::move(reads_), true});
+  reads_.clear();
 }
 
 const std::string& Calc::current() const {
@@ -46,13 +51,19 @@ const std::string& Calc::current() const {
   return next_ < writes_.size() ? writes_[next_] : none;
 }
 
-std::optional<Fault> press(const Control& button, Fields& fields) {
+void Calc::faulted() {
+  if (steps_) steps_->push_back({current(), std::move(reads_), false});
+  reads_.clear();
+}
+
+std::optional<Fault> press(const Control& button, Fields& fields, std::vector<Step>* steps) {
   if (button.kind != ControlKind::Button || button.buttonRole != ButtonRole::Calculate || !button.handler)
     throw std::logic_error(button.name + " is not a calculate button");
-  Calc c(fields, button.writes);
+  Calc c(fields, button.writes, steps);
   try {
     button.handler(c);
   } catch (const ArithmeticFault& fault) {
+    c.faulted();
     return Fault{fault.kind, c.current(), fault.field};
   }
   return std::nullopt;

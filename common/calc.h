@@ -2,10 +2,14 @@
 // The calculation step: how a button handler reads and writes field texts,
 // and how a fault ends the calculation.
 //
-// A handler is a straight line of steps, each of the form
+// A handler is a straight line of steps, each reading its fields into named
+// values in the order its formula names them, then computing:
 //
-//   c.write("Text4", c.read("Text1") * 1.27 * 0.001 * c.read("Text1") * c.read("Text2") / c.read("Text3"));
+//   const Real n = c.read("Text1"), ae = c.read("Text2"), l = c.read("Text3");
+//   c.write("Text4", n * 1.27 * 0.001 * n * ae / l);
 //
+// (the declarators are sequenced; the operands of one expression are not, so
+// reads inside one expression would leave the order of an overflow open).
 // read() takes the field's text at that moment through NumberFromText; write()
 // puts TextFromNumber(result) into the field before the next step starts, so a
 // later step that reads the field back works with the value as shown, rounded
@@ -48,20 +52,35 @@ class FieldStore : public Fields {
   std::vector<std::string> written_;
 };
 
+// One step of a calculation as it ran: the output it computes and the
+// fields it read for it, in the order read (each once). `written` is false
+// for the step a fault ended.
+//   lg: {"Text4", {"Text1", "Text2", "Text3"}, true}
+struct Step {
+  std::string output;
+  std::vector<std::string> reads;
+  bool written = false;
+};
+
 class Calc {
  public:
-  Calc(Fields& fields, const std::vector<std::string>& writes);
+  // `steps`, if given, receives a Step for every step that runs.
+  Calc(Fields& fields, const std::vector<std::string>& writes, std::vector<Step>* steps = nullptr);
   // The field's number; a text beyond the double range is an overflow fault.
   Real read(const std::string& field);
   // Writes the next output; outputs come in the order the button declares.
   void write(const std::string& field, Real value);
   // The declared output the calculation is working on (for fault reports).
   const std::string& current() const;
+  // A fault ended the step under way: its Step, not written, goes on the record.
+  void faulted();
 
  private:
   Fields& fields_;
   const std::vector<std::string>& writes_;
   std::size_t next_ = 0;
+  std::vector<Step>* steps_;
+  std::vector<std::string> reads_;  // by the step under way
 };
 
 struct Fault {
@@ -70,8 +89,9 @@ struct Fault {
   std::string field;   // the input read beyond the double range, if that was the cause
 };
 
-// Runs the handler of a Calculate button. Returns the fault that ended it, if any.
-std::optional<Fault> press(const Control& button, Fields& fields);
+// Runs the handler of a Calculate button. Returns the fault that ended it, if
+// any; `steps`, if given, receives what each step read (the faulting one last).
+std::optional<Fault> press(const Control& button, Fields& fields, std::vector<Step>* steps = nullptr);
 
 // The fault in words, for the message box: its kind and the caption of the
 // output that was not computed.

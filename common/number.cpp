@@ -143,6 +143,26 @@ double readDecimal(std::string_view s) {
 
 }  // namespace
 
+bool IsPlainNumber(std::string_view text) {
+  std::size_t i = 0, end = text.size();
+  while (i < end && (isBlank(text[i]) || text[i] == '\r')) ++i;
+  while (end > i && (isBlank(text[end - 1]) || text[end - 1] == '\r')) --end;
+  if (i < end && (text[i] == '+' || text[i] == '-')) ++i;
+  std::size_t digits = 0;
+  while (i < end && isDigit(text[i])) ++i, ++digits;
+  if (i < end && text[i] == '.')
+    for (++i; i < end && isDigit(text[i]); ++i) ++digits;
+  if (digits == 0) return false;
+  if (i < end && (text[i] == 'E' || text[i] == 'e')) {
+    ++i;
+    if (i < end && (text[i] == '+' || text[i] == '-')) ++i;
+    const std::size_t exponentStart = i;
+    while (i < end && isDigit(text[i])) ++i;
+    if (i == exponentStart) return false;
+  }
+  return i == end;
+}
+
 double NumberFromText(std::string_view text) {
   // Blanks are dropped wherever they stand; most texts have none.
   std::string copy;
@@ -180,10 +200,6 @@ std::string TextFromNumber(double value) {
   int exp10 = 0;
   for (const char* q = p + 18; q < sciEnd; ++q) exp10 = exp10 * 10 + (*q - '0');
   if (p[17] == '-') exp10 = -exp10;
-  // The few doubles just below the largest one would round up to a text that
-  // reads back beyond the double range; they show the largest 15-digit value
-  // that reads back, so a later step can use what the field shows.
-  if (exp10 == 308 && std::memcmp(digits, "179769313486231", 15) > 0) std::memcpy(digits, "179769313486231", 15);
   int count = 15;
   while (count > 1 && digits[count - 1] == '0') --count;
 

@@ -31,6 +31,15 @@ namespace ombrel {
 // when it reads the field; a magnitude below the smallest double reads as 0.
 double NumberFromText(std::string_view text);
 
+// Whether the text is plainly one decimal number, blanks and carriage
+// returns at both ends aside: an optional sign, digits with at most one full
+// stop (a digit on at least one side of it), an optional exponent E or e with
+// an optional sign and at least one digit. Bounded, one pass, any length:
+//
+//   "144" " 144 " "-0.5" "1.5E-07" ".5" "5." "1e999"  -> true
+//   "" "abc" "20abc" "1,5" "1 000" "&H10" "1.5D2" "12E" "１２" "." "inf" -> false
+bool IsPlainNumber(std::string_view text);
+
 // TextFromNumber writes the double rounded correctly to 15 significant digits,
 // trailing zeros and a bare decimal point dropped, full stop as separator,
 // a minus sign for negative values and none for positive ones:
@@ -50,9 +59,9 @@ double NumberFromText(std::string_view text);
 //   0.00001 -> "1E-05"       1.5e-7 -> "1.5E-07"     1e-300 -> "1E-300"
 //   999999999999999.9 -> "1E+15" (rounding carries into the next decade)
 //
-// A text always reads back to a finite value: the doubles from
-// 1.797693134862315E+308 up to the largest one, which would round up beyond
-// the double range, show "1.79769313486231E+308" (and their negatives "-...").
+// The doubles from 1.797693134862315E+308 up to the largest one round up to
+// "1.79769313486232E+308", a text beyond the double range: read back, it is
+// an overflow, which the calculation step reports as a fault.
 //
 // Calculations never pass an infinity or a NaN (they fault first); should one
 // arrive it is written as "inf", "-inf" or "nan".

@@ -10,7 +10,8 @@
 //   all of them without a fault, and exactly those before the faulting one
 //   with a fault, so the faulting output and all later ones keep their texts;
 // - every written text is one TextFromNumber writes for a finite value, and
-//   reads back to itself;
+//   reads back to itself (but for the top of the range, which reads back as
+//   an overflow);
 // - no crash, no sanitizer report, no program error (std::logic_error).
 #include <cstdint>
 #include <cstdio>
@@ -73,7 +74,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::size_t i = 0; i < writes.size(); ++i) {
     if (writes[i] != button.writes[i]) fail(spec, button, "wrote " + writes[i] + " out of order");
     const std::string shown = store.text(writes[i]);
-    if (shown == "inf" || shown == "-inf" || shown == "nan" || TextFromNumber(NumberFromText(shown)) != shown)
+    // The top of the double range is written correctly rounded, a text that reads back as an overflow.
+    const bool top = shown == "1.79769313486232E+308" || shown == "-1.79769313486232E+308";
+    if (shown == "inf" || shown == "-inf" || shown == "nan" || (!top && TextFromNumber(NumberFromText(shown)) != shown))
       fail(spec, button, writes[i] + " shows " + shown);
   }
   for (const std::string& f : fields) {

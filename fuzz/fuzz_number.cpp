@@ -3,7 +3,11 @@
 //
 // Any bytes are a field text. Checked on every input:
 // - NumberFromText never crashes and never reports to the sanitizers;
-// - a finite value's TextFromNumber reads back to the same 15-digit value;
+// - a finite value's TextFromNumber is plainly a number and reads back to
+//   the same 15-digit value, or, from 1.797693134862315E+308 up, to an
+//   infinity of its sign (an overflow when a calculation reads it);
+// - a text that IsPlainNumber accepts reads as the same value with a letter
+//   after it (the plain number is the whole leading number);
 // - an "&H"/"&O" text reads as the double nearest to its exact value, the
 //   same double as its decimal spelling;
 // - the first eight bytes taken as a double: a finite one's text reads back
@@ -20,6 +24,7 @@
 #include "common/number.h"
 
 using ombrel::NumberFromText;
+using ombrel::IsPlainNumber;
 using ombrel::TextFromNumber;
 
 namespace {
@@ -33,8 +38,19 @@ namespace {
 void readsBackTo15Digits(double value) {
   if (!std::isfinite(value)) return;
   const std::string shown = TextFromNumber(value);
+  if (!IsPlainNumber(shown)) fail("written text not plain", shown);
   const double back = NumberFromText(shown);
+  if (std::fabs(value) > 1.797693134862315e308) {  // the double nearest lies below the decimal
+    if (back != (value < 0 ? -HUGE_VAL : HUGE_VAL)) fail("top of the range reads back finite", shown);
+    return;
+  }
   if (TextFromNumber(back) != shown) fail("15-digit read-back", shown);
+}
+
+void plainIsWholeNumber(std::string_view text) {
+  if (!IsPlainNumber(text)) return;
+  const double value = NumberFromText(text), lettered = NumberFromText(std::string(text) + "x");
+  if (std::memcmp(&value, &lettered, sizeof value) != 0) fail("plain number not read whole", text);
 }
 
 // The exact decimal spelling of a string of base-8 or base-16 digits.
@@ -88,6 +104,7 @@ void check(std::string_view text) {
   const double value = NumberFromText(text);
   readsBackTo15Digits(value);
   prefixedReadsLikeItsDecimal(text);
+  plainIsWholeNumber(text);
 }
 
 }  // namespace

@@ -11,8 +11,9 @@ struct AxisScale {
   double lo = 0, hi = 1;  // the values at the two ends
   bool log = false;       // logarithmic: lo and hi above zero
 
-  // 0 at lo, 1 at hi, linear in the value or in its logarithm:
-  //   {0, 10}: 2.5 -> 0.25;  {1, 100, log}: 10 -> 0.5
+  // 0 at lo, 1 at hi, linear in the value or in its logarithm, finite for
+  // finite ends however far apart:
+  //   {0, 10}: 2.5 -> 0.25;  {1, 100, log}: 10 -> 0.5;  {-1e308, 1e308}: 0 -> 0.5
   double fraction(double value) const;
   // The value at a fraction; fraction(valueAt(f)) == f up to rounding.
   double valueAt(double fraction) const;
@@ -25,14 +26,16 @@ struct AxisScale {
 std::vector<double> linearTicks(double lo, double hi, int most);
 
 // Ticks for a logarithmic axis over [lo, hi] (0 < lo < hi): the decades
-// inside it; where fewer than two decades fall inside, 1, 2 and 5 times the
+// inside it (every k-th where more than 8 fall inside, 1E-300 1E-225 ...); where fewer than two decades fall inside, 1, 2 and 5 times the
 // powers of ten, and where those are fewer than two too, linearTicks:
 //   (1, 1000) -> 1 10 100 1000   (3, 40) -> 5 10 20   (3, 4) -> linearTicks(3, 4, 6)
 std::vector<double> logTicks(double lo, double hi);
 
 // The ends of an axis for data over [lo, hi], widened to the round ticks
-// around them (at most `most` ticks); a single value gets room around it:
+// around them (at most `most` ticks); a single value gets room around it;
+// ends that would widen beyond the double range stay at the data:
 //   (0.13, 0.87, 6) -> 0 1     (3, 3, 6) -> 2 4     (0, 0, 6) -> -1 1
+//   (-1.7e308, 1.7e308, 6) -> -1.7E+308 1.7E+308
 AxisScale roundedScale(double lo, double hi, int most);
 
 }  // namespace ombrel

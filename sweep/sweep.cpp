@@ -3,7 +3,7 @@
 
 #include <cmath>
 #include <algorithm>
-#include <regex>
+#include <set>
 
 #include "common/calc.h"
 #include "common/number.h"
@@ -12,16 +12,23 @@ namespace ombrel {
 
 namespace {
 
-// A whole text that is one decimal number, blanks aside.
-bool wholeNumber(const std::string& text, double& value) {
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// A range end or the number of points: the text, its blanks removed wherever
+// they stand, is plainly a number. Returns the value, or what is wrong.
+std::variant<double, std::string> rangeNumber(const std::string& text, const std::string& name) {
   std::string bare;
+  bare.reserve(text.size());
   for (char c : text)
-    if (c != ' ' && c != '\t' && c != '\n' && c != '\r') bare += c;
-  static const std::regex number(R"([+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?)");
-  if (!std::regex_match(bare, number)) return false;
-  value = NumberFromText(bare);
-  return std::isfinite(value);
+    if (!isBlank(c)) bare += c;
+  if (!IsPlainNumber(bare)) return "「" + name + "」不是数字";
+  const double value = NumberFromText(bare);
+  if (!std::isfinite(value)) return "「" + name + "」的数值超出范围";
+  return value;
 }
+
+// The sweep window's own labels, which no result may be named like.
+bool sweepLabel(const std::string& text) { return text == "从" || text == "到" || text == "点数"; }
 
 }  // namespace
 
@@ -29,11 +36,15 @@ std::variant<SweepRange, std::string> sweepRange(const std::string& from, const 
                                                  const std::string& points, bool log) {
   SweepRange range;
   range.log = log;
-  double count = 0;
-  if (!wholeNumber(from, range.from)) return "「从」不是数字";
-  if (!wholeNumber(to, range.to)) return "「到」不是数字";
-  if (!wholeNumber(points, count) || count < 2 || count > 2000 || count != std::floor(count))
-    return "「点数」须为 2 到 2000 之间的整数";
+  const auto f = rangeNumber(from, "从");
+  if (const std::string* message = std::get_if<std::string>(&f)) return *message;
+  const auto t = rangeNumber(to, "到");
+  if (const std::string* message = std::get_if<std::string>(&t)) return *message;
+  const auto n = rangeNumber(points, "点数");
+  const double count = std::holds_alternative<double>(n) ? std::get<double>(n) : 0;
+  if (!(count >= 2 && count <= 2000 && count == std::floor(count))) return "「点数」须为 2 到 2000 之间的整数";
+  range.from = std::get<double>(f);
+  range.to = std::get<double>(t);
   if (range.from == range.to) return "「从」与「到」相同，无从扫描";
   if (log && !(range.from > 0 && range.to > 0)) return "对数刻度要求「从」和「到」都大于零";
   range.points = static_cast<int>(count);
@@ -42,11 +53,76 @@ std::variant<SweepRange, std::string> sweepRange(const std::string& from, const 
 
 std::vector<double> sweepPoints(const SweepRange& r) {
   std::vector<double> x;
+  if (r.points < 2) return x;
   x.reserve(static_cast<std::size_t>(r.points));
   const double last = r.points - 1;
-  for (int i = 0; i < r.points; ++i)
-    x.push_back(r.log ? r.from * std::pow(r.to / r.from, i / last) : r.from + i * (r.to - r.from) / last);
+  const double lo = std::min(r.from, r.to), hi = std::max(r.from, r.to);
+  // The usual formulas where their intermediate values stay finite.
+  const bool linearFits = std::isfinite(last * (r.to - r.from));
+  const bool logFits = std::isfinite(r.to / r.from) && r.to / r.from > 0;
+  for (int i = 0; i < r.points; ++i) {
+    const double t = i / last;
+    const bool usual = r.log ? logFits : linearFits;
+    double v;
+    if (r.log)
+      v = usual ? r.from * std::pow(r.to / r.from, t)
+                : std::pow(10.0, std::log10(r.from) + t * (std::log10(r.to) - std::log10(r.from)));
+    else
+      v = usual ? r.from + i * (r.to - r.from) / last : r.from * (1 - t) + r.to * t;
+    // The usual formulas keep their last digits; the others, and a value
+    // rounded past the top of the range, stay within the ends.
+    x.push_back(usual && std::isfinite(v) ? v : std::clamp(v, lo, hi));
+  }
   return x;
+}
+
+std::variant<std::pair<std::string, std::string>, std::string> defaultRange(const WindowSpec& spec,
+                                                                           const std::string& input,
+                                                                           const std::string& text) {
+  const std::string name = "「" + spec.placedCaption(input) + "」";
+  const std::string fill = "，没有默认范围：请填写「从」和「到」";
+  const double value = NumberFromText(text);
+  if (!std::isfinite(value)) return name + "的数值超出范围" + fill;
+  const double from = 0.5 * value, to = 2 * value;
+  if (!std::isfinite(to)) return name + "的两倍超出双精度范围" + fill;
+  return std::pair{TextFromNumber(from), TextFromNumber(to)};
+}
+
+std::vector<std::string> sweepReach(const WindowSpec& spec, const std::string& input) {
+  std::vector<std::string> reached, next{input};
+  while (!next.empty()) {
+    const std::string field = next.back();
+    next.pop_back();
+    for (const std::string& out : spec.usedBy(field))
+      if (std::find(reached.begin(), reached.end(), out) == reached.end()) {
+        reached.push_back(out);
+        next.push_back(out);
+      }
+  }
+  // In the order the buttons write them.
+  std::vector<std::string> ordered;
+  for (const Control& b : spec.controls)
+    if (b.kind == ControlKind::Button && b.buttonRole == ButtonRole::Calculate)
+      for (const std::string& out : b.writes)
+        if (std::find(reached.begin(), reached.end(), out) != reached.end() &&
+            std::find(ordered.begin(), ordered.end(), out) == ordered.end())
+          ordered.push_back(out);
+  return ordered;
+}
+
+std::string sweepName(const WindowSpec& spec, const std::string& field) {
+  const std::string name = spec.placedCaption(field);
+  if (!sweepLabel(name)) return name;
+  // The label standing nearest above the caption, at its left edge.
+  const Control* caption = nullptr;
+  for (const Control& c : spec.controls)
+    if (c.kind == ControlKind::Label && c.buddy == field) caption = &c;
+  const Control* above = nullptr;
+  for (const Control& c : spec.controls)
+    if (caption && c.kind == ControlKind::Label && c.buddy.empty() && c.rect.x == caption->rect.x &&
+        c.rect.y < caption->rect.y && (!above || c.rect.y > above->rect.y))
+      above = &c;
+  return name + "（" + (above ? above->text : std::string("结果")) + "）";
 }
 
 Sweep sweep(const WindowSpec& spec, const std::map<std::string, std::string>& texts, const std::string& input,
@@ -60,31 +136,44 @@ Sweep sweep(const WindowSpec& spec, const std::map<std::string, std::string>& te
     for (const Control* f : g.fields)
       if (f->fieldRole == FieldRole::Output) s.results.push_back(f->name);
   std::vector<const Control*> buttons;
-  for (const Control& c : spec.controls)
+  std::vector<std::string> inputs;
+  for (const Control& c : spec.controls) {
     if (c.kind == ControlKind::Button && c.buttonRole == ButtonRole::Calculate) buttons.push_back(&c);
+    if (c.kind == ControlKind::Field && c.fieldRole == FieldRole::Input) inputs.push_back(c.name);
+  }
 
   s.x = sweepPoints(range);
   for (std::size_t i = 0; i < s.x.size(); ++i) {
     FieldStore fields = start;
     s.xTexts.push_back(TextFromNumber(s.x[i]));
     fields.setText(input, s.xTexts.back());
-    const auto pressed = static_cast<std::ptrdiff_t>(fields.written().size());
+    // What holds at this point: the inputs, then each result its step
+    // wrote here from fields that hold.
+    std::set<std::string> holds(inputs.begin(), inputs.end());
     bool faulted = false;
-    for (const Control* b : buttons) faulted = press(*b, fields).has_value() || faulted;
+    for (const Control* b : buttons) {
+      std::vector<Step> steps;
+      faulted = press(*b, fields, &steps).has_value() || faulted;
+      for (const Step& step : steps) {
+        const bool fresh = step.written && std::all_of(step.reads.begin(), step.reads.end(),
+                                                       [&](const std::string& f) { return holds.count(f) > 0; });
+        if (fresh)
+          holds.insert(step.output);
+        else
+          holds.erase(step.output);
+      }
+    }
     if (faulted && !s.firstFault) s.firstFault = i;
     s.faulted += faulted;
-    // What the presses wrote at this point; the rest was not computed here.
-    const std::vector<std::string>& written = fields.written();
     std::vector<std::string>& row = s.texts.emplace_back();
-    for (const std::string& r : s.results)
-      row.push_back(std::find(written.begin() + pressed, written.end(), r) != written.end() ? fields.text(r) : "");
+    for (const std::string& r : s.results) row.push_back(holds.count(r) ? fields.text(r) : "");
   }
   return s;
 }
 
 std::string sweepTable(const WindowSpec& spec, const std::string& input, const Sweep& s) {
-  std::string table = spec.placedCaption(input);
-  for (const std::string& r : s.results) table += "\t" + spec.placedCaption(r);
+  std::string table = sweepName(spec, input);
+  for (const std::string& r : s.results) table += "\t" + sweepName(spec, r);
   table += "\n";
   for (std::size_t i = 0; i < s.xTexts.size(); ++i) {
     table += s.xTexts[i];

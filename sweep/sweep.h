@@ -6,15 +6,24 @@
 //   x_i = from + i × (to − from) ÷ (points − 1)        linear
 //   x_i = from × (to ÷ from)^(i ÷ (points − 1))        logarithmic
 //
+// (where (points − 1) × (to − from) or to ÷ from would overflow, the same
+// points as from × (1 − t) + to × t and 10^(lg from + t × (lg to − lg from)),
+// t = i ÷ (points − 1); every point is kept within [from, to]).
+//
 // Each point starts from the window's field texts as given, puts
 // TextFromNumber(x_i) into the swept input, and presses every calculate
 // button in table order, as a user would (FlybackForm: design, then filter).
-// A result is the output's text after that, or nothing where no press wrote
-// it at this point (a fault stopped its button before it).
+// A result counts at a point when its step wrote it there from fields that
+// were inputs or results counting at that point (Calc records what each step
+// read); otherwise it is empty there: a fault stopped its button before it,
+// or it was computed from a result that an earlier run left in the window
+// (FlybackForm with 效率 0: the design faults, so 衰减后纹波, which reads the
+// ripple, is empty; 衰减倍数, from inputs only, stands).
 #pragma once
 
 #include <map>
 #include <optional>
+#include <utility>
 #include <string>
 #include <variant>
 #include <vector>
@@ -33,14 +42,38 @@ struct SweepRange {
 //   "1", "10", "31", linear -> {1, 10, 31}
 //   "1", "1", "31"          -> "「从」与「到」相同，无从扫描"
 //   "abc", "10", "31"       -> "「从」不是数字"
+//   "1e400", "10", "31"     -> "「从」的数值超出范围"
 //   "0", "10", "31", log    -> "对数刻度要求「从」和「到」都大于零"
 //   "1", "10", "2.5"        -> "「点数」须为 2 到 2000 之间的整数"
-// A number is a whole text that reads as one (blanks aside), within the double range.
+// A number is a text that, its blanks removed wherever they stand, is plainly
+// one (IsPlainNumber), read by NumberFromText. One pass over each text, no
+// recursion: any length is safe.
 std::variant<SweepRange, std::string> sweepRange(const std::string& from, const std::string& to,
                                                  const std::string& points, bool log);
 
-// x_0 ... x_{points-1} as above, in double precision in that order.
+// x_0 ... x_{points-1} as above, in double precision in that order: finite,
+// and in order from `from` to `to`.
 std::vector<double> sweepPoints(const SweepRange& range);
+
+// The texts 从 and 到 that a new sweep of `input` starts with: half and
+// twice the value its text reads as, or, where that is no finite number,
+// why no range is offered:
+//   lg Text3 "560"   -> {"280", "1120"}
+//   FlybackForm Text1 "1e308" -> "「输出功率（W）」的两倍超出双精度范围，没有默认范围：请填写「从」和「到」"
+std::variant<std::pair<std::string, std::string>, std::string> defaultRange(const WindowSpec& spec,
+                                                                           const std::string& input,
+                                                                           const std::string& text);
+
+// The results the input reaches through the formulas: those whose formula
+// names it, then those whose formula names one of them, and so on, in the
+// order the buttons write them.
+//   FlybackForm Text11 (输出电压) -> Text20 (反射电压) Text21 (次级电流峰值) ...
+std::vector<std::string> sweepReach(const WindowSpec& spec, const std::string& input);
+
+// A field's name in the sweep, its placed caption; where that is the text of
+// one of the sweep window's own labels (从, 到, 点数), the label it stands
+// under follows as its place:  TL431 Text8 -> "从（输出电压范围(V)）".
+std::string sweepName(const WindowSpec& spec, const std::string& field);
 
 struct Sweep {
   std::vector<std::string> results;  // output fields, group by group in reading order
@@ -57,7 +90,7 @@ Sweep sweep(const WindowSpec& spec, const std::map<std::string, std::string>& te
             const SweepRange& range);
 
 // The sweep as a table for a spreadsheet: the input's name, then each
-// result's (WindowSpec::placedCaption), tab-separated; then a line a point: the x text, then each
+// result's (sweepName), tab-separated; then a line a point: the x text, then each
 // result's text (empty where not computed). Every line ends with a line feed.
 std::string sweepTable(const WindowSpec& spec, const std::string& input, const Sweep& sweep);
 

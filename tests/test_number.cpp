@@ -10,6 +10,7 @@
 
 using ombrel::NumberFromText;
 using ombrel::TextFromNumber;
+using ombrel::IsPlainNumber;
 
 class TestNumber : public QObject {
   Q_OBJECT
@@ -23,6 +24,8 @@ class TestNumber : public QObject {
   void textFromNumber();
   void roundTripThroughText_data();
   void roundTripThroughText();
+  void plainNumber_data();
+  void plainNumber();
 };
 
 void TestNumber::numberFromText_data() {
@@ -94,6 +97,7 @@ void TestNumber::numberFromTextBeyondRange_data() {
   QTest::newRow("huge exponent digits") << "2e99999999999999999999" << inf;
   QTest::newRow("fraction with huge exponent") << "0.001e999" << inf;
   QTest::newRow("long hex") << ("&H" + QString(300, 'F')) << inf;
+  QTest::newRow("the largest double as shown") << "1.79769313486232E+308" << inf;
 }
 
 void TestNumber::numberFromTextBeyondRange() {
@@ -128,11 +132,12 @@ void TestNumber::textFromNumber_data() {
   QTest::newRow("small with mantissa") << 1.5e-7 << "1.5E-07";
   QTest::newRow("negative small") << -1.5e-7 << "-1.5E-07";
   QTest::newRow("three exponent digits") << 1e-300 << "1E-300";
-  // Rounded up it would read back beyond the range: it shows the largest
-  // 15-digit value that reads back.
-  QTest::newRow("largest double") << 1.7976931348623157e308 << "1.79769313486231E+308";
-  QTest::newRow("largest double, negative") << -1.7976931348623157e308 << "-1.79769313486231E+308";
-  QTest::newRow("below the top sliver") << 1.797693134862314e308 << "1.79769313486231E+308";
+  // Correctly rounded, even where the text reads back beyond the range.
+  QTest::newRow("largest double") << 1.7976931348623157e308 << "1.79769313486232E+308";
+  QTest::newRow("largest double, negative") << -1.7976931348623157e308 << "-1.79769313486232E+308";
+  // The double nearest 1.797693134862315e308 lies below it; the next one up rounds up.
+  QTest::newRow("top sliver starts") << std::nextafter(1.797693134862315e308, HUGE_VAL) << "1.79769313486232E+308";
+  QTest::newRow("below the top sliver") << 1.797693134862315e308 << "1.79769313486231E+308";
   QTest::newRow("smallest subnormal") << 4.9406564584124654e-324 << "4.94065645841247E-324";
   QTest::newRow("0.1 + 0.2") << 0.1 + 0.2 << "0.3";
   QTest::newRow("read-back gap") << 0.05714999999999999 << "0.05715";
@@ -169,7 +174,7 @@ void TestNumber::roundTripThroughText_data() {
   QTest::newRow("tiny") << -9.87654321098765e-250 << -9.87654321098765e-250;
   QTest::newRow("integer") << 42.0 << 42.0;
   QTest::newRow("flyback inductance") << 5486.342623999991 << 5486.34262399999;
-  QTest::newRow("largest double") << 1.7976931348623157e308 << 1.79769313486231e308;
+  QTest::newRow("below the top sliver") << 1.797693134862314e308 << 1.79769313486231e308;
 }
 
 void TestNumber::roundTripThroughText() {
@@ -178,6 +183,25 @@ void TestNumber::roundTripThroughText() {
   const std::string shown = TextFromNumber(value);
   QCOMPARE_BITS(NumberFromText(shown), back);
   QCOMPARE(TextFromNumber(back), shown);
+}
+
+// Which texts are plainly a number; the rest read by the rules above.
+void TestNumber::plainNumber_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<bool>("plain");
+  for (const char* text : {"144", " 144 ", "\t-0.5\r\n", "1.5E-07", "+.5", "5.", "1e999", "0e+0"})
+    QTest::newRow(text) << text << true;
+  for (const char* text : {"", "  ", "abc", "20abc", "1,5", "1 000", "&H10", "1.5D2", "12E", "1e+", "１２", ".", "-",
+                           "+-1", "1.2.3", "inf", "nan", "25\t12\n0.8"})
+    QTest::newRow(text) << QString::fromUtf8(text) << false;
+  QTest::newRow("a whole text box of digits") << QString(32767, '9') << true;
+  QTest::newRow("a whole text box, one letter at the end") << QString(32766, '9') + "x" << false;
+}
+
+void TestNumber::plainNumber() {
+  QFETCH(QString, text);
+  QFETCH(bool, plain);
+  QCOMPARE(IsPlainNumber(text.toStdString()), plain);
 }
 
 QTEST_APPLESS_MAIN(TestNumber)

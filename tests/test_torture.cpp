@@ -50,6 +50,8 @@ Texts designTexts(const WindowSpec& spec) {
 
 bool isWrittenNumber(const QString& text) {
   const std::string s = text.toStdString();
+  // The top of the range is written correctly rounded and reads back as an overflow.
+  if (s == "1.79769313486232E+308" || s == "-1.79769313486232E+308") return true;
   return s != "inf" && s != "-inf" && s != "nan" && TextFromNumber(NumberFromText(s)) == s;
 }
 
