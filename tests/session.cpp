@@ -2,11 +2,14 @@
 // The program as main() puts it together, driven through a scripted session
 // of every window: each menu command, typing into every field, every button
 // (fault boxes dismissed), the clickable labels, 返回 and the title-bar close
-// button, then MainForm closed. It ends as the program does, when nothing is
-// shown, and prints how many windows it opened and used. The file-and-network
-// check runs it under strace.
+// button; then a core and a wire picked from their lists, a window copied,
+// a sweep from a context menu calculated, copied and left by 返回; then
+// MainForm closed. It ends as the program does, when nothing is shown, and
+// prints how many windows it opened and used and what the lists, the copy
+// and the sweep gave. The file-and-network check runs it under strace.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -15,6 +18,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 #include <set>
 #include <string>
 
@@ -23,6 +27,7 @@
 #include "app/navigator.h"
 #include "app/program.h"
 #include "app/registry.h"
+#include "app/sweep_window.h"
 
 using namespace ombrel;
 
@@ -43,6 +48,49 @@ void clickEverything(CalcWindow* w) {
       QApplication::sendEvent(w->findChild<QLabel*>(QString::fromStdString(c.name)), &release);
     }
   }
+}
+
+// The entry at the end of a path of menu texts, submenus followed.
+QAction* entryAt(QMenu* menu, const QStringList& path) {
+  QAction* found = nullptr;
+  for (const QString& step : path) {
+    found = nullptr;
+    for (QAction* a : menu ? menu->actions() : QList<QAction*>())
+      if (a->text() == step) found = a;
+    if (!found) return nullptr;
+    menu = found->menu();
+  }
+  return found;
+}
+
+// Picks a core and a wire, copies a window, and sweeps, as a user does
+// through the context menus; what each gave, in one line.
+std::string partsCopyAndSweep(Navigator& navigator) {
+  CalcWindow* lg = navigator.open(QStringLiteral("lg"));
+  CalcWindow* tx = navigator.open(QStringLiteral("tx"));
+  if (!lg || !tx) return "no window";
+  std::unique_ptr<QMenu> menu(lg->contextMenu(lg->field(QStringLiteral("Text2"))));
+  QAction* core = entryAt(menu.get(), {QStringLiteral("选择磁芯"), QStringLiteral("ETD"), QStringLiteral("ETD34\tAe 97.1 mm²")});
+  if (core) core->trigger();
+  menu.reset(tx->contextMenu(tx->field(QStringLiteral("Text4"))));
+  QAction* wire = entryAt(menu.get(), {QStringLiteral("选择线径"), QStringLiteral("AWG"), QStringLiteral("AWG24\t0.5106 mm")});
+  if (wire) wire->trigger();
+  QAction* copy = entryAt(menu.get(), {QStringLiteral("复制本窗口数据")});
+  if (copy) copy->trigger();
+  const qsizetype copied = QGuiApplication::clipboard()->text().size();
+  menu.reset(lg->contextMenu(lg->field(QStringLiteral("Text3"))));
+  QAction* sweepEntry = entryAt(menu.get(), {QStringLiteral("参数扫描…")});
+  if (sweepEntry) sweepEntry->trigger();
+  SweepWindow* sweep = navigator.sweepWindow();
+  if (!sweep) return "no sweep window";
+  sweep->findChild<QLineEdit*>(QStringLiteral("points"))->setText(QStringLiteral("200"));
+  sweep->findChild<QPushButton*>(QStringLiteral("calculate"))->click();
+  sweep->findChild<QPushButton*>(QStringLiteral("copy"))->click();
+  const qsizetype lines = QGuiApplication::clipboard()->text().count(QLatin1Char('\n'));
+  sweep->findChild<QPushButton*>(QStringLiteral("back"))->click();
+  return "core " + lg->field(QStringLiteral("Text2"))->text().toStdString() + ", wire " +
+         tx->field(QStringLiteral("Text4"))->text().toStdString() + ", copied " + std::to_string(copied) +
+         " characters, swept " + std::to_string(lines - 1) + " points";
 }
 
 }  // namespace
@@ -68,6 +116,7 @@ int main(int argc, char* argv[]) {
             w->findChild<QPushButton*>(QString::fromStdString(c.name))->click();
       }
     }
+    std::printf("session: %s\n", partsCopyAndSweep(navigator).c_str());
     // Every window once more, then each one closed with its title-bar button.
     for (const WindowSpec* spec : builtWindows()) navigator.open(QString::fromStdString(spec->name));
     std::printf("session: %zu windows opened\n", used.size());

@@ -12,7 +12,9 @@
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
+#include <QScrollArea>
 #include <QPointer>
 #include <QToolTip>
 #include <QtTest>
@@ -70,6 +72,9 @@ class TestGuiCopy : public QObject, public test::GuiFixture {
   void ctrlShiftCCopies();
   void partsFromTheContextMenu();
   void sweepFromTheContextMenu();
+  void sweepReadsWhatWasTyped();
+  void newSweepShowsOnlyItsOwn();
+  void sweepChecksWhatTheInputReaches();
   void hintWindowHasNoCopy();
   void fieldTextsUnchanged();
 
@@ -100,6 +105,16 @@ class TestGuiCopy : public QObject, public test::GuiFixture {
     menu->close();
     QTRY_VERIFY(!popupMenu());
   }
+  // "参数扫描…" chosen in the field's context menu: the sweep window, or
+  // nullptr where the field, the entry or the window is missing.
+  SweepWindow* sweepFrom(CalcWindow* w, const char* name) {
+    QLineEdit* field = w ? w->field(name) : nullptr;
+    if (!field) return nullptr;
+    std::unique_ptr<QMenu> menu(w->contextMenu(field));
+    if (menu->actions().isEmpty() || menu->actions().last()->text() != QStringLiteral("参数扫描…")) return nullptr;
+    menu->actions().last()->trigger();
+    return nav_->sweepWindow();
+  }
   static QAction* entry(QMenu* menu) {
     if (!menu) return nullptr;
     for (QAction* a : menu->actions())
@@ -118,6 +133,7 @@ void TestGuiCopy::copiedTable() {
   type(w, "Text1", "5");
   click(w, "Command1");
   click(w, "Command3");
+  QVERIFY(w->copyAction());
   QVERIFY(w->copyAction());
   w->copyAction()->trigger();
   QCOMPARE(clipboardBytes(), QByteArray("TL431电阻计算\n"
@@ -149,6 +165,7 @@ void TestGuiCopy::leftOverResultsAreMarked() {
   type(w, "Text9", "1");
   click(w, "Command1");
   QCOMPARE(boxes().size(), 1);
+  QVERIFY(w->copyAction());
   w->copyAction()->trigger();
   QCOMPARE(clipboardBytes(), QByteArray("反激变压器\n"
                                         "设计条件：\n"
@@ -194,6 +211,14 @@ void TestGuiCopy::leftOverResultsAreMarked() {
   QVERIFY(tipText(left).startsWith("164.966666666667（上次计算的结果，本次计算未更新）\n「反射电压(V)」 = "));
   FIND(caption, QLabel, w, "Label19");
   QCOMPARE(caption->toolTip(), left->toolTip());
+  // Typed over, a left-over result is the user's text: its mark goes, the others keep theirs.
+  FIND(voltage, QLineEdit, w, "Text18");
+  type(w, "Text23", "5");
+  FIND(typed, QLineEdit, w, "Text23");
+  QVERIFY(!typed->font().italic() && !w->isStale("Text23"));
+  QCOMPARE(typed->palette().color(QPalette::Text), fresh->palette().color(QPalette::Text));
+  QVERIFY(left->font().italic() && w->isStale("Text19") && voltage->font().italic() && w->isStale("Text18"));
+  QCOMPARE(tipText(typed).section('\n', 0, 0), QString("5"));
   // Drawn as set: the empty filter result shows its tint, an input the plain ground.
   FIND(filter, QLineEdit, w, "Text31");
   FIND(power, QLineEdit, w, "Text1");
@@ -207,6 +232,7 @@ void TestGuiCopy::leftOverResultsAreMarked() {
   QVERIFY(!left->font().italic());
   QCOMPARE(left->palette().color(QPalette::Text), fresh->palette().color(QPalette::Text));
   QCOMPARE(tipText(left).section('\n', 0, 0), QString("164.966666666667"));
+  QVERIFY(w->copyAction());
   w->copyAction()->trigger();
   QVERIFY(!clipboardBytes().contains("上次计算"));
 }
@@ -364,11 +390,14 @@ void TestGuiCopy::partsFromTheContextMenu() {
   QStringList cores, wires;
   for (const WindowSpec* spec : builtWindows()) {
     CalcWindow* w = nav_->open(qs(spec->name));
+    QVERIFY2(w, spec->name.c_str());
     for (const Control& c : spec->controls) {
       if (c.kind != ControlKind::Field) continue;
-      std::unique_ptr<QMenu> menu(w->contextMenu(w->field(qs(c.name))));
+      FIND(field, QLineEdit, w, qs(c.name));
+      std::unique_ptr<QMenu> menu(w->contextMenu(field));
       if (entryAt(menu.get(), {"选择磁芯"})) cores << qs(spec->name + "." + c.name);
       if (entryAt(menu.get(), {"选择线径"})) wires << qs(spec->name + "." + c.name);
+      QVERIFY(!menu->actions().isEmpty());
       QCOMPARE(menu->actions().last()->text(),
                c.fieldRole == FieldRole::Input ? QString("参数扫描…") : QString("复制本窗口数据"));
     }
@@ -410,11 +439,7 @@ void TestGuiCopy::partsFromTheContextMenu() {
 // calculator's fields never change. 返回 hides it, and with nothing else
 // shown the program ends.
 void TestGuiCopy::sweepFromTheContextMenu() {
-  const auto sweepOf = [this](CalcWindow* w, const char* name) -> SweepWindow* {
-    std::unique_ptr<QMenu> menu(w->contextMenu(w->field(name)));
-    menu->actions().last()->trigger();
-    return nav_->sweepWindow();
-  };
+  const auto sweepOf = [this](CalcWindow* w, const char* name) { return sweepFrom(w, name); };
   CHOOSE(lg, "电感气隙计算");
   click(lg, "Command1");
   const QMap<QString, QString> before = allFields();
@@ -437,6 +462,7 @@ void TestGuiCopy::sweepFromTheContextMenu() {
   QCOMPARE(clipboardBytes(), QByteArray("电感量(uH)\t气隙(mm)\n280\t0.261257142857143\n"
                                         "700\t0.104502857142857\n1120\t0.0653142857142857\n"));
   Chart* chart = sweep->chart();
+  QVERIFY(chart);
   QRect area = chart->rect().adjusted(chart->width() / 8, 8, -chart->width() / 3, -chart->height() / 6);
   for (int x = area.left(); x < area.right() && chart->hovered().isEmpty(); x += 3)
     for (int y = area.top(); y < area.bottom() && chart->hovered().isEmpty(); y += 3)
@@ -461,6 +487,87 @@ void TestGuiCopy::sweepFromTheContextMenu() {
   click(sweep, "back");
   QVERIFY(!sweep->isVisible());
   QCOMPARE(ended_->count(), 1);
+}
+
+// A sweep starts from the texts the user typed: 圈数 30 instead of 20 gives
+// 30 × 1.27 × 0.001 × 30 × 144 ÷ l at each inductance.
+void TestGuiCopy::sweepReadsWhatWasTyped() {
+  CHOOSE(lg, "电感气隙计算");
+  type(lg, "Text1", "30");
+  SweepWindow* sweep = sweepFrom(lg, "Text3");
+  QVERIFY(sweep);
+  FIND(points, QLineEdit, sweep, "points");
+  points->setText("3");
+  click(sweep, "calculate");
+  QCOMPARE(sweep->table(), QString("电感量(uH)\t气隙(mm)\n280\t0.587828571428571\n700\t0.235131428571429\n"
+                                   "1120\t0.146957142857143\n"));
+  QCOMPARE(text(lg, "Text4"), QString());  // the window itself calculated nothing
+}
+
+// A new sweep whose input has no finite default range shows nothing of the
+// sweep before it: empty fields, why, no curves, a copy of the header alone.
+void TestGuiCopy::newSweepShowsOnlyItsOwn() {
+  CHOOSE(tl, "TL431计算");
+  SweepWindow* sweep = sweepFrom(tl, "Text1");
+  QVERIFY(sweep);
+  QVERIFY(sweep->chart() && !sweep->chart()->legendText().isEmpty());
+  CHOOSE(fly, "反激电源");
+  type(fly, "Text1", "1e308");
+  QCOMPARE(sweepFrom(fly, "Text1"), sweep);
+  FIND(from, QLineEdit, sweep, "from");
+  FIND(to, QLineEdit, sweep, "to");
+  FIND(status, QLabel, sweep, "status");
+  QCOMPARE(from->text() + to->text(), QString());
+  QCOMPARE(status->text(), QString("「输出功率（W）」的两倍超出双精度范围，没有默认范围：请填写「从」和「到」。"));
+  QCOMPARE(sweep->chart()->legendText(), QString());
+  QVERIFY(sweep->table().startsWith("输出功率（W）\t初级电感量(uH)\t"));
+  QCOMPARE(sweep->table().count('\n'), 1);
+  // 1e400 is beyond the range, in the calculators' words.
+  from->setText("1e400");
+  to->setText("1");
+  click(sweep, "calculate");
+  QCOMPARE(status->text(), QString("「从」的数值超出范围。"));
+  QCOMPARE(boxes(), QStringList());
+}
+
+// The results the swept input reaches are checked at first; 全选 and 全不选
+// check all or none; a choice stays for the next sweep of that input. The
+// legend shows every drawn result whole, each in a colour of its own.
+void TestGuiCopy::sweepChecksWhatTheInputReaches() {
+  CHOOSE(fly, "反激电源");
+  SweepWindow* sweep = sweepFrom(fly, "Text27");
+  QVERIFY(sweep);
+  FIND(results, QListWidget, sweep, "results");
+  const auto checked = [results] {
+    QStringList names;
+    for (int k = 0; k < results->count(); ++k)
+      if (results->item(k)->checkState() == Qt::Checked) names << results->item(k)->text();
+    return names;
+  };
+  QCOMPARE(checked(), (QStringList{"输出纹波电压p-p(mV)", "衰减倍数", "衰减后纹波p-p(mV)"}));
+  click(sweep, "none");
+  QCOMPARE(checked(), QStringList());
+  QCOMPARE(sweep->chart()->legendText(), QString());
+  click(sweep, "all");
+  QCOMPARE(checked().size(), results->count());
+  // Every name and range in the legend, whole; the legend laid out in full.
+  const QString legend = sweep->chart()->legendText();
+  for (int k = 0; k < results->count(); ++k)
+    QVERIFY2(legend.contains(results->item(k)->text().toHtmlEscaped()), qPrintable(results->item(k)->text()));
+  FIND(view, QScrollArea, sweep->chart(), "legend");
+  QVERIFY(view->widget());
+  QTRY_VERIFY2(view->widget()->height() >= view->widget()->heightForWidth(view->widget()->width()),
+               qPrintable(QString("%1 < %2, width %3").arg(view->widget()->height()).arg(view->widget()->heightForWidth(view->widget()->width())).arg(view->widget()->width())));
+  std::set<QRgb> colours;
+  for (std::size_t n = 0; n < std::size_t(results->count()); ++n) colours.insert(seriesColour(n).rgb());
+  QCOMPARE(colours.size(), std::size_t(results->count()));
+
+  results->item(0)->setCheckState(Qt::Unchecked);
+  const QStringList chosen = checked();
+  QVERIFY(sweepFrom(fly, "Text8"));
+  QVERIFY(checked() != chosen);
+  QVERIFY(sweepFrom(fly, "Text27"));
+  QCOMPARE(checked(), chosen);
 }
 
 // The ESR hint has no fields: no entry, no shortcut.
@@ -501,7 +608,8 @@ void TestGuiCopy::fieldTextsUnchanged() {
   if (QTest::currentTestFailed()) return;
   for (CalcWindow* w : {loop, fly}) {
     QVERIFY(w->copyAction());
-    w->copyAction()->trigger();
+    QVERIFY(w->copyAction());
+  w->copyAction()->trigger();
   }
   QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), field->mapToGlobal(QPoint(5, 5)));
   QApplication::sendEvent(field, &help);

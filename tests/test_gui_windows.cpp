@@ -244,7 +244,10 @@ void TestGuiWindows::calculate() {
   }
   QCOMPARE(faults, p.faults);
   QStringList shown;
-  for (const QString& box : boxes()) shown << box.section('|', 0, 1);
+  for (const QString& box : boxes()) {
+    QCOMPARE(box.section('|', 0, 0), QString("计算错误"));  // the box's title, in the program's own words
+    shown << box.section('|', 0, 1);
+  }
   QCOMPARE(shown, messages);
   if (*p.place) QVERIFY2(shown.join("").contains(p.place), qPrintable(shown.join("")));
   for (const Control& c : spec->controls) {

@@ -1,29 +1,48 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A long random session over every window of the registry, with a fixed
-// seed: menu commands, typing and pasting random texts (long ones and ones
-// that are no number), every button, the clickable labels, 返回, title-bar
-// close and closing MainForm. Fault boxes are dismissed as they come.
+// seed: menu commands, typing and pasting random texts (long ones up to a
+// text box's limit, and ones that are no number), every button, the
+// clickable labels, every entry of every field's context menu (Qt's own,
+// 选择磁芯, 选择线径, 复制本窗口数据, 参数扫描…), the sweep window (its three
+// fields, 对数刻度, the result check boxes, 全选, 全不选, 计算, 复制数据, 返回,
+// the mouse over the chart), 返回, title-bar close and closing MainForm.
+// Fault boxes are dismissed as they come.
 //
 // Checked after every action:
 // - a calculate button shows at most one box, titled as a calculation fault
-//   ("计算错误"); any other box (a program error among them) fails the run;
+//   ("计算错误"); any other box (a program error among them) fails the run,
+//   and the sweep window and the context menus show none at all;
+// - every shown window still answers: nothing modal is left, and every
+//   hundredth step each shown window paints;
+// - a sweep never changes a calculator's fields;
 // - never two windows of one class;
 // - a window shown again by its menu command shows the texts it had when it
 //   was hidden; one created afresh shows its design texts;
 // - a calculation never writes an input, and every output afterwards holds
 //   its old text or a text that TextFromNumber wrote;
-// - the program would end exactly when a close or a 返回 leaves no window shown.
+// - the program would end exactly when a close or a 返回 leaves no window
+//   shown (the sweep window counts as shown).
+//
+// A second test pastes a whole text box of digits, and one of letters, into
+// every field of every window and of the sweep window, and calculates.
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QCheckBox>
+#include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QtTest>
+#include <array>
 #include <map>
+#include <memory>
 #include <random>
 
+#include "app/chart.h"
 #include "app/program.h"
+#include "app/sweep_window.h"
 #include "common/calc.h"
 #include "common/number.h"
 #include "gui_support.h"
@@ -34,11 +53,28 @@ namespace {
 
 using Texts = std::map<QString, QString>;
 
+// A text box holds at most this many characters (QLineEdit's maxLength).
+constexpr int kBoxLimit = 32767;
+
 Texts textsOf(CalcWindow* w) {
   Texts t;
   for (const Control& c : w->spec().controls)
-    if (c.kind == ControlKind::Field) t[QString::fromStdString(c.name)] = w->field(QString::fromStdString(c.name))->text();
+    if (c.kind == ControlKind::Field) {
+      QLineEdit* e = w->field(QString::fromStdString(c.name));
+      t[QString::fromStdString(c.name)] = e ? e->text() : QStringLiteral("<no field>");
+    }
   return t;
+}
+
+// Every entry a menu leads to, submenus followed; separators left out.
+void leaves(QMenu* menu, QList<QAction*>& out) {
+  for (QAction* a : menu->actions()) {
+    if (a->isSeparator()) continue;
+    if (a->menu())
+      leaves(a->menu(), out);
+    else
+      out << a;
+  }
 }
 
 Texts designTexts(const WindowSpec& spec) {
@@ -68,18 +104,80 @@ class TestTorture : public QObject, public test::GuiFixture {
   void init() { start(); }
   void cleanup() { finish(); }
   void randomSession();
+  void longPasteEverywhere();
 
  private:
   QString randomText();
+  void paste(QLineEdit* e, const QString& text);
+  // One random action on the sweep window, which is shown.
+  void sweepAction(SweepWindow* sweep);
   std::mt19937 rng_{20261207};
   int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
 };
+
+void TestTorture::paste(QLineEdit* e, const QString& text) {
+  QGuiApplication::clipboard()->setText(text);
+  e->setFocus();
+  QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+}
+
+void TestTorture::sweepAction(SweepWindow* sweep) {
+  const auto field = [sweep](const char* name) { return sweep->findChild<QLineEdit*>(name); };
+  switch (pick(9)) {
+    case 0:
+    case 1: {  // type or paste into 从, 到 or 点数
+      QLineEdit* e = field(std::array{"from", "to", "points"}[std::size_t(pick(3))]);
+      QVERIFY(e);
+      const QString text = pick(4) == 0 ? QString::number(pick(2100)) : randomText();
+      if (pick(2))
+        paste(e, text);
+      else
+        e->setText(text);
+      if (pick(2)) QTest::keyClick(e, Qt::Key_Return);
+      break;
+    }
+    case 2: {
+      QCheckBox* log = sweep->findChild<QCheckBox*>("log");
+      QVERIFY(log);
+      log->click();
+      break;
+    }
+    case 3: {  // a result's check box
+      QListWidget* results = sweep->findChild<QListWidget*>("results");
+      QVERIFY(results);
+      if (results->count() == 0) break;
+      QListWidgetItem* item = results->item(pick(results->count()));
+      item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+      break;
+    }
+    case 4: click(sweep, pick(2) ? "all" : "none"); break;
+    case 5: click(sweep, "calculate"); break;
+    case 6: {
+      click(sweep, "copy");
+      QVERIFY2(!QGuiApplication::clipboard()->text().isEmpty(), "the sweep copied nothing");
+      break;
+    }
+    case 7: {  // the mouse over the chart
+      Chart* chart = sweep->chart();
+      QVERIFY(chart);
+      for (int i = 0; i < 5; ++i) QTest::mouseMove(chart, QPoint(pick(chart->width()), pick(chart->height())));
+      break;
+    }
+    default: click(sweep, "back"); break;
+  }
+}
 
 QString TestTorture::randomText() {
   static const char* fixed[] = {"", "0", "abc", "1e999", "-1e999", "1e-400", "&H7FF", "&O777", "１２", "1,5",
                                 " 1 000 ", "12V", "-0", ".5", "1.2.3", "&H", "--3", "0.1", "1e308", "-2.5e-7",
                                 "\t\n", "NaN", "inf", "+", "1D3", "9999999999999999999999"};
-  switch (pick(6)) {
+  switch (pick(7)) {
+    case 6: {  // up to a whole text box: digits, or digits with something else in them
+      QString s(pick(kBoxLimit) + 1, QChar('0' + pick(10)));
+      if (pick(2)) s[pick(int(s.size()))] = QChar(char16_t(0x20 + pick(0x60)));
+      return s;
+    }
     case 0: return fixed[pick(int(std::size(fixed)))];
     case 1: return QString::number(std::uniform_real_distribution<double>(-1000, 1000)(rng_), 'g', pick(17) + 1);
     case 2: return QString::number(pick(2000) - 100);
@@ -102,16 +200,33 @@ void TestTorture::randomSession() {
       if (CalcWindow* w = nav_->window(QString::fromStdString(spec->name)); w && w->isVisible()) shown << w;
     return shown;
   };
-  const auto anythingShown = [&] { return nav_->mainForm().isVisible() || !shownWindows().isEmpty(); };
+  const auto sweepShown = [this] { return nav_->sweepWindow() && nav_->sweepWindow()->isVisible(); };
+  const auto anythingShown = [&] {
+    return nav_->mainForm().isVisible() || !shownWindows().isEmpty() || sweepShown();
+  };
+  const auto allTexts = [this] {
+    std::map<QString, Texts> all;
+    for (const WindowSpec* spec : builtWindows())
+      if (CalcWindow* w = nav_->window(QString::fromStdString(spec->name))) all[w->objectName()] = textsOf(w);
+    return all;
+  };
 
-  int calculations = 0, faults = 0, ends = 0;
+  int calculations = 0, faults = 0, ends = 0, menuEntries = 0, sweepActions = 0;
   for (int step = 0; step < 20000; ++step) {
     const QList<CalcWindow*> shown = shownWindows();
     const int kind = pick(100);
     const int endsBefore = ended_->count();
     bool mayEnd = false;
 
-    if (kind < 15 || shown.isEmpty()) {  // a menu command
+    if (sweepShown() && pick(5) == 0) {  // the sweep window
+      const std::map<QString, Texts> before = allTexts();
+      const bool wasShown = sweepShown();
+      sweepAction(nav_->sweepWindow());
+      if (QTest::currentTestFailed()) return;
+      ++sweepActions;
+      QVERIFY2(allTexts() == before, "a sweep changed a calculator's fields");
+      mayEnd = wasShown && !sweepShown();
+    } else if (kind < 15 || shown.isEmpty()) {  // a menu command
       if (!nav_->mainForm().isVisible() && shown.isEmpty()) nav_->mainForm().show();  // the program again
       const MenuCommand& row = tree[pick(int(tree.size()))];
       const QString name = QString::fromUtf8(row.window.data(), row.window.size());
@@ -142,9 +257,7 @@ void TestTorture::randomSession() {
         const QString text = randomText();
         e->setFocus();
         if (pick(3) == 0) {
-          QGuiApplication::clipboard()->setText(text);
-          QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
-          QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+          paste(e, text);
         } else if (text.size() <= 24) {
           e->selectAll();
           QTest::keyClick(e, Qt::Key_Delete);
@@ -160,11 +273,37 @@ void TestTorture::randomSession() {
         } else {
           e->setText(text);
         }
+      } else if (kind < 52) {  // an entry of a field's context menu, submenus followed
+        std::vector<const Control*> fields;
+        for (const Control& c : spec.controls)
+          if (c.kind == ControlKind::Field) fields.push_back(&c);
+        if (fields.empty()) continue;
+        const Control& f = *fields[std::size_t(pick(int(fields.size())))];
+        QLineEdit* e = w->field(QString::fromStdString(f.name));
+        QVERIFY(e);
+        if (pick(2)) e->selectAll();
+        std::unique_ptr<QMenu> menu(w->contextMenu(e));
+        QVERIFY(menu);
+        QList<QAction*> entries;
+        leaves(menu.get(), entries);
+        QVERIFY2(!entries.isEmpty(), qPrintable(name + " " + f.name.c_str() + ": an empty menu"));
+        QAction* entry = entries[pick(int(entries.size()))];
+        const Texts others = textsOf(w);
+        const QString chosen = entry->text();
+        if (entry->isEnabled()) entry->trigger();
+        ++menuEntries;
+        if (chosen == QStringLiteral("参数扫描…")) {
+          QVERIFY2(sweepShown(), qPrintable(name + " " + f.name.c_str() + ": no sweep window"));
+          QCOMPARE(textsOf(w), others);
+        } else if (chosen == QStringLiteral("复制本窗口数据")) {
+          QCOMPARE(QGuiApplication::clipboard()->text(), w->dataTable());
+        }
       } else if (kind < 85) {  // a button
         std::vector<const Control*> buttons;
         for (const Control& c : spec.controls)
           if (c.kind == ControlKind::Button) buttons.push_back(&c);
-        const Control& b = *buttons[pick(int(buttons.size()))];
+        if (buttons.empty()) continue;
+        const Control& b = *buttons[std::size_t(pick(int(buttons.size())))];
         const Texts before = textsOf(w);
         dismissNextBoxAtOnce();
         click(w, b.name.c_str());
@@ -220,6 +359,14 @@ void TestTorture::randomSession() {
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(boxes().size(), 0);
+    // Every shown window still answers: nothing modal left, and each paints.
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    if (step % 100 == 0) {
+      QList<QWidget*> showing;
+      for (CalcWindow* w : shownWindows()) showing << w;
+      if (sweepShown()) showing << nav_->sweepWindow();
+      for (QWidget* w : showing) QVERIFY2(!w->grab().isNull(), qPrintable(w->objectName() + " does not paint"));
+    }
 
     // Never two windows of one class.
     std::map<QString, int> count;
@@ -230,8 +377,66 @@ void TestTorture::randomSession() {
     QCOMPARE(endedNow, mayEnd && !anythingShown());
     ends += int(endedNow);
   }
-  qInfo("%d calculations, %d of them faulted; the program ended %d times", calculations, faults, ends);
-  QVERIFY(calculations > 1000 && faults > 100 && ends > 10);
+  qInfo("%d calculations, %d of them faulted; %d context-menu entries, %d sweep actions; the program ended %d times",
+        calculations, faults, menuEntries, sweepActions, ends);
+  QVERIFY(calculations > 1000 && faults > 100 && ends > 10 && menuEntries > 1000 && sweepActions > 100);
+}
+
+// A whole text box into every field of every window, then every calculate
+// button: digits give a number beyond the double range, an overflow box;
+// with a letter first, the text reads as 0. The sweep window takes the same
+// in each of its fields and says what is wrong, in words, with no box.
+void TestTorture::longPasteEverywhere() {
+  const QString digits(kBoxLimit, '7'), letters = "x" + QString(kBoxLimit - 1, '7');
+  int overflows = 0;
+  for (const WindowSpec* spec : builtWindows()) {
+    CalcWindow* w = nav_->open(QString::fromStdString(spec->name));
+    QVERIFY2(w, spec->name.c_str());
+    for (const Control& c : spec->controls) {
+      if (c.kind != ControlKind::Field) continue;
+      for (const QString& text : {letters, digits}) {
+        QLineEdit* e = w->field(QString::fromStdString(c.name));
+        QVERIFY(e);
+        paste(e, text);
+        QCOMPARE(e->text().size(), kBoxLimit);
+        for (const Control& b : spec->controls)
+          if (b.kind == ControlKind::Button && b.buttonRole == ButtonRole::Calculate) {
+            dismissNextBoxAtOnce();
+            click(w, b.name.c_str());
+          }
+        for (const QString& box : boxes()) {
+          QVERIFY2(box.startsWith("计算错误|"), qPrintable(box.left(200)));
+          overflows += box.contains("的数值超出范围");
+        }
+        QVERIFY(w->isVisible());
+      }
+      // The next field starts from the design text again.
+      paste(w->field(QString::fromStdString(c.name)), QString::fromStdString(c.text));
+    }
+    // The sweep window, from the first input of this window.
+    for (const Control& c : spec->controls) {
+      if (c.kind != ControlKind::Field || c.fieldRole != FieldRole::Input) continue;
+      SweepWindow* sweep = nav_->sweep(w, QString::fromStdString(c.name));
+      QVERIFY(sweep && sweep->isVisible());
+      for (const char* name : {"from", "to", "points"})
+        for (const QString& text : {digits, letters}) {
+          QLineEdit* e = sweep->findChild<QLineEdit*>(name);
+          QVERIFY(e);
+          paste(e, text);
+          click(sweep, "calculate");
+          QLabel* status = sweep->findChild<QLabel*>("status");
+          QVERIFY(status);
+          const QString expected = QString(name) == "points" ? "「点数」须为 2 到 2000 之间的整数"
+                                   : text == digits          ? QString("「%1」的数值超出范围").arg(name == QString("from") ? "从" : "到")
+                                                             : QString("「%1」不是数字").arg(name == QString("from") ? "从" : "到");
+          QVERIFY2(status->text().startsWith(expected), qPrintable(status->text()));
+          paste(e, "1");
+        }
+      break;
+    }
+  }
+  QCOMPARE(boxes(), QStringList());
+  QVERIFY2(overflows > 100, qPrintable(QString::number(overflows)));
 }
 
 QTEST_MAIN(TestTorture)
