@@ -7,6 +7,7 @@
 // Ctrl+Shift+C; and no field text changed by either.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
@@ -527,6 +528,20 @@ void TestGuiCopy::newSweepShowsOnlyItsOwn() {
   to->setText("1");
   click(sweep, "calculate");
   QCOMPARE(status->text(), QString("「从」的数值超出范围。"));
+  // Ranges wider than the double range draw, every result at once, with no
+  // warning from the painter (a warning fails the test).
+  FIND(log, QCheckBox, sweep, "log");
+  click(sweep, "all");
+  for (const QStringList& range : {QStringList{"5e307", "1e308", ""}, QStringList{"-1e308", "1e308", ""},
+                                   QStringList{"1e-300", "1e300", "log"}}) {
+    from->setText(range[0]);
+    to->setText(range[1]);
+    log->setChecked(range[2] == "log");
+    click(sweep, "calculate");
+    QVERIFY2(status->text().startsWith("31 个点"), qPrintable(status->text()));
+    QVERIFY(!sweep->chart()->grab().isNull());
+    QCOMPARE(sweep->table().count('\n'), 32);
+  }
   QCOMPARE(boxes(), QStringList());
 }
 
