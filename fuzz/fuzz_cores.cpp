@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// libFuzzer target for the data file of cores: parseCores.
+//
+// Any bytes are the data file. Checked on every input:
+// - no crash, no sanitizer report;
+// - every core in the table has a name, a family among coreFamilies(), Ae,
+//   le and Ve finite and above zero, and a source;
+// - no name stands twice;
+// - every error starts with "line N: ", N a line of the file after the
+//   header, the errors in the order of their lines;
+// - the cores and errors together are no more than the lines after the
+//   header (a line is a line feed, or the end of a file that has none there).
+// Checked once, at start-up: the data file as shipped (OMBREL_CORES_CSV)
+// reads without an error to at least 16 cores, the same with "\r\n" endings.
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "common/parts.h"
+
+using ombrel::Core;
+using ombrel::CoreTable;
+
+namespace {
+
+[[noreturn]] void fail(const char* what, std::string_view detail) {
+  std::fprintf(stderr, "invariant broken: %s: %.*s\n", what, int(detail.size() > 300 ? 300 : detail.size()),
+               detail.data());
+  std::abort();
+}
+
+std::size_t linesIn(std::string_view csv) {
+  return static_cast<std::size_t>(std::count(csv.begin(), csv.end(), '\n')) +
+         (!csv.empty() && csv.back() != '\n' ? 1 : 0);
+}
+
+// N of an error "line N: ...", or 0 where it has none.
+std::size_t lineOf(const std::string& error) {
+  if (error.compare(0, 5, "line ") != 0) return 0;
+  std::size_t i = 5, n = 0;
+  if (i >= error.size() || error[i] < '1' || error[i] > '9') return 0;
+  for (; i < error.size() && error[i] >= '0' && error[i] <= '9' && n < 1000000000000; ++i) n = n * 10 + (error[i] - '0');
+  return error.compare(i, 2, ": ") == 0 ? n : 0;
+}
+
+CoreTable check(std::string_view csv) {
+  const CoreTable table = ombrel::parseCores(csv);
+  const auto& families = ombrel::coreFamilies();
+  std::set<std::string> names;
+  for (const Core& core : table.cores) {
+    if (core.name.empty()) fail("core without a name", core.source);
+    if (std::find(families.begin(), families.end(), core.family) == families.end())
+      fail("core of a family not listed", core.name + " " + core.family);
+    for (double figure : {core.ae, core.le, core.ve})
+      if (!std::isfinite(figure) || !(figure > 0)) {
+        char shown[160];
+        std::snprintf(shown, sizeof shown, ": Ae %.17g, le %.17g, Ve %.17g", core.ae, core.le, core.ve);
+        fail("figure not finite and above zero", core.name + shown);
+      }
+    if (core.source.empty()) fail("core without a source", core.name);
+    if (!names.insert(core.name).second) fail("name twice", core.name);
+  }
+  const std::size_t lines = linesIn(csv);
+  std::size_t last = 1;
+  for (const std::string& error : table.errors) {
+    const std::size_t n = lineOf(error);
+    if (n == 0) fail("error not starting with \"line N: \"", error);
+    if (n <= last || n > lines) fail("error on no line after the header, or out of order", error);
+    last = n;
+  }
+  if (table.cores.size() + table.errors.size() + 1 > std::max<std::size_t>(lines, 1))
+    fail("more cores and errors than lines after the header",
+         std::to_string(table.cores.size()) + " cores, " + std::to_string(table.errors.size()) + " errors, " +
+             std::to_string(lines) + " lines");
+  return table;
+}
+
+}  // namespace
+
+// The data file as shipped, and the inputs worth trying on every run,
+// whatever the corpus holds.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  std::ifstream in(OMBREL_CORES_CSV, std::ios::binary);
+  if (!in.is_open()) fail("cannot read", OMBREL_CORES_CSV);
+  const std::string shipped{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const CoreTable table = check(shipped);
+  if (!table.errors.empty()) fail("data file as shipped", table.errors.front());
+  if (table.cores.size() < 16) fail("data file as shipped has fewer than 16 cores", OMBREL_CORES_CSV);
+  std::string crlf;
+  for (char ch : shipped) crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
+  const CoreTable crlfTable = check(crlf);
+  if (!crlfTable.errors.empty() || crlfTable.cores.size() != table.cores.size())
+    fail("data file with \"\\r\\n\" endings", crlfTable.errors.empty() ? "cores lost" : crlfTable.errors.front());
+
+  const std::string header = "name,family,ae_mm2,le_mm,ve_mm3,source,url\n";
+  check(header + std::string(1 << 20, 'N') + ",EE,97.1,78.6,7630,s,u\n");  // a 1 MB name
+  check(header + "ETD34,ETD,97.1,78.6,7630,\"" + std::string(1 << 20, 's') + "\",u\n");
+  check(std::string(1 << 20, 'x'));                                          // a 1 MB header, no line feed
+  check(header + std::string(100000, ',') + "\n");
+  check(header + std::string(100000, '\n'));
+  check(header + std::string(100000, '"'));
+  check(header + "ETD34,ETD,97.1,78.6,7630,\"TDK, 2022,u\nRM4,RM,13,22,286,s,u\n");  // unterminated quotes
+  check(header + "\"ETD34,ETD,97.1,78.6,7630,s,u");
+  check(header + "ETD34,ETD,97.1,78.6,7630,\"\"\"\",u\r\nRM4,RM,13,22,286,s,u\r\n\r\n");
+  check(header + "ETD34,ETD,97.1,78.6,7630,s,u\rRM4,RM,13,22,286,s,u\r");
+  static const char nuls[] = "ET\0D34,ETD,97.1,78.6,7630,s,u\n\0,\0,\0,\0\nRM4\0,RM,13,22,286,s,u";
+  check(header + std::string(nuls, sizeof nuls - 1));  // NUL bytes
+  check(std::string(1000, '\0'));
+  check(header + "ETD34,ETD,97.1,78.6,7630,s,u\nETD34,ETD,97.1,78.6,7630,s,u\n");
+  check(header + "X1,ETD,97.1,,7630,s,u\nX2,PQ,0,1,1,s,u\nX3,EE,1.,1,1,s,u\nX4,EE,1e3,1,1,s,u\nX5,EE,-1,1,1,s,u\n");
+  check(header + "X6,EE,0.0000000001,1,1,s,u\nX7,EE,1,1,1,,u\nX8,ee,1,1,1,s,u\n,EE,1,1,1,s,u\n");
+  check("\xff\xfe\x80,\xef\xbc\x91\n\xc3\x28,EE,1,1,1,s,u\n");  // invalid UTF-8
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  check(std::string_view(reinterpret_cast<const char*>(data), size));
+  return 0;
+}
