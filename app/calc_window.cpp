@@ -27,6 +27,7 @@
 #include "app/fonts.h"
 #include "common/calc.h"
 #include "common/parts.h"
+#include "common/marks.h"
 #include "common/results_table.h"
 #include "common/tooltips.h"
 
@@ -54,6 +55,10 @@ QColor mixed(const QColor& a, const QColor& b, double bShare) {
 }
 QColor resultBase(const QPalette& p) { return mixed(p.color(QPalette::Base), p.color(QPalette::Highlight), 0.12); }
 QColor staleText(const QPalette& p) { return mixed(p.color(QPalette::Text), resultBase(p), 0.4); }
+// An input read otherwise than it reads (underlined, dark amber) and an
+// impossible result (bold, underlined, dark red): never colour alone, and
+// above 5 : 1 on either ground.
+const QColor kReadAsText(0x7a, 0x43, 0x00), kImpossibleText(0xa0, 0x10, 0x18);
 
 QRect pixelRect(const Rect& r) { return QRect(pixels(r.x), pixels(r.y), pixels(r.w), pixels(r.h)); }
 
@@ -238,13 +243,13 @@ void CalcWindow::build() {
           QPalette tinted = edit->palette();
           tinted.setColor(QPalette::Base, resultBase(tinted));
           edit->setPalette(tinted);
-          connect(edit, &QLineEdit::textChanged, this, [this, &c] { showResult(c); });
           // Typed over, a result is the user's text, no run's.
-          connect(edit, &QLineEdit::textEdited, this, [this, &c] {
-            marks_.edited(c.name);
-            showResult(c);
-          });
+          connect(edit, &QLineEdit::textEdited, this, [this, &c] { marks_.edited(c.name); });
         }
+        // Any text changed may change what the others' marks say.
+        connect(edit, &QLineEdit::textChanged, this, [this] {
+          if (!calculating_) showMarks();
+        });
         // Qt's own menu with one entry more, popped up the way Qt pops up its own.
         edit->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(edit, &QWidget::customContextMenuRequested, this, [this, edit](const QPoint& at) {
@@ -296,17 +301,7 @@ void CalcWindow::build() {
       captions_.insert(qs(c.buddy), label);
     }
   }
-  // A caption explains its field as the field does.
-  for (const Control& c : spec_.controls) {
-    if (c.kind != ControlKind::Field) continue;
-    if (c.fieldRole == FieldRole::Output) {
-      showResult(c);
-      continue;
-    }
-    const QString tip = tipHtml(inputTip(spec_, c));
-    fields_.value(qs(c.name))->setToolTip(tip);
-    if (QLabel* label = captions_.value(qs(c.name))) label->setToolTip(tip);
-  }
+  showMarks();
 
   QWidget* previous = nullptr;
   for (const std::string& name : spec_.focus) {
@@ -319,8 +314,10 @@ void CalcWindow::build() {
     if (QWidget* first = byName.value(qs(spec_.focus.front()))) first->setFocus();
 }
 
-QString CalcWindow::dataTable() const {
-  return qs(resultsTable(spec_, WidgetFields(*this), marks_.stale()));
+QString CalcWindow::dataTable() const { return qs(resultsTable(spec_, WidgetFields(*this), marks_)); }
+
+FieldMark CalcWindow::markOf(const QString& field) const {
+  return marks_.mark(spec_, WidgetFields(*this), field.toStdString());
 }
 
 QMenu* CalcWindow::contextMenu(QLineEdit* field) {
@@ -354,35 +351,50 @@ void CalcWindow::buttonClicked(const Control& button) {
 void CalcWindow::calculate(const Control& button) {
   WidgetFields fields(*this);
   std::optional<Fault> fault;
+  std::vector<Step> steps;
+  calculating_ = true;
   try {
-    fault = press(button, fields);
+    fault = press(button, fields, &steps);
   } catch (const std::exception& e) {
+    calculating_ = false;
+    showMarks();
     // A fault in the program itself, not in the numbers: say so and go on.
     QMessageBox::critical(this, QStringLiteral("程序错误"), QString::fromUtf8(e.what()));
     return;
   }
+  calculating_ = false;
   // The marks show before the box does.
-  marks_.pressed(button, fault);
-  for (const std::string& output : button.writes)
-    if (const Control* c = spec_.find(output)) showResult(*c);
+  marks_.pressed(button, fault, steps);
+  showMarks();
   if (fault)
     QMessageBox::warning(this, qs(faultTitle()), qs(faultMessage(spec_, *fault)));
 }
 
-void CalcWindow::showResult(const Control& output) {
-  QLineEdit* edit = field(qs(output.name));
-  if (!edit) return;
-  const bool stale = marks_.stale(output.name);
-  QFont font = edit->font();
-  font.setItalic(stale);
-  edit->setFont(font);
-  QPalette palette = edit->palette();
-  palette.setColor(QPalette::Text, stale ? staleText(this->palette()) : this->palette().color(QPalette::Text));
-  edit->setPalette(palette);
-  edit->setAccessibleDescription(stale ? QStringLiteral("上次计算的结果") : QString());
-  const QString tip = tipHtml(outputTip(output, edit->text().toStdString(), stale));
-  edit->setToolTip(tip);
-  if (QLabel* label = captions_.value(qs(output.name))) label->setToolTip(tip);
+void CalcWindow::showMarks() {
+  const WidgetFields fields(*this);
+  for (const Control& c : spec_.controls) {
+    QLineEdit* edit = c.kind == ControlKind::Field ? field(qs(c.name)) : nullptr;
+    if (!edit) continue;
+    const FieldMark mark = marks_.mark(spec_, fields, c.name);
+    QFont font = edit->font();
+    font.setItalic(mark.look == Look::Stale);
+    font.setUnderline(mark.look == Look::ReadAs || mark.look == Look::Impossible);
+    font.setBold(mark.look == Look::Impossible);
+    if (font != edit->font()) edit->setFont(font);
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Text, mark.look == Look::Stale        ? staleText(this->palette())
+                                     : mark.look == Look::ReadAs     ? kReadAsText
+                                     : mark.look == Look::Impossible ? kImpossibleText
+                                                                     : this->palette().color(QPalette::Text));
+    if (palette != edit->palette()) edit->setPalette(palette);
+    edit->setAccessibleDescription(qs(mark.description));
+    const QString tip = tipHtml(c.fieldRole == FieldRole::Input ? inputTip(spec_, c, mark.note)
+                                                                : outputTip(c, edit->text().toStdString(), mark.note));
+    if (edit->toolTip() != tip) {
+      edit->setToolTip(tip);
+      if (QLabel* label = captions_.value(qs(c.name))) label->setToolTip(tip);
+    }
+  }
 }
 
 void CalcWindow::closeEvent(QCloseEvent* event) {

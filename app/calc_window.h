@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QWidget>
 
+#include "common/marks.h"
 #include "common/results_table.h"
 #include "common/window_spec.h"
 
@@ -35,6 +36,9 @@ class CalcWindow : public QWidget {
   // Results whose text an earlier run wrote and the last run did not write
   // again; drawn in grey italics until a run writes them or the user edits them.
   bool isStale(const QString& output) const { return marks_.stale(output.toStdString()); }
+  // What the window says about a field's text (common/marks.h): how an input
+  // is read, a result left over, out of date or impossible.
+  FieldMark markOf(const QString& field) const;
 
   // The window's data as a table for a spreadsheet (common/results_table.h).
   QString dataTable() const;
@@ -62,13 +66,17 @@ class CalcWindow : public QWidget {
   void build();
   void buttonClicked(const Control& button);
   void calculate(const Control& button);
-  // An output's look and tooltip for its text and mark.
-  void showResult(const Control& output);
+  // Every field's look, tooltip and accessible description for its text
+  // and mark: inputs read otherwise underlined in dark amber, results left
+  // over or out of date in grey italics, impossible ones bold, underlined,
+  // dark red.
+  void showMarks();
 
   const WindowSpec& spec_;
   QHash<QString, QLineEdit*> fields_;
   QHash<QString, QLabel*> captions_;  // by the field each names
   ResultMarks marks_;
+  bool calculating_ = false;  // the marks are drawn once a run has ended
   QHash<QObject*, QString> clickableLabels_;
   QAction* copyAction_ = nullptr;
 };

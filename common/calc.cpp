@@ -31,8 +31,12 @@ Calc::Calc(Fields& fields, const std::vector<std::string>& writes, std::vector<S
     : fields_(fields), writes_(writes), steps_(steps) {}
 
 Real Calc::read(const std::string& field) {
-  if (steps_ && std::find(reads_.begin(), reads_.end(), field) == reads_.end()) reads_.push_back(field);
-  const double value = NumberFromText(fields_.text(field));
+  const std::string text = fields_.text(field);
+  if (steps_ && std::find(reads_.begin(), reads_.end(), field) == reads_.end()) {
+    reads_.push_back(field);
+    texts_.push_back(text);
+  }
+  const double value = NumberFromText(text);
   if (!std::isfinite(value)) throw ArithmeticFault(FaultKind::Overflow, field);
   return Real(value);
 }
@@ -42,8 +46,9 @@ void Calc::write(const std::string& field, Real value) {
     throw std::logic_error("handler writes " + field + " out of its declared order");
   fields_.setText(field, TextFromNumber(value.value()));
   ++next_;
-  if (steps_) steps_->push_back({field, std::move(reads_), true});
+  if (steps_) steps_->push_back({field, std::move(reads_), std::move(texts_), true});
   reads_.clear();
+  texts_.clear();
 }
 
 const std::string& Calc::current() const {
@@ -52,8 +57,9 @@ const std::string& Calc::current() const {
 }
 
 void Calc::faulted() {
-  if (steps_) steps_->push_back({current(), std::move(reads_), false});
+  if (steps_) steps_->push_back({current(), std::move(reads_), std::move(texts_), false});
   reads_.clear();
+  texts_.clear();
 }
 
 std::optional<Fault> press(const Control& button, Fields& fields, std::vector<Step>* steps) {

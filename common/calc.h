@@ -52,13 +52,14 @@ class FieldStore : public Fields {
   std::vector<std::string> written_;
 };
 
-// One step of a calculation as it ran: the output it computes and the
-// fields it read for it, in the order read (each once). `written` is false
-// for the step a fault ended.
-//   lg: {"Text4", {"Text1", "Text2", "Text3"}, true}
+// One step of a calculation as it ran: the output it computes, the fields
+// it read for it in the order read (each once) and the text each held then.
+// `written` is false for the step a fault ended.
+//   lg: {"Text4", {"Text1", "Text2", "Text3"}, {"20", "144", "560"}, true}
 struct Step {
   std::string output;
   std::vector<std::string> reads;
+  std::vector<std::string> texts;
   bool written = false;
 };
 
@@ -80,7 +81,7 @@ class Calc {
   const std::vector<std::string>& writes_;
   std::size_t next_ = 0;
   std::vector<Step>* steps_;
-  std::vector<std::string> reads_;  // by the step under way
+  std::vector<std::string> reads_, texts_;  // by the step under way
 };
 
 struct Fault {

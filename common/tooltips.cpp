@@ -4,8 +4,8 @@
 namespace ombrel {
 
 
-std::string inputTip(const WindowSpec& spec, const Control& input) {
-  std::string tip = input.meaning + "\n";
+std::string inputTip(const WindowSpec& spec, const Control& input, const std::string& note) {
+  std::string tip = (note.empty() ? std::string() : note + "\n") + input.meaning + "\n";
   const std::vector<std::string> outputs = spec.usedBy(input.name);
   if (outputs.empty()) return tip + "不参与计算";
   tip += "用于：";
@@ -13,10 +13,10 @@ std::string inputTip(const WindowSpec& spec, const Control& input) {
   return tip;
 }
 
-std::string outputTip(const Control& output, const std::string& text, bool stale) {
+std::string outputTip(const Control& output, const std::string& text, const std::string& note) {
   const bool shown = text.find_first_not_of(' ') != std::string::npos;
   if (!shown) return output.formula;
-  return text + (stale ? "（上次计算的结果，本次计算未更新）" : "") + "\n" + output.formula;
+  return text + note + "\n" + output.formula;
 }
 
 }  // namespace ombrel

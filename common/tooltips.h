@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tooltips of a window's fields, shown on the field and on its caption.
 //
-// An input says what it is, then which results read it, from the formulas:
+// An input says what it is, then which results read it, from the formulas;
+// a text that is not plainly a number first says how it is read (its mark's
+// note, common/marks.h):
 //   lg Text1    -> "磁芯上绕线的圈数 N\n用于：「气隙(mm)」"
 //   lout Text2  -> "直流输出电压（V），只作记录\n不参与计算"
+//   lg Text1 "20abc" -> "按 20 读取\n磁芯上绕线的圈数 N\n用于：「气隙(mm)」"
 // An output starts with its whole text, so that a value wider than its field
-// can be read, then its formula; a result left over from an earlier run says
-// so on that first line; a field with no text (or blanks only) starts with
-// the formula:
+// can be read, then its formula; a marked result (left over, out of date,
+// impossible) says so on that first line after its text; a field with no
+// text (or blanks only) starts with the formula:
 //   "0.25\n「气隙(mm)」 = ..."
 //   "0.25（上次计算的结果，本次计算未更新）\n「气隙(mm)」 = ..."
 #pragma once
@@ -18,7 +21,7 @@
 
 namespace ombrel {
 
-std::string inputTip(const WindowSpec& spec, const Control& input);
-std::string outputTip(const Control& output, const std::string& text, bool stale);
+std::string inputTip(const WindowSpec& spec, const Control& input, const std::string& note = {});
+std::string outputTip(const Control& output, const std::string& text, const std::string& note = {});
 
 }  // namespace ombrel

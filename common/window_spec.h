@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+#include "common/quantity.h"
+
 namespace ombrel {
 
 class Calc;
@@ -75,6 +77,9 @@ struct Control {
   // the tooltip of the field and of its caption ("电流斜坡占峰值电流的比例 K").
   std::string meaning;
   PartList parts = PartList::None;  // input field: the list it offers
+  // Field: the quantity it holds, kind and unit (common/quantity.h); an
+  // input's meaning names the same unit ("单位 kHz") or none.
+  Quantity quantity;
   // Group heading: the area of the group it heads, framed by four lines
   // (see group() below); zero width for every other label.
   Rect group;
@@ -102,6 +107,10 @@ struct Control {
   }
   Control offering(PartList list) && {
     parts = list;
+    return std::move(*this);
+  }
+  Control of(Quantity q) && {
+    quantity = std::move(q);
     return std::move(*this);
   }
   Control withMeaning(std::string text) && {

@@ -19,16 +19,20 @@ WindowSpec tx() {
               label("Label9", "在20℃时铜的电阻计算", {240, 180, 4335, 345}).withFont(10.5).centredText(),
               caption("Label1", "铜线长度（m）", {240, 780, 1560, 255}, "Text1"),
               input("Text1", "1", {1920, 720, 1335, 375})
+                  .of(q::length_m)
                   .withMeaning("铜线的长度 L，单位 m"),
               caption("Label4", "铜线直径(mm)", {240, 1260, 1560, 255}, "Text4"),
               input("Text4", "0.64", {1920, 1200, 1335, 375})
+                  .of(q::length_mm)
                   .withMeaning("单根铜线的直径 d，单位 mm")
                   .offering(PartList::Wires),
               caption("Label5", "并绕根数", {240, 1740, 1560, 255}, "Text5"),
               input("Text5", "5", {1920, 1680, 1335, 375})
+                  .of(q::wires)
                   .withMeaning("并联绕制的铜线根数 n"),
               caption("Label6", "通过电流(A)", {240, 2220, 1560, 255}, "Text6"),
               input("Text6", "10", {1920, 2160, 1335, 375})
+                  .of(q::current_A)
                   .withMeaning("铜线中通过的电流 I，单位 A"),
               calculate("Command1", "铜线计算", {960, 2700, 1095, 405}, {"Text2", "Text3", "Text7", "Text8"},
                         [](Calc& c) {
@@ -48,17 +52,21 @@ WindowSpec tx() {
               button("Command2", "返回", {2520, 2700, 1095, 405}, ButtonRole::Return),
               caption("Label2", "单根铜线面积(mm2)", {240, 3420, 1680, 255}, "Text2"),
               output("Text2", {2040, 3360, 2400, 375})
+                  .of(q::area_mm2)
                   .withFormula("「单根铜线面积(mm2)」 = 「铜线直径(mm)」 × 0.5 × 0.5 × 「铜线直径(mm)」 × 3.14\n"
                                "π 取 3.14"),
               caption("Label8", "总根铜线面积(mm2)", {240, 3960, 1680, 255}, "Text8"),
               output("Text8", {2040, 3900, 2400, 375})
+                  .of(q::area_mm2)
                   .withFormula("「总根铜线面积(mm2)」 = 「单根铜线面积(mm2)」 × 「并绕根数」"),
               caption("Label3", "铜线电阻值(mΩ)", {240, 4500, 1680, 255}, "Text3"),
               output("Text3", {2040, 4440, 2400, 375})
+                  .of(q::resistance_mOhm)
                   .withFormula("「铜线电阻值(mΩ)」 = 「铜线长度（m）」 × 17 ÷ 「单根铜线面积(mm2)」 ÷ 「并绕根数」\n"
                                "其中 17 为 20℃时铜的电阻率（mΩ·mm2/m）"),
               caption("Label7", "铜线电压降（V）", {240, 5040, 1680, 255}, "Text7"),
               output("Text7", {2040, 4980, 2400, 375})
+                  .of(q::voltage_V)
                   .withFormula("「铜线电压降（V）」 = 「通过电流(A)」 × 「铜线电阻值(mΩ)」 ÷ 1000\n"
                                "mΩ × A 除以 1000 得 V"),
           },

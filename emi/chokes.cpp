@@ -60,28 +60,34 @@ WindowSpec choke(Choke p) {
   std::vector<Control> controls = {
       caption("Label1", "开关频率(KHz)", {240, 300, 1560, 255}, "Text1"),
       input("Text1", "20", {1920, 240, 1335, 375})
+                  .of(q::frequency_kHz)
                   .withMeaning("开关频率 fs，单位 kHz：要在这个频率上得到所要的衰减"),
       caption("Label2", "衰减dB", {240, 780, 1560, 255}, "Text2"),
       input("Text2", "-24", {1920, 720, 1335, 375})
+                  .of(q::attenuation_dB)
                   .withMeaning("在开关频率上所要的衰减 A，单位 dB，衰减写作负数（如 -24）"),
       caption("Label3", "测试阻抗(R)", {240, 1260, 1560, 255}, "Text3"),
       input("Text3", "50", {1920, 1200, 1335, 375})
+                  .of(q::resistance_Ohm)
                   .withMeaning("测试阻抗 R（线路阻抗稳定网络为 50），单位 Ω"),
       caption("Label4", "阻尼因数", {240, 1740, 1560, 255}, "Text4"),
       input("Text4", "0.707", {1920, 1680, 1335, 375})
+                  .of(q::dampingFactor)
                   .withMeaning("滤波器的阻尼因数 ζ，无单位（0.707 时幅频特性最平坦）"),
       calculate("Command1", "计算", {middle - 548, 2220, 1095, 405}, writes, std::move(p.steps)),
       caption("Label5", "转折频率（KHz）", {240, 2880, 1560, 255}, "Text5"),
       output("Text5", {1920, 2820, 2280, 375})
+          .of(q::frequency_kHz)
           .withFormula("「转折频率（KHz）」 = 「开关频率(KHz)」 × 10^(「衰减dB」 ÷ 40)\n"
                        "按每十倍频 40dB 的衰减，从转折频率降到开关频率处的「衰减dB」"),
       caption("Label6", "电感数值（uH）", {240, 3360, 1560, 255}, "Text6"),
-      output("Text6", {1920, 3300, 2280, 375}).withFormula(p.inductance),
+      output("Text6", {1920, 3300, 2280, 375}).of(q::inductance_uH).withFormula(p.inductance),
   };
   int below = 3300 + 375;
   if (p.withCapacitor) {
     controls.push_back(caption("Label7", "电容数值（uF）", {240, 3840, 1560, 255}, "Text7"));
     controls.push_back(output("Text7", {1920, 3780, 2280, 375})
+                           .of(q::capacitance_uF)
                            .withFormula("「电容数值（uF）」 = 1000000 ÷ 3.14 ÷ 3.14 ÷ 4 ÷ 「转折频率（KHz）」"
                                         " ÷ 「转折频率（KHz）」 ÷ 「电感数值（uH）」\n"
                                         "即 1 ÷ (4π² × 转折频率² × 电感)，π 取 3.14，1000000 为单位换算系数"));

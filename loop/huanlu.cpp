@@ -18,30 +18,30 @@ constexpr int row(int i) { return kRow0 + i * kPitch; }
 
 WindowSpec huanlu() {
   const auto in = [](const char* label, const char* text, const char* field, const char* def, int i,
-                     const char* meaning) {
+                     const Quantity& quantity, const char* meaning) {
     return std::pair{caption(label, text, {150, row(i) + 60, 1800, 255}, field),
-                     input(field, def, {1980, row(i), 1335, 345}).withMeaning(meaning)};
+                     input(field, def, {1980, row(i), 1335, 345}).of(quantity).withMeaning(meaning)};
   };
   const std::pair<Control, Control> inputs[] = {
-      in("Label3", "初级直流电压(v)", "Text3", "300", 0,
+      in("Label3", "初级直流电压(v)", "Text3", "300", 0, q::voltage_V,
          "变压器初级的直流输入电压 Vin，单位 V"),
-      in("Label4", "输出电压(v)", "Text4", "5", 1,
+      in("Label4", "输出电压(v)", "Text4", "5", 1, q::voltage_V,
          "输出电压 Vout，单位 V"),
-      in("Label5", "运放参考电压(V)", "Text5", "2.5", 2,
+      in("Label5", "运放参考电压(V)", "Text5", "2.5", 2, q::voltage_V,
          "误差放大器的参考电压 Vref，单位 V（TL431 为 2.5）"),
-      in("Label6", "开关频率(kHz)", "Text6", "50", 3,
+      in("Label6", "开关频率(kHz)", "Text6", "50", 3, q::frequency_kHz,
          "开关频率 fs，单位 kHz"),
-      in("Label7", "变压器初级圈数(T)", "Text7", "60", 4,
+      in("Label7", "变压器初级圈数(T)", "Text7", "60", 4, q::turns,
          "变压器的初级圈数 Np"),
-      in("Label8", "变压器次级圈数((T)", "Text8", "3", 5,
+      in("Label8", "变压器次级圈数((T)", "Text8", "3", 5, q::turns,
          "变压器的次级圈数 Ns"),
-      in("Label9", "输出电容esr(mR)", "Text9", "150", 6,
+      in("Label9", "输出电容esr(mR)", "Text9", "150", 6, q::resistance_mOhm,
          "输出电容的等效串联电阻 ESR，单位 mΩ"),
-      in("Label10", "输出电流(A)", "Text10", "2", 7,
+      in("Label10", "输出电流(A)", "Text10", "2", 7, q::current_A,
          "输出电流 Iout，单位 A"),
-      in("Label11", "输出电容总容量(uF)", "Text11", "470", 8,
+      in("Label11", "输出电容总容量(uF)", "Text11", "470", 8, q::capacitance_uF,
          "输出电容的总容量 Cout，单位 uF"),
-      in("Label13", "R1(K)", "Text13", "4.7", 9,
+      in("Label13", "R1(K)", "Text13", "4.7", 9, q::resistance_kOhm,
          "误差放大器的输入电阻 R1（输出电压到反相输入端），单位 kΩ"),
   };
   WindowSpec spec{
@@ -64,38 +64,38 @@ WindowSpec huanlu() {
   };
   const auto column = [&](Column col) {
     return [&spec, &outRow, col](const char* label, const char* text, const char* field, int i,
-                                 const char* formula) {
+                                 const Quantity& quantity, const char* formula) {
       spec.controls.push_back(caption(label, text, {col.captionX, outRow(i) + 60, col.captionWidth, 255}, field));
-      spec.controls.push_back(output(field, {col.fieldX, outRow(i), 1875, 345}).withFormula(formula));
+      spec.controls.push_back(output(field, {col.fieldX, outRow(i), 1875, 345}).of(quantity).withFormula(formula));
     };
   };
   const auto left = column({150, 1260, 1440});
   const auto right = column({3780, 1350, 5160});
   // The two 极点(khz) are told apart by their column.
-  left("Label14", "电源增益", "Text14", 0,
+  left("Label14", "电源增益", "Text14", 0, q::gain,
        "「电源增益」 = (「初级直流电压(v)」 − 「输出电压(v)」) × (「初级直流电压(v)」 − 「输出电压(v)」)\n    "
        "× 「变压器次级圈数((T)」 ÷ 「初级直流电压(v)」 ÷ 「变压器初级圈数(T)」 ÷ 「运放参考电压(V)」");
-  left("Label15", "穿越频率(khz)", "Text15", 1,
+  left("Label15", "穿越频率(khz)", "Text15", 1, q::frequency_kHz,
        "「穿越频率(khz)」 = 「开关频率(kHz)」 × 0.2\n"
        "穿越频率取开关频率的五分之一");
-  left("Label16", "极点(khz)", "Text16", 2,
+  left("Label16", "极点(khz)", "Text16", 2, q::frequency_kHz,
        "「极点(khz)」（左列） = 1000 ÷ 「Rlaod(r)」 ÷ 「输出电容总容量(uF)」 ÷ 6.28\n"
        "输出极点；6.28 取 2π，1000 为单位换算系数");
-  right("Label17", "Rlaod(r)", "Text17", 0, "「Rlaod(r)」 = 「输出电压(v)」 ÷ 「输出电流(A)」");
-  right("Label18", "需要提升的增益", "Text18", 1,
+  right("Label17", "Rlaod(r)", "Text17", 0, q::resistance_Ohm, "「Rlaod(r)」 = 「输出电压(v)」 ÷ 「输出电流(A)」");
+  right("Label18", "需要提升的增益", "Text18", 1, q::gain,
         "「需要提升的增益」 = 「穿越频率(khz)」 ÷ 「极点(khz)」（左列） ÷ 「电源增益」");
-  right("Label19", "极点(khz)", "Text19", 2,
+  right("Label19", "极点(khz)", "Text19", 2, q::frequency_kHz,
         "「极点(khz)」（右列） = 1000000 ÷ 「输出电容总容量(uF)」 ÷ 「输出电容esr(mR)」 ÷ 6.28\n"
         "输出电容 ESR 形成的零点；6.28 取 2π，1000000 为单位换算系数");
-  right("Label12", "C2(nF)=", "Text12", 3,
+  right("Label12", "C2(nF)=", "Text12", 3, q::capacitance_nF,
         "「C2(nF)=」 = 1000 ÷ 「R1(K)」 ÷ 「需要提升的增益」 ÷ 6.28 ÷ 「极点(khz)」（右列）\n"
         "6.28 取 2π，1000 为单位换算系数");
   // Step 9 gives 1/(2π·R3·fp) with R3 in kΩ and fp in kHz, which is nF, the
   // same scaling as C2; the caption says so rather than uF.
-  right("Label1", "C1(nF)=", "Text1", 4,
+  right("Label1", "C1(nF)=", "Text1", 4, q::capacitance_nF,
         "「C1(nF)=」 = 1000 ÷ 「极点(khz)」（左列） ÷ 「R3(K)=」 ÷ 6.28\n"
         "6.28 取 2π，1000 为单位换算系数");
-  right("Label2", "R3(K)=", "Text2", 5, "「R3(K)=」 = 「需要提升的增益」 × 「R1(K)」");
+  right("Label2", "R3(K)=", "Text2", 5, q::resistance_kOhm, "「R3(K)=」 = 「需要提升的增益」 × 「R1(K)」");
 
   spec.controls.push_back(calculate(
       "Command1", "计算", {480, 6540, 1095, 405},

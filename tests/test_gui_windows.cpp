@@ -136,26 +136,32 @@ class TestGuiWindows : public QObject, public test::GuiFixture {
   void returnButton();
 
  private:
-  // Each output is marked exactly when `stale` holds it: italic text, its
-  // tooltip's first line, the role column of the copied table.
-  static void checkMarks(CalcWindow* w, const WindowSpec& spec, const std::set<std::string>& stale) {
+  // Each output is left over exactly when `stale` holds it; every field
+  // shows the mark the Qt-free marks give for the same texts and presses
+  // (`marks` on `store`): its look, its tooltip's first line, the role
+  // column of the copied table.
+  static void checkMarks(CalcWindow* w, const WindowSpec& spec, const std::set<std::string>& stale,
+                         const ResultMarks& marks, const FieldStore& store) {
     for (const Control& c : spec.controls) {
-      if (c.kind != ControlKind::Field || c.fieldRole != FieldRole::Output) continue;
-      const bool want = stale.count(c.name) > 0;
+      if (c.kind != ControlKind::Field) continue;
+      const FieldMark want = marks.mark(spec, store, c.name);
       QLineEdit* e = edit(w, c.name.c_str());
       QVERIFY2(e, c.name.c_str());
-      QCOMPARE(qs(c.name) + (w->isStale(qs(c.name)) ? " marked" : ""), qs(c.name) + (want ? " marked" : ""));
-      QCOMPARE(qs(c.name) + (e->font().italic() ? " italic" : ""), qs(c.name) + (want ? " italic" : ""));
+      if (c.fieldRole == FieldRole::Output)
+        QCOMPARE(qs(c.name) + (w->isStale(qs(c.name)) ? " marked" : ""),
+                 qs(c.name) + (stale.count(c.name) ? " marked" : ""));
+      QCOMPARE(qs(c.name) + (e->font().italic() ? " italic" : ""),
+               qs(c.name) + (want.look == Look::Stale ? " italic" : ""));
+      QCOMPARE(qs(c.name + " " + want.description), qs(c.name) + " " + e->accessibleDescription());
       const QString first = tipText(e).section('\n', 0, 0);
-      if (!e->text().trimmed().isEmpty())
-        QCOMPARE(first, e->text() + (want ? "（上次计算的结果，本次计算未更新）" : ""));
+      if (c.fieldRole == FieldRole::Input && !want.note.empty()) QCOMPARE(first, qs(want.note));
+      if (c.fieldRole == FieldRole::Output && !e->text().trimmed().isEmpty()) QCOMPARE(first, e->text() + qs(want.note));
     }
     QStringList roles, expected;
     for (const QString& line : w->dataTable().split('\n'))
       if (line.count('\t') == 2) roles << line.section('\t', 2);
     for (const FieldGroup& g : spec.fieldGroups())
-      for (const Control* f : g.fields)
-        expected << (f->fieldRole == FieldRole::Input ? "输入" : stale.count(f->name) ? "结果（上次计算）" : "结果");
+      for (const Control* f : g.fields) expected << qs(marks.mark(spec, store, f->name).role);
     QCOMPARE(roles, expected);
   }
   static void windowRows() {
@@ -205,12 +211,15 @@ void TestGuiWindows::calculate() {
   FieldStore store(*spec);
   std::set<std::string> written;  // by a press, and not typed into since
   std::set<std::string> stale;    // written earlier, not by the last press of its button
+  ResultMarks marks;               // the Qt-free marks of the same texts and presses
   const auto typeBoth = [&](const QString& assignment) {
     const QString field = assignment.section('=', 0, 0), typed = assignment.section('=', 1);
     type(w, qPrintable(field), typed);
     store.setText(field.toStdString(), typed.toStdString());
     written.erase(field.toStdString());
     stale.erase(field.toStdString());
+    const Control* typedInto = spec->find(field.toStdString());
+    if (typedInto && typedInto->fieldRole == FieldRole::Output) marks.edited(field.toStdString());
   };
   for (const QString& t : p.typed) typeBoth(t);
   QStringList faults, messages;
@@ -226,7 +235,9 @@ void TestGuiWindows::calculate() {
                            : p.window == std::string("td") ? "铜带计算"
                                                            : "计算");
     const std::size_t before = store.written().size();
-    const std::optional<Fault> fault = press(*button, store);
+    std::vector<Step> steps;
+    const std::optional<Fault> fault = press(*button, store, &steps);
+    marks.pressed(*button, fault, steps);
     const std::set<std::string> now(store.written().begin() + std::ptrdiff_t(before), store.written().end());
     for (const std::string& out : button->writes)
       if (now.count(out))
@@ -235,7 +246,7 @@ void TestGuiWindows::calculate() {
         stale.insert(out);
     written.insert(now.begin(), now.end());
     QTest::mouseClick(push, Qt::LeftButton);
-    checkMarks(w, *spec, stale);
+    checkMarks(w, *spec, stale, marks, store);
     if (QTest::currentTestFailed()) return;
     if (fault) {
       faults << test::faultText(*fault);

@@ -60,6 +60,7 @@ class TestRegistry : public QObject {
   void outputsCarryTheirFormulas();
   void formulasNameWhatTheirStepReads();
   void inputsSayWhatTheyAre();
+  void fieldsStateTheirQuantity();
 
  private:
   const WindowSpec& current() {
@@ -247,6 +248,50 @@ void TestRegistry::inputsSayWhatTheyAre() {
   }
   const std::vector<FieldGroup> groups = spec.fieldGroups();
   if (groups.size() > 1) QVERIFY2(!groups.front().heading.empty(), "a field outside every group");
+}
+
+namespace {
+
+// "单位 " + unit with nothing after it that would make a longer unit: "单位 A"
+// is not in "单位 A/mm²", nor "单位 m" in "单位 mm".
+bool statesUnit(const std::string& meaning, const std::string& unit) {
+  const QString m = QString::fromStdString(meaning), phrase = QString::fromStdString("单位 " + unit);
+  for (qsizetype at = m.indexOf(phrase); at >= 0; at = m.indexOf(phrase, at + 1)) {
+    const qsizetype end = at + phrase.size();
+    const QChar next = end < m.size() ? m[end] : QChar();
+    if (next != u'/' && !(next.isLetterOrNumber() && next.script() != QChar::Script_Han)) return true;
+  }
+  return false;
+}
+
+// Fields whose caption alone would mislead: window, field, kind, unit.
+const struct { const char *window, *field; QuantityKind kind; const char* unit; } kPinned[] = {
+    {"FlybackForm", "Text6", QuantityKind::FluxDensity, "T"},   {"FlybackForm", "Text12", QuantityKind::Turns, ""},
+    {"huanlu", "Text7", QuantityKind::Turns, ""},               {"daoxian", "Text2", QuantityKind::Length, "mm"},
+    {"FlybackForm", "Text31", QuantityKind::Attenuation, "倍"}, {"chamo", "Text2", QuantityKind::Attenuation, "dB"},
+    {"FlybackForm", "Text27", QuantityKind::Resistance, "mΩ"},  {"huanlu", "Text9", QuantityKind::Resistance, "mΩ"},
+    {"TL431", "Text8", QuantityKind::Voltage, "V"},             {"cin", "Text2", QuantityKind::Time, "ms"},
+};
+
+}  // namespace
+
+// Every field, and no other control, states its quantity; an input's meaning
+// names its unit, or none where it has none ("无单位" aside).
+void TestRegistry::fieldsStateTheirQuantity() {
+  const WindowSpec& spec = current();
+  for (const Control& c : spec.controls) {
+    QVERIFY2((c.kind == ControlKind::Field) == (c.quantity.kind != QuantityKind::None), c.name.c_str());
+    if (c.kind != ControlKind::Field || c.fieldRole != FieldRole::Input) continue;
+    const std::string& unit = c.quantity.unit;
+    if (!unit.empty() && unit != "倍") QVERIFY2(statesUnit(c.meaning, unit), (c.name + ": no 单位 " + unit).c_str());
+    if (unit.empty())
+      for (std::size_t at = c.meaning.find("单位 "); at != std::string::npos; at = c.meaning.find("单位 ", at + 1))
+        QVERIFY2(at >= 3 && c.meaning.compare(at - 3, 3, "无") == 0, (c.name + ": a unit it has not").c_str());
+  }
+  for (const auto& pin : kPinned)
+    if (spec.name == pin.window)
+      QCOMPARE(QString::fromStdString(quantityText(spec.find(pin.field)->quantity)),
+               QString::fromStdString(quantityText({pin.kind, pin.unit})));
 }
 
 QTEST_APPLESS_MAIN(TestRegistry)

@@ -6,6 +6,7 @@
 
 #include "app/registry.h"
 #include "common/calc.h"
+#include "common/marks.h"
 #include "common/results_table.h"
 #include "common/tooltips.h"
 #include "common/window_spec.h"
@@ -36,6 +37,32 @@ WindowSpec twins() {
           .focus = {}};
 }
 
+// Command1 writes A = 1 ÷ X (a capacitance, uF), then B = A × 2 (turns);
+// Command2 writes C = B + Y (a voltage). X starts at 2, Y at 1.
+WindowSpec chain() {
+  std::vector<Control> controls;
+  for (const char* name : {"X", "Y", "A", "B", "C"}) {
+    const bool in = name[0] == 'X' || name[0] == 'Y';
+    controls.push_back(caption(std::string("L") + name, name, {100, 500 * int(controls.size()), 900, 255}, name));
+    const Rect at{1100, 500 * int(controls.size() - 1), 1200, 345};
+    controls.push_back(in ? input(name, name[0] == 'X' ? "2" : "1", at) : output(name, at));
+  }
+  controls[5].quantity = q::capacitance_uF;
+  controls[7].quantity = q::turns;
+  controls[9].quantity = q::voltage_V;
+  controls.push_back(calculate("Command1", "计算", {}, {"A", "B"}, [](Calc& c) {
+    const Real x = c.read("X");
+    c.write("A", Real(1) / x);
+    const Real a = c.read("A");
+    c.write("B", a * 2);
+  }));
+  controls.push_back(calculate("Command2", "计算", {}, {"C"}, [](Calc& c) {
+    const Real b = c.read("B"), y = c.read("Y");
+    c.write("C", b + y);
+  }));
+  return {.name = "chain", .caption = "链", .width = 9000, .height = 9000, .controls = controls, .focus = {}};
+}
+
 QStringList names(const std::vector<CaptionName>& list) {
   QStringList out;
   for (const CaptionName& n : list) out << QString::fromStdString(n.caption + "|" + n.place);
@@ -57,6 +84,10 @@ class TestResultsTable : public QObject {
   void tableAfterCalculating_data();
   void tableAfterCalculating();
   void tableKeepsTextsAsTheyAre();
+  void readNotes_data();
+  void readNotes();
+  void marks_data();
+  void marks();
   void leftOverResults_data();
   void leftOverResults();
   void tooltips_data();
@@ -249,7 +280,8 @@ void TestResultsTable::tableAfterCalculating() {
 }
 
 // Texts go into the table as they stand: blanks, text that is no number,
-// an empty field; a caption keeps its blank.
+// an empty field; a caption keeps its blank. An input that is not plainly a
+// number says how it is read.
 void TestResultsTable::tableKeepsTextsAsTheyAre() {
   const WindowSpec spec = twins();
   FieldStore fields(spec);
@@ -257,7 +289,8 @@ void TestResultsTable::tableKeepsTextsAsTheyAre() {
   fields.setText("Text4", "abc");
   fields.setText("Text6", "");
   QCOMPARE(QByteArray::fromStdString(resultsTable(spec, fields)),
-           QByteArray("双\nR1\t 12V \t输入\nR1\tabc\t输入\n极点\t\t结果\n极点\t\t结果\n圈数 \t\t结果\n"));
+           QByteArray("双\nR1\t 12V \t输入（按 12 读取）\nR1\tabc\t输入（按 0 读取）\n极点\t\t结果\n极点\t\t结果\n"
+                      "圈数 \t\t结果\n"));
 }
 
 // Button 1 writes A B C, button 2 writes D. Each step: "1" a clean run of
@@ -303,9 +336,88 @@ void TestResultsTable::leftOverResults() {
                                      caption("L2", "乙", {0, 500, 900, 255}, "B"), output("B", {1000, 500, 900, 345}, "2")},
                         .focus = {}};
   const FieldStore fields(spec);
-  QCOMPARE(QByteArray::fromStdString(resultsTable(spec, fields, marks.stale())),
+  QCOMPARE(QByteArray::fromStdString(resultsTable(spec, fields, marks)),
            QByteArray("窗\n甲\t1\t") + (marked.contains("A") ? "结果（上次计算）" : "结果") + "\n乙\t2\t" +
                (marked.contains("B") ? "结果（上次计算）" : "结果") + "\n");
+}
+
+// How an input is read where its text is not plainly a number.
+void TestResultsTable::readNotes_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("note");
+  QTest::newRow("a unit after it") << "20abc" << "按 20 读取";
+  QTest::newRow("empty") << "" << "按 0 读取";
+  QTest::newRow("a comma") << "1,5" << "按 1 读取";
+  QTest::newRow("full-width digits") << "２０" << "按 0 读取";
+  QTest::newRow("a spreadsheet row") << "25\t12\n0.8" << "按 25120.8 读取";
+  QTest::newRow("beyond the range") << "1e999" << "超出双精度范围，读取时报溢出";
+  QTest::newRow("hexadecimal") << "&H10" << "按 16 读取";
+  for (const char* plain : {"144", " 144 ", "-0.5", "1.5E-07"}) QTest::newRow(plain) << plain << "";
+}
+
+void TestResultsTable::readNotes() {
+  QFETCH(QString, text);
+  QFETCH(QString, note);
+  QCOMPARE(QString::fromStdString(readNote(text.toStdString()).value_or("")), note);
+}
+
+// Steps: "1" or "2" presses that button, "X=4" types into a field (into a
+// result: the user's text). Expected: each result's role and the words of
+// its mark.
+void TestResultsTable::marks_data() {
+  QTest::addColumn<QStringList>("steps");
+  QTest::addColumn<QStringList>("expected");
+  const QString plain = "结果|";
+  QTest::newRow("clean") << QStringList{"1", "2"} << QStringList{plain, plain, plain};
+  QTest::newRow("an input changed, along the chain")
+      << QStringList{"1", "2", "X=4"}
+      << QStringList{"结果（已过时）|（已过时：「X」已改变）", "结果（已过时）|（已过时：由已过时的「A」算出）",
+                     "结果（已过时）|（已过时：由已过时的「B」算出）"};
+  QTest::newRow("changed back") << QStringList{"1", "2", "X=4", "X=2"} << QStringList{plain, plain, plain};
+  QTest::newRow("the other button's input") << QStringList{"1", "2", "Y=3"}
+                                            << QStringList{plain, plain, "结果（已过时）|（已过时：「Y」已改变）"};
+  QTest::newRow("rewritten by a run") << QStringList{"1", "2", "X=4", "1"}
+                                      << QStringList{plain, plain, "结果（已过时）|（已过时：「B」已改变）"};
+  // X = 0 faults at A: A and B are left over, A out of date too, and C read B.
+  QTest::newRow("left over first, then read")
+      << QStringList{"1", "X=0", "1", "2"}
+      << QStringList{"结果（上次计算）|（上次计算的结果，本次计算未更新）（已过时：「X」已改变）",
+                     "结果（上次计算）|（上次计算的结果，本次计算未更新）（已过时：由上次计算留下的「A」算出）",
+                     "结果（已过时）|（已过时：由上次计算留下的「B」算出）"};
+  QTest::newRow("impossible") << QStringList{"X=-4", "1"}
+                              << QStringList{"结果（不合理）|（不合理：电容量不能为负）",
+                                             "结果（不合理）|（不合理：圈数不能为负）", plain};
+  QTest::newRow("impossible only when current")
+      << QStringList{"X=-4", "1", "X=2"}
+      << QStringList{"结果（已过时）|（已过时：「X」已改变）", "结果（已过时）|（已过时：由已过时的「A」算出）", plain};
+  QTest::newRow("typed over") << QStringList{"1", "2", "B=-7"}
+                              << QStringList{plain, plain, "结果（已过时）|（已过时：「B」已改变）"};
+}
+
+void TestResultsTable::marks() {
+  QFETCH(QStringList, steps);
+  QFETCH(QStringList, expected);
+  const WindowSpec spec = chain();
+  FieldStore fields(spec);
+  ResultMarks marks;
+  for (const QString& step : steps) {
+    if (step.contains('=')) {
+      const std::string field = step.section('=', 0, 0).toStdString();
+      fields.setText(field, step.section('=', 1).toStdString());
+      if (spec.find(field)->fieldRole == FieldRole::Output) marks.edited(field);
+      continue;
+    }
+    const Control& button = *spec.find("Command" + step.toStdString());
+    std::vector<Step> record;
+    const std::optional<Fault> fault = press(button, fields, &record);
+    marks.pressed(button, fault, record);
+  }
+  QStringList got;
+  for (const char* r : {"A", "B", "C"}) {
+    const FieldMark m = marks.mark(spec, fields, r);
+    got << QString::fromStdString(m.role + "|" + m.note);
+  }
+  QCOMPARE(got, expected);
 }
 
 // An input: its meaning, then the results that read it, named as formulas
@@ -343,7 +455,7 @@ void TestResultsTable::tooltips() {
   const Control* c = spec->find(field.toStdString());
   QVERIFY(c);
   const std::string tip = c->fieldRole == FieldRole::Input ? inputTip(*spec, *c)
-                                                           : outputTip(*c, text.toStdString(), stale);
+                                                           : outputTip(*c, text.toStdString(), stale ? "（上次计算的结果，本次计算未更新）" : "");
   QCOMPARE(QString::fromStdString(tip), expected.replace("%F", QString::fromStdString(c->formula)));
 }
 

@@ -38,18 +38,23 @@ WindowSpec turnsWindow(const Turns& t) {
       // Left column: the core and drive, the primary 计算 and its result.
       caption("Label1", "输入电压（V）", rect(120, 285, 1740, 255), "Text1"),
       input("Text1", "420", rect(1890, 240, 930, 345))
+                  .of(q::voltage_V)
                   .withMeaning("变压器初级所接的直流输入（母线）电压 Vin，单位 V"),
       caption("Label2", "开关频率（KHz）", rect(120, 765, 1740, 255), "Text2"),
       input("Text2", "20", rect(1890, 720, 930, 345))
+                  .of(q::frequency_kHz)
                   .withMeaning("开关频率 f，单位 kHz"),
       caption("Label3", "最大占空比", rect(120, 1245, 1740, 255), "Text3"),
       input("Text3", "0.44", rect(1890, 1200, 930, 345))
+                  .of(q::dutyCycle)
                   .withMeaning("最大占空比 D，导通时间占开关周期的比例（0 到 1）"),
       caption("Label4", "最大磁饱和强度（T）", rect(120, 1725, 1740, 255), "Text4"),
       input("Text4", "0.3", rect(1890, 1680, 930, 345))
+                  .of(q::flux_T)
                   .withMeaning("磁芯允许的最大磁通密度 B，单位 T"),
       caption("Label5", "磁材有效截面（mm2）", rect(120, 2205, 1740, 255), "Text5"),
       input("Text5", "144", rect(1890, 2160, 930, 345))
+                  .of(q::area_mm2)
                   .withMeaning("磁芯的有效截面积 Ae，单位 mm²")
                   .offering(PartList::Cores),
       calculate("Command1", "计算", rect(1080, 2760, 1095, 405), {"Text6"},
@@ -60,6 +65,7 @@ WindowSpec turnsWindow(const Turns& t) {
                 }),
       caption("Label6", "初级圈数", rect(120, 3465, 780, 255), "Text6"),
       output("Text6", rect(960, 3420, 1860, 345))
+          .of(q::turns)
           .withFormula(std::string("「初级圈数」 = 「输入电压（V）」 × ") + t.factorText +
                        " × 「最大占空比」 ÷ 「开关频率（KHz）」 ÷ 「最大磁饱和强度（T）」 ÷ 「磁材有效截面（mm2）」\n" +
                        t.factorNote),
@@ -69,9 +75,11 @@ WindowSpec turnsWindow(const Turns& t) {
       // Right column, level with the Text4 and Text5 rows: the output side.
       caption("Label7", "输出电压（V）", rect(3075, 1725, 1200, 255), "Text7"),
       input("Text7", "48", rect(4305, 1680, 1095, 345))
+                  .of(q::voltage_V)
                   .withMeaning("输出直流电压 Vout，单位 V"),
       caption("Label8", "次级圈数", rect(3075, 2205, 1200, 255), "Text8"),
       output("Text8", rect(4305, 2160, 1695, 345))
+          .of(q::turns)
           .withFormula("「次级圈数」 = 「输出电压（V）」 × 「初级圈数」 ÷ 「输入电压（V）」 ÷ 「最大占空比」"),
       // The primary turns come in as the text of Text6, edited or not.
       calculate("Command3", "计算", rect(4305, 2760, 1095, 405), {"Text8"},

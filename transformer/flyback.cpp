@@ -23,6 +23,7 @@ Control heading(std::string name, std::string text, int x1, int x2, int frameTop
 struct Row {
   const char* field;
   const char* caption;
+  Quantity quantity;        // what the field holds
   const char* defaultText;  // nullptr: an output, empty at first
   const char* about;        // an input's meaning, or an output's formula
   PartList parts = PartList::None;  // an input's list of parts
@@ -37,8 +38,11 @@ void rows(std::vector<Control>& controls, std::initializer_list<Row> list, int c
     const std::string field = r.field;
     controls.push_back(caption("Label" + field.substr(4), r.caption, {captionX, y + 45, captionW, 255}, field));
     controls.push_back(r.defaultText
-                           ? input(field, r.defaultText, {fieldX, y, fieldW, 345}).withMeaning(r.about).offering(r.parts)
-                           : output(field, {fieldX, y, fieldW, 345}).withFormula(r.about));
+                           ? input(field, r.defaultText, {fieldX, y, fieldW, 345})
+                                 .of(r.quantity)
+                                 .withMeaning(r.about)
+                                 .offering(r.parts)
+                           : output(field, {fieldX, y, fieldW, 345}).of(r.quantity).withFormula(r.about));
     y += dy;
   }
 }
@@ -145,27 +149,27 @@ WindowSpec FlybackForm() {
   controls.push_back(heading("Label41", "设计条件：", 240, 3120, 720));
   group(controls, "Label41", 1, 240, 720, 3120, 6960);
   rows(controls,
-       {{"Text1", "输出功率（W）", "20",
+       {{"Text1", "输出功率（W）", q::power_W, "20",
          "变换器的输出功率 Pout，单位 W"},
-        {"Text2", "输出电压（V）", "12",
+        {"Text2", "输出电压（V）", q::voltage_V, "12",
          "输出直流电压 Vout，单位 V（不计二极管压降）"},
-        {"Text3", "效率", "0.8",
+        {"Text3", "效率", q::efficiency, "0.8",
          "变换器的效率 η，输出功率与输入功率之比（如 0.8）"},
-        {"Text4", "最低交流输入（V）", "175",
+        {"Text4", "最低交流输入（V）", q::voltage_V, "175",
          "最低交流输入电压 Vac,min（有效值），单位 V"},
-        {"Text20", "最高交流输入（V）", "264",
+        {"Text20", "最高交流输入（V）", q::voltage_V, "264",
          "最高交流输入电压 Vac,max（有效值），单位 V"},
-        {"Text21", "安全击穿电压余量（V）", "150",
+        {"Text21", "安全击穿电压余量（V）", q::voltage_V, "150",
          "开关管耐压在关断电压之上留出的余量（含漏感尖峰），单位 V"},
-        {"Text5", "电流波形系数", "0.6",
+        {"Text5", "电流波形系数", q::rippleFactor, "0.6",
          "电流斜坡占峰值电流的比例 K，无单位（1 为从零开始的三角波）"},
-        {"Text6", "磁材饱和强度(T)", "0.3",
+        {"Text6", "磁材饱和强度(T)", q::flux_T, "0.3",
          "磁芯允许的最大磁通密度 Bmax，单位 T"},
-        {"Text7", "磁材横截面积(mm2)", "83",
+        {"Text7", "磁材横截面积(mm2)", q::area_mm2, "83",
          "磁芯的有效截面积 Ae，单位 mm²", PartList::Cores},
-        {"Text8", "开关频率(Khz)", "50",
+        {"Text8", "开关频率(Khz)", q::frequency_kHz, "50",
          "开关频率 f，单位 kHz"},
-        {"Text9", "最大占空比", "0.4",
+        {"Text9", "最大占空比", q::dutyCycle, "0.4",
          "最大占空比 D，导通时间占开关周期的比例（0 到 1）"}},
        330, 1950, 2310, 720, 900, 540);
 
@@ -173,19 +177,19 @@ WindowSpec FlybackForm() {
   controls.push_back(heading("Label42", "变压器参数：", 3240, 6720, 720));
   group(controls, "Label42", 5, 3240, 720, 6720, 3360);
   rows(controls,
-       {{"Text10", "初级电感量(uH)", nullptr,
+       {{"Text10", "初级电感量(uH)", q::inductance_uH, nullptr,
          "「初级电感量(uH)」 = 「导通时间(us)」 × 「最低交流输入（V）」 × 1.414 ÷ 「初级电流峰值(A)」\n"
          "其中 1.414 取 √2"},
-        {"Text11", "次级电感量(uH)", nullptr,
+        {"Text11", "次级电感量(uH)", q::inductance_uH, nullptr,
          "「次级电感量(uH)」 = 「次级圈数(T)」 × 「次级圈数(T)」 × 「初级电感量(uH)」 ÷ 「初级圈数(T)」 ÷ 「初级圈数(T)」"},
-        {"Text12", "初级圈数(T)", nullptr,
+        {"Text12", "初级圈数(T)", q::turns, nullptr,
          "「初级圈数(T)」 = 「最低交流输入（V）」 × 「导通时间(us)」 × 1.414 ÷ 「磁材横截面积(mm2)」 ÷ 「磁材饱和强度(T)」\n"
          "其中 1.414 取 √2"},
-        {"Text13", "次级圈数(T)", nullptr,
+        {"Text13", "次级圈数(T)", q::turns, nullptr,
          "「次级圈数(T)」 = 「初级圈数(T)」 × 「输出电压（V）」 × (1 − 「最大占空比」) ÷ 1.414 ÷ 「最低交流输入（V）」"
          " ÷ 「最大占空比」\n"
          "其中 1.414 取 √2；输出电压不计二极管压降"},
-        {"Text14", "磁隙宽度(mm)", nullptr,
+        {"Text14", "磁隙宽度(mm)", q::length_mm, nullptr,
          "「磁隙宽度(mm)」 = 「初级圈数(T)」 × 「初级圈数(T)」 × 「磁材横截面积(mm2)」 ÷ 「初级电感量(uH)」"
          " × 0.4 × 3.14 × 0.001\n"
          "其中 0.4 × 3.14 × 0.001 代表真空磁导率（uH/mm），π 取 3.14"}},
@@ -193,20 +197,20 @@ WindowSpec FlybackForm() {
   controls.push_back(heading("Label43", "初级参数：", 3240, 6720, 3960));
   group(controls, "Label43", 9, 3240, 3960, 6720, 6960);
   rows(controls,
-       {{"Text15", "初级电流平均值(A)", nullptr,
+       {{"Text15", "初级电流平均值(A)", q::current_A, nullptr,
          "「初级电流平均值(A)」 = 「输出功率（W）」 ÷ 「效率」 ÷ 「最低交流输入（V）」 ÷ 1.414\n"
          "其中 1.414 取 √2"},
-        {"Text16", "初级电流峰值(A)", nullptr,
+        {"Text16", "初级电流峰值(A)", q::current_A, nullptr,
          "「初级电流峰值(A)」 = 「初级电流平均值(A)」 ÷ 「最大占空比」 ÷ (1 − 「电流波形系数」 × 0.5)"},
-        {"Text24", "初级电流有效值(A)", nullptr,
+        {"Text24", "初级电流有效值(A)", q::current_A, nullptr,
          "「初级电流有效值(A)」 = √(((「电流波形系数」 × 「电流波形系数」 ÷ 3 − 「电流波形系数」) + 1) × 「最大占空比」)\n    "
          "× 「初级电流峰值(A)」"},
-        {"Text17", "导通时间(us)", nullptr,
+        {"Text17", "导通时间(us)", q::time_us, nullptr,
          "「导通时间(us)」 = 「最大占空比」 ÷ 「开关频率(Khz)」 × 1000"},
-        {"Text18", "开关管耐压>(V)", nullptr,
+        {"Text18", "开关管耐压>(V)", q::voltage_V, nullptr,
          "「开关管耐压>(V)」 = (「反射电压(V)」 + 「安全击穿电压余量（V）」) + 「最高交流输入（V）」 × 1.4\n"
          "其中 1.4 为最高交流输入的峰值系数"},
-        {"Text19", "反射电压(V)", nullptr,
+        {"Text19", "反射电压(V)", q::voltage_V, nullptr,
          "「反射电压(V)」 = 「初级圈数(T)」 × 「输出电压（V）」 ÷ 「次级圈数(T)」"}},
        3360, 1560, 4935, 1710, 4140, 480);
 
@@ -214,29 +218,29 @@ WindowSpec FlybackForm() {
   controls.push_back(heading("Label44", "次极参数：", 6840, 10680, 720));
   group(controls, "Label44", 13, 6840, 720, 10680, 3360);
   rows(controls,
-       {{"Text23", "次级电流峰值(A)", nullptr,
+       {{"Text23", "次级电流峰值(A)", q::current_A, nullptr,
          "「次级电流峰值(A)」 = 「初级电流峰值(A)」 × 「初级圈数(T)」 ÷ 「次级圈数(T)」"},
-        {"Text25", "次级电流有效值(A)", nullptr,
+        {"Text25", "次级电流有效值(A)", q::current_A, nullptr,
          "「次级电流有效值(A)」 = √(((「电流波形系数」 × 「电流波形系数」 ÷ 3 − 「电流波形系数」) + 1)\n    "
          "× (1 − 「最大占空比」)) × 「次级电流峰值(A)」"},
-        {"Text26", "输出纹波电流p-p(A)", nullptr,
+        {"Text26", "输出纹波电流p-p(A)", q::current_A, nullptr,
          "「输出纹波电流p-p(A)」 = √(「次级电流有效值(A)」 × 「次级电流有效值(A)」\n    "
          "− 「输出功率（W）」 × 「输出功率（W）」 ÷ 「输出电压（V）」 ÷ 「输出电压（V）」)"},
-        {"Text28", "输出纹波电压p-p(mV)", nullptr,
+        {"Text28", "输出纹波电压p-p(mV)", q::voltage_mV, nullptr,
          "「输出纹波电压p-p(mV)」 = 「输出电容ESR(moh)」 × 「次级电流峰值(A)」\n"
          "mΩ × A 得 mV"}},
        6960, 1800, 8820, 1740, 960, 600);
   controls.push_back(heading("Label45", "滤波器参数：", 6840, 10680, 3960));
   group(controls, "Label45", 17, 6840, 3960, 10680, 6960);
   rows(controls,
-       {{"Text22", "输出电感柱(uH)", "3",
+       {{"Text22", "输出电感柱(uH)", q::inductance_uH, "3",
          "输出 LC 滤波器中电感的电感量 Lf，单位 uH"},
-        {"Text27", "输出电容ESR(moh)", "100",
+        {"Text27", "输出电容ESR(moh)", q::resistance_mOhm, "100",
          "输出电容的等效串联电阻 ESR，单位 mΩ"},
-        {"Text31", "衰减倍数", nullptr,
+        {"Text31", "衰减倍数", q::attenuation_ratio, nullptr,
          "「衰减倍数」 = 「输出电容ESR(moh)」 ÷ 「输出电感柱(uH)」 ÷ 「开关频率(Khz)」 ÷ 6.28\n"
          "其中 6.28 取 2π：ESR 与滤波电感感抗 2πfL 之比"},
-        {"Text32", "衰减后纹波p-p(mV)", nullptr,
+        {"Text32", "衰减后纹波p-p(mV)", q::voltage_mV, nullptr,
          "「衰减后纹波p-p(mV)」 = 「输出纹波电压p-p(mV)」 × 「衰减倍数」"}},
        6960, 1800, 8820, 1740, 4140, 480);
 

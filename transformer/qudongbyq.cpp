@@ -18,15 +18,19 @@ WindowSpec qudongbyq() {
           {
               caption("Label1", "电压（V）", {180, 285, 1560, 255}, "Text1"),
               input("Text1", "15", {1800, 240, 1335, 345})
+                  .of(q::voltage_V)
                   .withMeaning("加在驱动变压器初级上的驱动电压 V（方波幅值），单位 V"),
               caption("Label2", "开关频率（KHz）", {180, 765, 1560, 255}, "Text2"),
               input("Text2", "20", {1800, 720, 1335, 345})
+                  .of(q::frequency_kHz)
                   .withMeaning("开关频率 f，单位 kHz"),
               caption("Label3", "最大磁饱和强度（T）", {60, 1245, 1710, 255}, "Text3"),
               input("Text3", "0.3", {1800, 1200, 1335, 345})
+                  .of(q::flux_T)
                   .withMeaning("磁芯允许的最大磁通密度 B，单位 T"),
               caption("Label4", "有效截面积（mm2）", {180, 1725, 1560, 255}, "Text4"),
               input("Text4", "5", {1800, 1680, 1335, 345})
+                  .of(q::area_mm2)
                   .withMeaning("磁芯的有效截面积 Ae，单位 mm²")
                   .offering(PartList::Cores),
               // Here the calculate button is Command2 and 返回 is Command1.
@@ -41,6 +45,7 @@ WindowSpec qudongbyq() {
                         }),
               caption("Label5", "圈数", {180, 2925, 960, 255}, "Text5"),
               output("Text5", {1260, 2880, 1875, 345})
+                  .of(q::turns)
                   .withFormula("「圈数」 = 「电压（V）」 ÷ 「最大磁饱和强度（T）」 ÷ 「有效截面积（mm2）」 ÷ 「开关频率（KHz）」"
                                " × 1000 × 0.25\n"
                                "1000 即 10⁶ ÷ 10³：截面积以 mm2、频率以 KHz 计时的单位换算\n"

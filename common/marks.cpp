@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/marks.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "common/number.h"
+
+namespace ombrel {
+
+std::optional<std::string> readNote(const std::string& text) {
+  const double value = NumberFromText(text);
+  if (!std::isfinite(value)) return "超出双精度范围，读取时报溢出";
+  if (IsPlainNumber(text)) return std::nullopt;
+  return "按 " + TextFromNumber(value) + " 读取";
+}
+
+void ResultMarks::pressed(const Control& button, const std::optional<Fault>& fault, const std::vector<Step>& steps) {
+  const auto end = fault ? std::find(button.writes.begin(), button.writes.end(), fault->output) : button.writes.end();
+  for (auto it = button.writes.begin(); it != end; ++it) {
+    Source& source = written_[*it];
+    source = {};
+    for (const Step& step : steps)
+      if (step.written && step.output == *it) source = {step.reads, step.texts};
+    stale_.erase(*it);
+  }
+  for (auto it = end; it != button.writes.end(); ++it)
+    if (written_.count(*it)) stale_.insert(*it);
+}
+
+void ResultMarks::edited(const std::string& field) {
+  written_.erase(field);
+  stale_.erase(field);
+}
+
+std::optional<std::string> ResultMarks::outOfDate(const WindowSpec& spec, const Fields& fields,
+                                                  const std::string& field) const {
+  std::set<std::string> visiting;
+  return outOfDate(spec, fields, field, visiting);
+}
+
+std::optional<std::string> ResultMarks::outOfDate(const WindowSpec& spec, const Fields& fields,
+                                                  const std::string& field, std::set<std::string>& visiting) const {
+  const auto it = written_.find(field);
+  if (it == written_.end() || !visiting.insert(field).second) return std::nullopt;
+  const Source& source = it->second;
+  for (std::size_t i = 0; i < source.reads.size(); ++i)
+    if (fields.text(source.reads[i]) != source.texts[i])
+      return spec.placedCaption(source.reads[i], "「", "」") + "已改变";
+  for (const std::string& read : source.reads) {
+    if (stale(read)) return "由上次计算留下的" + spec.placedCaption(read, "「", "」") + "算出";
+    if (outOfDate(spec, fields, read, visiting)) return "由已过时的" + spec.placedCaption(read, "「", "」") + "算出";
+  }
+  return std::nullopt;
+}
+
+FieldMark ResultMarks::mark(const WindowSpec& spec, const Fields& fields, const std::string& field) const {
+  const Control* c = spec.find(field);
+  if (!c || c->kind != ControlKind::Field) return {};
+  if (c->fieldRole == FieldRole::Input) {
+    const std::optional<std::string> note = readNote(fields.text(field));
+    if (!note) return {Look::Plain, {}, "输入", {}};
+    return {Look::ReadAs, *note, "输入（" + *note + "）", *note};
+  }
+  const std::optional<std::string> old = outOfDate(spec, fields, field);
+  if (stale(field)) {
+    FieldMark m{Look::Stale, "（上次计算的结果，本次计算未更新）", "结果（上次计算）", "上次计算的结果，本次计算未更新"};
+    if (old) {
+      m.note += "（已过时：" + *old + "）";
+      m.description += "；已过时：" + *old;
+    }
+    return m;
+  }
+  if (old) return {Look::Stale, "（已过时：" + *old + "）", "结果（已过时）", "已过时：" + *old};
+  if (written_.count(field)) {
+    const std::string text = fields.text(field);
+    if (IsPlainNumber(text))
+      if (const auto why = impossibleBecause(c->quantity, NumberFromText(text)))
+        return {Look::Impossible, "（不合理：" + *why + "）", "结果（不合理）", "不合理：" + *why};
+  }
+  return {Look::Plain, {}, "结果", {}};
+}
+
+}  // namespace ombrel

@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a window says about its fields' texts beyond the texts themselves.
+// The texts, the number rules, the faults and the results stay as they are;
+// a mark only says what a text means. Qt-free: CalcWindow draws the marks,
+// resultsTable writes them into the copied table.
+//
+// How an input was read. A text that is not plainly a number (IsPlainNumber),
+// or is beyond the double range, says how the calculation reads it:
+//   "20abc" -> "按 20 读取"    "" -> "按 0 读取"    "1e999" -> "超出双精度范围，读取时报溢出"
+//   " 144 ", "-0.5", "1.5E-07" -> no mark
+//
+// Which results are left over. A result whose text an earlier run wrote and
+// the last run of its button did not write again, because it faulted at or
+// before it (Command1 writes A B C; clean, then a fault at B: B and C).
+//
+// Which results are out of date. A result a run wrote is current until a
+// field its step read (Calc records the reads and the texts it saw) holds
+// another text ("「圈数」已改变"; the same text again makes it current
+// again), or a field it read is now left over ("由上次计算留下的「X」算出")
+// or out of date itself ("由已过时的「X」算出"), along the chain.
+//
+// Which results are impossible. A current result whose quantity cannot take
+// its value (impossibleBecause): "电容量不能为负".
+//
+// A run that writes a result makes it current; the user typing over a result
+// makes it the user's text, no run's, and unmarked. A left-over result keeps
+// its own words, first, when it is also out of date.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "common/calc.h"
+#include "common/window_spec.h"
+
+namespace ombrel {
+
+// How the calculation reads a text that is not plainly a finite number;
+// nothing for one that is.
+std::optional<std::string> readNote(const std::string& text);
+
+// How a field is drawn, by its mark.
+enum class Look {
+  Plain,
+  ReadAs,      // an input whose text is not plainly a number
+  Stale,       // a result left over or out of date
+  Impossible,  // a current result its quantity cannot take
+};
+
+struct FieldMark {
+  Look look = Look::Plain;
+  // An input: its tooltip's first line ("按 20 读取"). A result: the words
+  // after its text on its tooltip's first line ("（已过时：「圈数」已改变）").
+  std::string note;
+  // The copied table's third column: "输入", "输入（按 20 读取）", "结果",
+  // "结果（上次计算）", "结果（已过时）", "结果（不合理）".
+  std::string role;
+  // The mark in words for assistive technology; empty without a mark.
+  std::string description;
+};
+
+class ResultMarks {
+ public:
+  // A run of a calculate button: what each of its steps read (press's
+  // record), and the fault that ended it.
+  void pressed(const Control& button, const std::optional<Fault>& fault, const std::vector<Step>& steps = {});
+  // The user typed, pasted or picked a text into a result.
+  void edited(const std::string& field);
+
+  bool stale(const std::string& field) const { return stale_.count(field) > 0; }
+  const std::set<std::string>& stale() const { return stale_; }
+  // Why a result is out of date, given the texts the fields hold now.
+  std::optional<std::string> outOfDate(const WindowSpec& spec, const Fields& fields, const std::string& field) const;
+  // The mark of any field of the window.
+  FieldMark mark(const WindowSpec& spec, const Fields& fields, const std::string& field) const;
+
+ private:
+  std::optional<std::string> outOfDate(const WindowSpec& spec, const Fields& fields, const std::string& field,
+                                       std::set<std::string>& visiting) const;
+  struct Source {  // what the step that wrote a result read, and the texts it saw
+    std::vector<std::string> reads, texts;
+  };
+  std::map<std::string, Source> written_;  // results holding a text a run wrote
+  std::set<std::string> stale_;
+};
+
+}  // namespace ombrel

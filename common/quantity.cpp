@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/quantity.h"
+
+namespace ombrel {
+
+std::string kindName(QuantityKind kind) {
+  switch (kind) {
+    case QuantityKind::None: return "未定";
+    case QuantityKind::Current: return "电流";
+    case QuantityKind::Voltage: return "电压";
+    case QuantityKind::Power: return "功率";
+    case QuantityKind::Frequency: return "频率";
+    case QuantityKind::Time: return "时间";
+    case QuantityKind::Inductance: return "电感量";
+    case QuantityKind::Capacitance: return "电容量";
+    case QuantityKind::Resistance: return "电阻";
+    case QuantityKind::Turns: return "圈数";
+    case QuantityKind::FluxDensity: return "磁通密度";
+    case QuantityKind::Area: return "面积";
+    case QuantityKind::Length: return "长度";
+    case QuantityKind::CurrentDensity: return "电流密度";
+    case QuantityKind::Wires: return "根数";
+    case QuantityKind::Layers: return "层数";
+    case QuantityKind::Efficiency: return "效率";
+    case QuantityKind::DutyCycle: return "占空比";
+    case QuantityKind::RippleFactor: return "电流波形系数";
+    case QuantityKind::TurnsRatio: return "变比";
+    case QuantityKind::Attenuation: return "衰减";
+    case QuantityKind::DampingFactor: return "阻尼因数";
+    case QuantityKind::Gain: return "增益";
+  }
+  return "未定";
+}
+
+std::string quantityText(const Quantity& q) {
+  return kindName(q.kind) + "，" + (q.unit.empty() ? std::string("无单位") : q.unit);
+}
+
+std::optional<std::string> impossibleBecause(const Quantity& q, double value) {
+  const std::string name = kindName(q.kind);
+  switch (q.kind) {
+    case QuantityKind::Turns:
+    case QuantityKind::Wires:
+    case QuantityKind::Layers:
+    case QuantityKind::Inductance:
+    case QuantityKind::Capacitance:
+    case QuantityKind::Resistance:
+    case QuantityKind::Area:
+    case QuantityKind::Length:
+    case QuantityKind::Time:
+    case QuantityKind::Frequency:
+      if (value < 0) return name + "不能为负";
+      if (value == 0) return name + "不能为零";
+      return std::nullopt;
+    case QuantityKind::Current:
+    case QuantityKind::Power:
+      if (value < 0) return name + "不能为负";
+      return std::nullopt;
+    case QuantityKind::DutyCycle:
+    case QuantityKind::Efficiency:
+      if (value < 0 || value > 1) return name + "须在 0 到 1 之间";
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace ombrel
