@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders MainForm and every built calculator window (after one press of its
 // first 计算 button) into PNG files, one output's formula tooltip over its
-// window (tooltip.png), an input's tooltip (input-tooltip.png), the flyback
+// window (tooltip.png), an input's tooltip (input-tooltip.png), the three
+// marks (mark-read.png, mark-out-of-date.png, mark-impossible.png), the flyback
 // window after a fault with its left-over results marked (left-over.png), a
 // field's context menu with the copy entry (context-menu.png), the list of
 // cores a core's cross-section offers (core-menu.png), a sweep of FlybackForm's
@@ -119,6 +120,21 @@ int main(int argc, char* argv[]) {
   if (!tipOver(lg, gap, QStringLiteral("tooltip.png"))) return 1;
   ombrel::CalcWindow* flyback = navigator.window(QStringLiteral("FlybackForm"));
   if (!tipOver(flyback, flyback->field(QStringLiteral("Text5")), QStringLiteral("input-tooltip.png"))) return 1;
+
+  // The marks: an input that reads otherwise than it looks (mark-read.png),
+  // the gap out of date once the turns changed (mark-out-of-date.png), an
+  // impossible capacitance (mark-impossible.png). lg is set back after.
+  QLineEdit* turns = lg->field(QStringLiteral("Text1"));
+  turns->setText(QStringLiteral("20匝"));
+  if (!tipOver(lg, turns, QStringLiteral("mark-read.png"))) return 1;
+  turns->setText(QStringLiteral("25"));
+  if (!tipOver(lg, gap, QStringLiteral("mark-out-of-date.png"))) return 1;
+  turns->setText(QStringLiteral("20"));
+  ombrel::CalcWindow* cin = navigator.window(QStringLiteral("cin"));
+  cin->field(QStringLiteral("Text6"))->setText(QStringLiteral("130"));
+  cin->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  if (!tipOver(cin, cin->field(QStringLiteral("Text7")), QStringLiteral("mark-impossible.png"))) return 1;
+  cin->field(QStringLiteral("Text6"))->setText(QStringLiteral("90"));
 
   // A duty cycle of 1 stops the design at the reflected voltage: the fault
   // box is closed as it opens, and the results left from the first press
