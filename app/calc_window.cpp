@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QFile>
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QLabel>
@@ -24,9 +23,9 @@
 #include <cmath>
 #include <exception>
 
+#include "app/field_menu.h"
 #include "app/fonts.h"
 #include "common/calc.h"
-#include "common/parts.h"
 #include "common/marks.h"
 #include "common/results_table.h"
 #include "common/tooltips.h"
@@ -142,45 +141,6 @@ class SvgPicture : public QWidget {
   QPixmap one_, two_;
 };
 #endif
-
-// The cores of the data file compiled into the program, read once.
-const CoreTable& cores() {
-  static const CoreTable table = [] {
-    QFile file(QStringLiteral(":/data/cores.csv"));
-    return parseCores(file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string());
-  }();
-  return table;
-}
-
-// Choosing an entry puts its text into the field as typing would: it replaces
-// the whole text, can be undone, and calculates nothing.
-void addEntry(QMenu* menu, QLineEdit* field, const PartEntry& entry) {
-  QAction* action = menu->addAction(qs(entry.label));
-  const QString text = qs(entry.text);
-  QObject::connect(action, &QAction::triggered, field, [field, text] {
-    field->selectAll();
-    field->insert(text);
-  });
-}
-
-// "选择磁芯" with a submenu a family, or "选择线径" with the IEC and AWG series.
-void addParts(QMenu* menu, QLineEdit* field, PartList list) {
-  if (list == PartList::Cores) {
-    QMenu* byFamily = menu->addMenu(QStringLiteral("选择磁芯"));
-    for (const std::string& family : coreFamilies()) {
-      QMenu* parts = byFamily->addMenu(qs(family));
-      for (const Core& core : cores().cores)
-        if (core.family == family) addEntry(parts, field, coreEntry(core));
-      parts->setEnabled(!parts->isEmpty());
-    }
-  } else if (list == PartList::Wires) {
-    QMenu* wires = menu->addMenu(QStringLiteral("选择线径"));
-    QMenu* iec = wires->addMenu(QStringLiteral("IEC"));
-    for (const PartEntry& wire : iecWires()) addEntry(iec, field, wire);
-    QMenu* awg = wires->addMenu(QStringLiteral("AWG"));
-    for (const PartEntry& wire : awgWires()) addEntry(awg, field, wire);
-  }
-}
 
 }  // namespace
 
@@ -321,22 +281,7 @@ FieldMark CalcWindow::markOf(const QString& field) const {
 }
 
 QMenu* CalcWindow::contextMenu(QLineEdit* field) {
-  QMenu* menu = field->createStandardContextMenu();
-  const Control* c = spec_.find(field->objectName().toStdString());
-  if (c && c->parts != PartList::None) {
-    menu->addSeparator();
-    addParts(menu, field, c->parts);
-  }
-  if (copyAction_) {
-    menu->addSeparator();
-    menu->addAction(copyAction_);
-  }
-  if (c && c->fieldRole == FieldRole::Input) {
-    const QString input = field->objectName();
-    connect(menu->addAction(QStringLiteral("参数扫描…")), &QAction::triggered, this,
-            [this, input] { emit sweepWanted(input); });
-  }
-  return menu;
+  return fieldMenu(*this, field, peers_ ? peers_() : QList<CalcWindow*>());
 }
 
 void CalcWindow::buttonClicked(const Control& button) {

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
+#include <functional>
 #include <QWidget>
 
 #include "common/marks.h"
@@ -46,10 +48,12 @@ class CalcWindow : public QWidget {
   // context menu, and Ctrl+Shift+C anywhere in the window. A window without
   // fields has neither, and this action is null.
   QAction* copyAction() const { return copyAction_; }
-  // The context menu of a field: Qt's own for a line edit, then the list of
-  // parts the field offers ("选择磁芯" or "选择线径"), then the copy entry,
-  // and for an input "参数扫描…". The caller owns it.
+  // The context menu of a field (app/field_menu.h). The caller owns it.
   QMenu* contextMenu(QLineEdit* field);
+  // The other calculator windows that exist now, in the main menu's order,
+  // whose values "取自" offers; set by the Navigator.
+  void setPeers(std::function<QList<CalcWindow*>()> peers) { peers_ = std::move(peers); }
+  const ResultMarks& marks() const { return marks_; }
 
  signals:
   void returnPressed(bool alsoShowMainForm);  // a 返回 button: hide this window
@@ -76,7 +80,8 @@ class CalcWindow : public QWidget {
   QHash<QString, QLineEdit*> fields_;
   QHash<QString, QLabel*> captions_;  // by the field each names
   ResultMarks marks_;
-  bool calculating_ = false;  // the marks are drawn once a run has ended
+  bool calculating_ = false;
+  std::function<QList<CalcWindow*>()> peers_;  // the marks are drawn once a run has ended
   QHash<QObject*, QString> clickableLabels_;
   QAction* copyAction_ = nullptr;
 };

@@ -12,17 +12,24 @@
 // - every written text is one TextFromNumber writes for a finite value, and
 //   reads back to itself (but for the top of the range, which reads back as
 //   an overflow);
+// - every field's mark gives a role the copied table knows, and no output
+//   the press wrote is marked as left over;
+// - what 取自 offers from the window is a plain finite text, shown as it stands;
 // - no crash, no sanitizer report, no program error (std::logic_error).
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/registry.h"
 #include "common/calc.h"
+#include "common/marks.h"
+#include "common/offers.h"
 #include "common/number.h"
 
 using namespace ombrel;
@@ -61,7 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const std::string& f : fields) before[f] = store.text(f);
   const std::size_t firstWrite = store.written().size();
 
-  const std::optional<Fault> fault = press(button, store);
+  std::vector<Step> steps;
+  const std::optional<Fault> fault = press(button, store, &steps);
 
   const std::vector<std::string> writes(store.written().begin() + firstWrite, store.written().end());
   std::size_t expected = button.writes.size();
@@ -78,6 +86,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool top = shown == "1.79769313486232E+308" || shown == "-1.79769313486232E+308";
     if (shown == "inf" || shown == "-inf" || shown == "nan" || (!top && TextFromNumber(NumberFromText(shown)) != shown))
       fail(spec, button, writes[i] + " shows " + shown);
+  }
+  // The marks of every field after the press: a known role; what the press
+  // wrote is never left over.
+  ResultMarks marks;
+  marks.pressed(button, fault, steps);
+  static const std::set<std::string> bare = {"输入", "结果", "结果（上次计算）", "结果（已过时）", "结果（不合理）"};
+  for (const std::string& f : fields) {
+    const FieldMark m = marks.mark(spec, store, f);
+    if (!bare.count(m.role) && m.role.rfind("输入（", 0) != 0) fail(spec, button, f + " marked " + m.role);
+  }
+  for (const std::string& w : writes)
+    if (marks.stale(w)) fail(spec, button, w + " written and left over");
+  // What 取自 would offer from this window: plain finite texts of the asked quantity, as they stand.
+  for (const std::string& f : fields) {
+    const Quantity& quantity = spec.find(f)->quantity;
+    for (const OfferGroup& g : offersFor(quantity, {{&spec, &store, &marks}}))
+      for (const Offer& o : g.offers) {
+        const std::string field = o.label.substr(0, o.label.find('\t'));
+        if (!IsPlainNumber(o.text) || !std::isfinite(NumberFromText(o.text)) ||
+            o.label.compare(field.size() + 1, o.text.size(), o.text) != 0)
+          fail(spec, button, "offered " + o.label);
+      }
   }
   for (const std::string& f : fields) {
     bool written = false;

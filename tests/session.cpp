@@ -3,6 +3,7 @@
 // of every window: each menu command, typing into every field, every button
 // (fault boxes dismissed), the clickable labels, 返回 and the title-bar close
 // button; then a core and a wire picked from their lists, a window copied,
+// turns taken from the flyback window,
 // a sweep from a context menu calculated, copied and left by 返回; then
 // MainForm closed. It ends as the program does, when nothing is shown, and
 // prints how many windows it opened and used and what the lists, the copy
@@ -78,6 +79,11 @@ std::string partsCopyAndSweep(Navigator& navigator) {
   QAction* copy = entryAt(menu.get(), {QStringLiteral("复制本窗口数据")});
   if (copy) copy->trigger();
   const qsizetype copied = QGuiApplication::clipboard()->text().size();
+  menu.reset(lg->contextMenu(lg->field(QStringLiteral("Text1"))));
+  QAction* taken = entryAt(menu.get(), {QStringLiteral("取自"), QStringLiteral("反激变压器")});
+  if (taken && taken->menu() && !taken->menu()->actions().isEmpty()) taken->menu()->actions().first()->trigger();
+  const std::string turns = lg->field(QStringLiteral("Text1"))->text().toStdString();
+  lg->field(QStringLiteral("Text1"))->setText(QStringLiteral("20"));
   menu.reset(lg->contextMenu(lg->field(QStringLiteral("Text3"))));
   QAction* sweepEntry = entryAt(menu.get(), {QStringLiteral("参数扫描…")});
   if (sweepEntry) sweepEntry->trigger();
@@ -88,7 +94,7 @@ std::string partsCopyAndSweep(Navigator& navigator) {
   sweep->findChild<QPushButton*>(QStringLiteral("copy"))->click();
   const qsizetype lines = QGuiApplication::clipboard()->text().count(QLatin1Char('\n'));
   sweep->findChild<QPushButton*>(QStringLiteral("back"))->click();
-  return "core " + lg->field(QStringLiteral("Text2"))->text().toStdString() + ", wire " +
+  return "took " + turns + ", core " + lg->field(QStringLiteral("Text2"))->text().toStdString() + ", wire " +
          tx->field(QStringLiteral("Text4"))->text().toStdString() + ", copied " + std::to_string(copied) +
          " characters, swept " + std::to_string(lines - 1) + " points";
 }

@@ -20,6 +20,7 @@
 #include <QToolTip>
 #include <QtTest>
 #include <set>
+#include <tuple>
 
 #include "app/chart.h"
 #include "app/program.h"
@@ -72,6 +73,7 @@ class TestGuiCopy : public QObject, public test::GuiFixture {
   void contextMenuPopsUpAndCopies();
   void ctrlShiftCCopies();
   void partsFromTheContextMenu();
+  void takenFromAnotherWindow();
   void sweepFromTheContextMenu();
   void sweepReadsWhatWasTyped();
   void newSweepShowsOnlyItsOwn();
@@ -319,11 +321,12 @@ void TestGuiCopy::contextMenuHasTheEntry() {
     QVERIFY(actions.size() > 3);
     QAction* copy = entry(menu.get());
     QVERIFY(copy);
-    // An input's menu ends with the sweep, after the copy entry.
+    // An input's menu ends with 取自 and the sweep, after the copy entry.
     const bool input = QString(name) == "Text1";
     QCOMPARE(actions.last()->text(), input ? QString("参数扫描…") : copy->text());
-    QCOMPARE(actions.at(actions.size() - (input ? 2 : 1)), copy);
-    QVERIFY(actions.at(actions.size() - (input ? 3 : 2))->isSeparator());
+    if (input) QCOMPARE(actions.at(actions.size() - 2)->text(), QString("取自"));
+    QCOMPARE(actions.at(actions.size() - (input ? 3 : 1)), copy);
+    QVERIFY(actions.at(actions.size() - (input ? 4 : 2))->isSeparator());
     QVERIFY(copy->isEnabled());
     QCOMPARE(copy->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     clearClipboard();
@@ -433,6 +436,55 @@ void TestGuiCopy::partsFromTheContextMenu() {
   iec->trigger();
   QCOMPARE(d->text(), QString("0.112"));
   QCOMPARE(text(tx, "Text2"), QString());
+}
+
+// "取自" on the air-gap window: nothing to take while it is the only window;
+// with the flyback window calculated, its primary inductance, turns and
+// core area typed in by three choices, then 计算 there. The flyback window
+// does not change.
+void TestGuiCopy::takenFromAnotherWindow() {
+  const auto takeFrom = [](CalcWindow* w, const char* name) -> QMenu* {
+    QLineEdit* field = w ? w->field(name) : nullptr;
+    if (!field) return nullptr;
+    QMenu* menu = w->contextMenu(field);
+    for (QAction* a : menu->actions())
+      if (a->text() == QStringLiteral("取自") && a->menu()) return a->menu();
+    return nullptr;
+  };
+  CHOOSE(lg, "电感气隙计算");
+  QMenu* from = takeFrom(lg, "Text1");
+  QVERIFY(from);
+  std::unique_ptr<QMenu> owner(qobject_cast<QMenu*>(from->parent()));
+  QCOMPARE(from->actions().size(), 1);
+  QCOMPARE(from->actions().first()->text(), QString("（没有同单位的数值）"));
+  QVERIFY(!from->actions().first()->isEnabled());
+
+  CHOOSE(fly, "反激电源");
+  click(fly, "Command1");
+  const QMap<QString, QString> before = allFields();
+  for (const auto& [field, caption, value] : {std::tuple{"Text3", "初级电感量(uH)", "5486.34262399999"},
+                                             std::tuple{"Text1", "初级圈数(T)", "79.5020080321285"},
+                                             std::tuple{"Text2", "磁材横截面积(mm2)", "83"}}) {
+    from = takeFrom(lg, field);
+    QVERIFY(from);
+    owner.reset(qobject_cast<QMenu*>(from->parent()));
+    QCOMPARE(from->actions().size(), 1);  // the flyback window alone offers
+    QMenu* window = from->actions().first()->menu();
+    QVERIFY(window && window->title() == QString("反激变压器"));
+    QAction* entry = nullptr;
+    for (QAction* a : window->actions())
+      if (a->text() == QString(caption) + "\t" + value) entry = a;
+    QVERIFY2(entry, caption);
+    entry->trigger();
+    QCOMPARE(text(lg, field), QString(value));
+    FIND(e, QLineEdit, lg, field);
+    QVERIFY(e->isUndoAvailable());
+  }
+  QCOMPARE(text(lg, "Text4"), QString());  // nothing calculated until 计算
+  QCOMPARE(allFields().value("FlybackForm.Text10"), before.value("FlybackForm.Text10"));
+  click(lg, "Command1");
+  // 79.5020080321285 × 1.27 × 0.001 × 79.5020080321285 × 83 ÷ 5486.34262399999
+  QCOMPARE(text(lg, "Text4"), QString("0.121438133486326"));
 }
 
 // "参数扫描…" in an input's menu opens the one sweep window beside its

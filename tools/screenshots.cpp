@@ -5,7 +5,8 @@
 // marks (mark-read.png, mark-out-of-date.png, mark-impossible.png), the flyback
 // window after a fault with its left-over results marked (left-over.png), a
 // field's context menu with the copy entry (context-menu.png), the list of
-// cores a core's cross-section offers (core-menu.png), a sweep of FlybackForm's
+// cores a core's cross-section offers (core-menu.png), "取自" on the air-gap
+// window's inductance (take-from.png), a sweep of FlybackForm's
 // switching frequency (sweep.png, sweep-all.png), and writes
 // windows.md, a page that shows every window under its menu and command. Run it on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen ombrel_screenshots docs
@@ -197,6 +198,23 @@ int main(int argc, char* argv[]) {
   if (!etd || !save(withPopup(lg, {menu, families, etd}), out, QStringLiteral("core-menu.png"))) return 1;
   menu->close();
   delete menu;
+
+  // "取自" on the inductance, the flyback window calculated again.
+  flyback->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  QLineEdit* inductance = lg->field(QStringLiteral("Text3"));
+  const QPoint lgAt = lg->pos();
+  lg->move(0, 0);  // room on the right for the submenus
+  menu = lg->contextMenu(inductance);
+  menu->popup(lg->mapToGlobal(QPoint(12, inductance->geometry().center().y())));
+  app.processEvents();
+  QMenu* from = openSubmenu(menu, QStringLiteral("取自"));
+  app.processEvents();
+  QMenu* windowMenu = from ? openSubmenu(from, QStringLiteral("反激变压器")) : nullptr;
+  app.processEvents();
+  if (!windowMenu || !save(withPopup(lg, {menu, from, windowMenu}), out, QStringLiteral("take-from.png"))) return 1;
+  menu->close();
+  delete menu;
+  lg->move(lgAt);
 
   // The gallery: every window under its menu and command, then the windows
   // that another window opens.
