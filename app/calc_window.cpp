@@ -2,6 +2,7 @@
 #include "app/calc_window.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
@@ -179,6 +180,17 @@ void CalcWindow::build() {
     connect(copyAction_, &QAction::triggered, this,
             [this] { QGuiApplication::clipboard()->setText(dataTable()); });
     addAction(copyAction_);  // the shortcut works wherever the focus is in the window
+    pasteAction_ = new QAction(QStringLiteral("粘贴本窗口数据"), this);
+    pasteAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    pasteAction_->setShortcutContext(Qt::WindowShortcut);
+    connect(pasteAction_, &QAction::triggered, this, &CalcWindow::pasteTable);
+    addAction(pasteAction_);
+    copyAllAction_ = new QAction(QStringLiteral("复制全部窗口数据"), this);
+    connect(copyAllAction_, &QAction::triggered, this, [this] {
+      QList<CalcWindow*> windows = peers_ ? peers_() : QList<CalcWindow*>();
+      if (!windows.contains(this)) windows << this;
+      QGuiApplication::clipboard()->setText(allWindowsTable(windows));
+    });
   }
   for (const Control& c : spec_.controls) {
     QWidget* widget = nullptr;
@@ -280,6 +292,64 @@ FieldMark CalcWindow::markOf(const QString& field) const {
   return marks_.mark(spec_, WidgetFields(*this), field.toStdString());
 }
 
+QString allWindowsTable(const QList<CalcWindow*>& windows) {
+  std::vector<WidgetFields> fields;
+  fields.reserve(std::size_t(windows.size()));
+  std::vector<WindowTable> tables;
+  for (CalcWindow* w : windows) {
+    fields.emplace_back(*w);
+    tables.push_back({&w->spec(), &fields.back(), &w->marks()});
+  }
+  return qs(allTables(tables));
+}
+
+void CalcWindow::pasteTable() {
+  const PastedTable pasted = readTable(spec_, QGuiApplication::clipboard()->text().toStdString());
+  // Each input as typing would change it: the whole text replaced, undoable.
+  for (const auto& [name, text] : pasted.inputs)
+    if (QLineEdit* edit = field(qs(name))) {
+      edit->selectAll();
+      edit->insert(qs(text));
+      edit->setCursorPosition(0);
+    }
+  showNote(pasted.inputs.empty() ? QStringLiteral("剪贴板中没有本窗口的输入")
+                                 : QStringLiteral("已填入 %1 个输入，跳过 %2 行")
+                                       .arg(pasted.inputs.size())
+                                       .arg(pasted.skipped));
+}
+
+void CalcWindow::showNote(const QString& text) {
+  if (!note_) {
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("note"));
+    note_->setTextFormat(Qt::PlainText);
+    note_->setWordWrap(true);
+    note_->setFrameShape(QFrame::Box);
+    note_->setMargin(4);
+    note_->setAutoFillBackground(true);
+    note_->setBackgroundRole(QPalette::ToolTipBase);
+    note_->setForegroundRole(QPalette::ToolTipText);
+  }
+  note_->setText(text);
+  note_->setAccessibleName(text);
+  // Below the field with the focus, or at the window's top, inside the window.
+  const QWidget* near = focusWidget() && fields_.key(qobject_cast<QLineEdit*>(focusWidget())).size() ? focusWidget()
+                                                                                                     : nullptr;
+  const int w = std::min(width() - 8, note_->fontMetrics().horizontalAdvance(text) + 16);
+  note_->setFixedWidth(w);
+  note_->adjustSize();
+  QPoint at = near ? near->geometry().bottomLeft() + QPoint(0, 2) : QPoint(4, 4);
+  at.setX(std::clamp(at.x(), 4, std::max(4, width() - note_->width() - 4)));
+  at.setY(std::clamp(at.y(), 4, std::max(4, height() - note_->height() - 4)));
+  note_->move(at);
+  note_->raise();
+  note_->show();
+  QAccessibleEvent alert(note_, QAccessible::Alert);
+  QAccessible::updateAccessibility(&alert);
+  // It goes at the next key or click in this window.
+  qApp->installEventFilter(this);
+}
+
 QMenu* CalcWindow::contextMenu(QLineEdit* field) {
   return fieldMenu(*this, field, peers_ ? peers_() : QList<CalcWindow*>());
 }
@@ -357,6 +427,12 @@ void CalcWindow::paintEvent(QPaintEvent*) {
 }
 
 bool CalcWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (note_ && note_->isVisible() &&
+      (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress) && watched->isWidgetType() &&
+      (watched == this || isAncestorOf(static_cast<QWidget*>(watched)))) {
+    note_->hide();
+    qApp->removeEventFilter(this);
+  }
   if (event->type() == QEvent::MouseButtonRelease && clickableLabels_.contains(watched)) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() == Qt::LeftButton) {

@@ -25,6 +25,11 @@ namespace ombrel {
 // button only, no minimise or maximise.
 Qt::WindowFlags dialogFrame();
 
+class CalcWindow;
+
+// The tables of these windows, each under its name, as "复制全部窗口数据" copies them.
+QString allWindowsTable(const QList<CalcWindow*>& windows);
+
 // Design twips to pixels: 15 twips a pixel.
 int pixels(int twips);
 
@@ -48,10 +53,21 @@ class CalcWindow : public QWidget {
   // context menu, and Ctrl+Shift+C anywhere in the window. A window without
   // fields has neither, and this action is null.
   QAction* copyAction() const { return copyAction_; }
+  // "粘贴本窗口数据" in every field's context menu and Ctrl+Shift+V anywhere
+  // in the window: the clipboard's table read back (readTable), its inputs
+  // typed in, a note saying what was filled (pasteTable). "复制全部窗口数据":
+  // every window's table under its name. Null in a window without fields.
+  QAction* pasteAction() const { return pasteAction_; }
+  QAction* copyAllAction() const { return copyAllAction_; }
+  void pasteTable();
+  // The note a paste leaves: shown until the next key or click in the window.
+  QLabel* note() const { return note_; }
+
   // The context menu of a field (app/field_menu.h). The caller owns it.
   QMenu* contextMenu(QLineEdit* field);
-  // The other calculator windows that exist now, in the main menu's order,
-  // whose values "取自" offers; set by the Navigator.
+  // Every calculator window that exists now, this one included, in the main
+  // menu's order: what "取自" offers from and "复制全部窗口数据" copies; set by
+  // the Navigator.
   void setPeers(std::function<QList<CalcWindow*>()> peers) { peers_ = std::move(peers); }
   const ResultMarks& marks() const { return marks_; }
 
@@ -75,15 +91,19 @@ class CalcWindow : public QWidget {
   // over or out of date in grey italics, impossible ones bold, underlined,
   // dark red.
   void showMarks();
+  void showNote(const QString& text);
 
   const WindowSpec& spec_;
   QHash<QString, QLineEdit*> fields_;
   QHash<QString, QLabel*> captions_;  // by the field each names
   ResultMarks marks_;
-  bool calculating_ = false;
-  std::function<QList<CalcWindow*>()> peers_;  // the marks are drawn once a run has ended
+  bool calculating_ = false;  // the marks are drawn once a run has ended
+  std::function<QList<CalcWindow*>()> peers_;
   QHash<QObject*, QString> clickableLabels_;
   QAction* copyAction_ = nullptr;
+  QAction* pasteAction_ = nullptr;
+  QAction* copyAllAction_ = nullptr;
+  QLabel* note_ = nullptr;
 };
 
 }  // namespace ombrel

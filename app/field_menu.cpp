@@ -107,9 +107,13 @@ QMenu* fieldMenu(CalcWindow& window, QLineEdit* field, const QList<CalcWindow*>&
   if (window.copyAction()) {
     menu->addSeparator();
     menu->addAction(window.copyAction());
+    menu->addAction(window.pasteAction());
+    menu->addAction(window.copyAllAction());
   }
   if (c && c->fieldRole == FieldRole::Input) {
-    addOffers(menu, field, c->quantity, others);
+    QList<CalcWindow*> rest = others;
+    rest.removeAll(&window);
+    addOffers(menu, field, c->quantity, rest);
     const QString input = field->objectName();
     QObject::connect(menu->addAction(QStringLiteral("参数扫描…")), &QAction::triggered, &window,
                      [&window, input] { emit window.sweepWanted(input); });

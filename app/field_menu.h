@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The context menu of a calculator window's field: Qt's own entries for a
 // line edit, then what the field offers ("选择磁芯" or "选择线径"), then
-// "复制本窗口数据", and for an input "取自" (the values of its quantity the
+// "复制本窗口数据", "粘贴本窗口数据", "复制全部窗口数据", and for an input "取自" (the values of its quantity the
 // other windows hold, common/offers.h) and "参数扫描…". Choosing a part or a
 // value types its text into the field as the user would: the whole text
 // replaced, undoable, nothing calculated.
@@ -17,8 +17,8 @@ namespace ombrel {
 class CalcWindow;
 
 // The menu for `field` of `window`, with "取自" offering from `others` (the
-// other calculator windows that exist now, in the main menu's order). The
-// caller owns it.
+// calculator windows that exist now, in the main menu's order; `window`
+// itself is left out). The caller owns it.
 QMenu* fieldMenu(CalcWindow& window, QLineEdit* field, const QList<CalcWindow*>& others);
 
 }  // namespace ombrel

@@ -36,14 +36,15 @@ CalcWindow* Navigator::open(const QString& name) {
     connect(created, &CalcWindow::showWanted, this, [this](const QString& other) { open(other); });
     connect(created, &CalcWindow::closing, this, [this, created] { discard(created); });
     connect(created, &CalcWindow::sweepWanted, this, [this, created](const QString& input) { sweep(created, input); });
-    // The other windows that exist now, in the main menu's order: what "取自" offers from.
-    created->setPeers([this, created] {
-      QList<CalcWindow*> others;
+    // The windows that exist now, in the main menu's order: what "取自" offers
+    // from and "复制全部窗口数据" copies.
+    created->setPeers([this] {
+      QList<CalcWindow*> windows;
       for (const MenuCommand& row : menuTree())
         if (CalcWindow* w = window(QString::fromUtf8(row.window.data(), qsizetype(row.window.size())));
-            w && w != created && !others.contains(w))
-          others << w;
-      return others;
+            w && !windows.contains(w))
+          windows << w;
+      return windows;
     });
   }
   present(slot);

@@ -44,7 +44,7 @@ bool figure(const std::string& text, double& value) {
   const bool digits = std::all_of(text.begin(), text.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
   if (text.empty() || !digits || point > 1 || text.front() == '.' || text.back() == '.') return false;
   value = NumberFromText(text);
-  return value > 0;
+  return value > 0 && std::isfinite(value);  // 309 digits read as an infinity
 }
 
 }  // namespace

@@ -27,8 +27,8 @@ const std::vector<std::string>& coreFamilies();
 //   name,family,ae_mm2,le_mm,ve_mm3,source,url
 // a field holding a comma in double quotes ("" for a quote). Figures are
 // plain decimals ("97.1", "7630"). A line that breaks these rules (a field
-// missing or one too many, a figure that is no plain decimal or not above
-// zero, a family not listed, a name already used) is left out and named in
+// missing or one too many, a figure that is no plain decimal, not above zero
+// or beyond the double range, a family not listed, a name already used) is left out and named in
 // `errors`:
 //   "ETD34,ETD,97.1,78.6,7630,\"TDK, 2022\",https://..." -> ETD34, Ae 97.1
 //   "X1,ETD,97.1,,7630,s,u" -> error "line 3: X1: le is no figure"

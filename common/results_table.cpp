@@ -1,8 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/results_table.h"
 
+#include <algorithm>
+#include <optional>
+
 
 namespace ombrel {
+
+namespace {
+
+// A text as a cell: as it stands, or, where it holds a tab, a line end or
+// starts with a quote, in double quotes with its quotes doubled, as a
+// spreadsheet writes such a cell.
+std::string cell(const std::string& text) {
+  const std::size_t first = text.find_first_not_of(" ");
+  const bool quote = text.find_first_of("\t\r\n") != std::string::npos ||
+                     (first != std::string::npos && text[first] == '"');
+  if (!quote) return text;
+  std::string quoted = "\"";
+  for (char ch : text) quoted += ch == '"' ? std::string("\"\"") : std::string(1, ch);
+  return quoted + "\"";
+}
+
+}  // namespace
 
 std::string resultsTable(const WindowSpec& spec, const Fields& fields, const ResultMarks& marks) {
   std::string table = spec.caption + "\n";
@@ -10,10 +30,125 @@ std::string resultsTable(const WindowSpec& spec, const Fields& fields, const Res
     if (!group.heading.empty()) table += group.heading + "\n";
     for (const Control* field : group.fields) {
       const std::string role = marks.mark(spec, fields, field->name).role;
-      table += spec.captionOf(field->name) + "\t" + fields.text(field->name) + "\t" + role + "\n";
+      table += spec.captionOf(field->name) + "\t" + cell(fields.text(field->name)) + "\t" + role + "\n";
     }
   }
   return table;
+}
+
+std::string allTables(const std::vector<WindowTable>& windows) {
+  std::string all;
+  for (const WindowTable& w : windows)
+    if (w.spec && w.fields)
+      all += "【" + w.spec->caption + "】\n" + resultsTable(*w.spec, *w.fields, w.marks ? *w.marks : ResultMarks());
+  return all;
+}
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::string trimmedCell(std::string_view s) {
+  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
+  while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+  return std::string(s);
+}
+
+// The lines of tab-separated cells, a quoted cell read whole. One pass.
+std::vector<std::vector<std::string>> cellsOf(std::string_view text) {
+  std::vector<std::vector<std::string>> lines;
+  std::vector<std::string> line(1);
+  bool quoted = false, atCellStart = true;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char ch = text[i];
+    if (quoted) {
+      if (ch != '"') {
+        line.back() += ch;
+      } else if (i + 1 < text.size() && text[i + 1] == '"') {
+        line.back() += '"';
+        ++i;
+      } else {
+        quoted = false;
+      }
+      continue;
+    }
+    if (ch == '"' && atCellStart) {
+      quoted = true;
+      atCellStart = false;
+    } else if (ch == '\t') {
+      line.emplace_back();
+      atCellStart = true;
+    } else if (ch == '\n' || (ch == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
+      if (ch == '\r') ++i;
+      lines.push_back(std::move(line));
+      line.assign(1, std::string());
+      atCellStart = true;
+    } else {
+      line.back() += ch;
+      atCellStart = atCellStart && isBlank(ch);
+    }
+  }
+  if (line.size() > 1 || !line.front().empty()) lines.push_back(std::move(line));
+  return lines;
+}
+
+// "【反激变压器】" -> "反激变压器"; anything else -> nothing.
+std::optional<std::string> sectionName(const std::string& cell) {
+  static const std::string open = "【", close = "】";
+  if (cell.size() < open.size() + close.size() || cell.compare(0, open.size(), open) != 0 ||
+      cell.compare(cell.size() - close.size(), close.size(), close) != 0)
+    return std::nullopt;
+  return trimmedCell(std::string_view(cell).substr(open.size(), cell.size() - open.size() - close.size()));
+}
+
+}  // namespace
+
+PastedTable readTable(const WindowSpec& spec, std::string_view text) {
+  std::vector<std::vector<std::string>> lines = cellsOf(text);
+  // Sections: this window's alone, where the text names windows.
+  bool sectioned = false, inside = true;
+  std::vector<std::string> headings;
+  for (const FieldGroup& g : spec.fieldGroups())
+    if (!g.heading.empty()) headings.push_back(trimmedCell(g.heading));
+  PastedTable pasted;
+  std::string heading;
+  for (const std::vector<std::string>& cells : lines) {
+    const std::string first = trimmedCell(cells.front());
+    if (const auto section = sectionName(first)) {
+      if (!sectioned) pasted = {}, sectioned = true;  // what came before named no window
+      inside = *section == spec.caption;
+      heading.clear();
+      continue;
+    }
+    if (!inside) continue;
+    if (first.empty() && cells.size() < 2) continue;  // an empty line
+    if (std::find(headings.begin(), headings.end(), first) != headings.end()) {
+      heading = first;
+      ++pasted.skipped;
+      continue;
+    }
+    const Control* field = spec.fieldNamed({first, {}});
+    if (!field && !heading.empty()) field = spec.fieldNamed({first, heading});
+    if (!field) {  // "R1(K)（分压验证）", the place written after the caption
+      static const std::string open = "（", close = "）";
+      const std::size_t at = first.rfind(open);
+      if (at != std::string::npos && at > 0 && first.size() > close.size() &&
+          first.compare(first.size() - close.size(), close.size(), close) == 0)
+        field = spec.fieldNamed({first.substr(0, at), first.substr(at + open.size(), first.size() - at - open.size() - close.size())});
+    }
+    if (!field || field->fieldRole != FieldRole::Input || cells.size() < 2) {
+      ++pasted.skipped;
+      continue;
+    }
+    const std::string value = trimmedCell(cells[1]);
+    const auto same = std::find_if(pasted.inputs.begin(), pasted.inputs.end(),
+                                   [field](const auto& in) { return in.first == field->name; });
+    if (same != pasted.inputs.end())
+      same->second = value;
+    else
+      pasted.inputs.emplace_back(field->name, value);
+  }
+  return pasted;
 }
 
 }  // namespace ombrel

@@ -11,6 +11,9 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "common/calc.h"
 #include "common/marks.h"
@@ -19,5 +22,20 @@
 namespace ombrel {
 
 std::string resultsTable(const WindowSpec& spec, const Fields& fields, const ResultMarks& marks = ResultMarks());
+
+// A window for allTables: its table, its texts, its marks.
+struct WindowTable {
+  const WindowSpec* spec = nullptr;
+  const Fields* fields = nullptr;
+  const ResultMarks* marks = nullptr;
+};
+// The windows' tables in the order given, each under "【caption】".
+std::string allTables(const std::vector<WindowTable>& windows);
+
+struct PastedTable {
+  std::vector<std::pair<std::string, std::string>> inputs;  // field, text; each input once, in the text's order
+  int skipped = 0;                                          // lines not empty that filled no input
+};
+PastedTable readTable(const WindowSpec& spec, std::string_view text);
 
 }  // namespace ombrel

@@ -69,9 +69,9 @@ std::vector<double> sweepPoints(const SweepRange& r) {
                 : std::pow(10.0, std::log10(r.from) + t * (std::log10(r.to) - std::log10(r.from)));
     else
       v = usual ? r.from + i * (r.to - r.from) / last : r.from * (1 - t) + r.to * t;
-    // The usual formulas keep their last digits; the others, and a value
-    // rounded past the top of the range, stay within the ends.
-    x.push_back(usual && std::isfinite(v) ? v : std::clamp(v, lo, hi));
+    // The ends are the ends as typed; a point between them that rounding or
+    // cancellation carried past one (1 to 1e-17 gives 0 last) stays within.
+    x.push_back(i == 0 ? r.from : i == r.points - 1 ? r.to : std::clamp(v, lo, hi));
   }
   return x;
 }

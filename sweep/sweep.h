@@ -8,7 +8,8 @@
 //
 // (where (points − 1) × (to − from) or to ÷ from would overflow, the same
 // points as from × (1 − t) + to × t and 10^(lg from + t × (lg to − lg from)),
-// t = i ÷ (points − 1); every point is kept within [from, to]).
+// t = i ÷ (points − 1)); the first point is from and the last to exactly,
+// and every point between is kept within them.
 //
 // Each point starts from the window's field texts as given, puts
 // TextFromNumber(x_i) into the swept input, and presses every calculate
@@ -52,7 +53,8 @@ std::variant<SweepRange, std::string> sweepRange(const std::string& from, const 
                                                  const std::string& points, bool log);
 
 // x_0 ... x_{points-1} as above, in double precision in that order: finite,
-// and in order from `from` to `to`.
+// within the ends, and in order from `from` to `to`:
+//   1, 1e-17, 2 points -> 1 1e-17 (the formula alone would end at 0)
 std::vector<double> sweepPoints(const SweepRange& range);
 
 // The texts 从 and 到 that a new sweep of `input` starts with: half and

@@ -2,7 +2,8 @@
 // The program as main() puts it together, driven through a scripted session
 // of every window: each menu command, typing into every field, every button
 // (fault boxes dismissed), the clickable labels, 返回 and the title-bar close
-// button; then a core and a wire picked from their lists, a window copied,
+// button; then a core and a wire picked from their lists, a window copied
+// and pasted back,
 // turns taken from the flyback window,
 // a sweep from a context menu calculated, copied and left by 返回; then
 // MainForm closed. It ends as the program does, when nothing is shown, and
@@ -79,6 +80,8 @@ std::string partsCopyAndSweep(Navigator& navigator) {
   QAction* copy = entryAt(menu.get(), {QStringLiteral("复制本窗口数据")});
   if (copy) copy->trigger();
   const qsizetype copied = QGuiApplication::clipboard()->text().size();
+  if (tx->pasteAction()) tx->pasteAction()->trigger();
+  const std::string pasted = tx->note() ? tx->note()->text().toStdString() : "no note";
   menu.reset(lg->contextMenu(lg->field(QStringLiteral("Text1"))));
   QAction* taken = entryAt(menu.get(), {QStringLiteral("取自"), QStringLiteral("反激变压器")});
   if (taken && taken->menu() && !taken->menu()->actions().isEmpty()) taken->menu()->actions().first()->trigger();
@@ -96,7 +99,7 @@ std::string partsCopyAndSweep(Navigator& navigator) {
   sweep->findChild<QPushButton*>(QStringLiteral("back"))->click();
   return "took " + turns + ", core " + lg->field(QStringLiteral("Text2"))->text().toStdString() + ", wire " +
          tx->field(QStringLiteral("Text4"))->text().toStdString() + ", copied " + std::to_string(copied) +
-         " characters, swept " + std::to_string(lines - 1) + " points";
+         " characters, " + pasted + ", swept " + std::to_string(lines - 1) + " points";
 }
 
 }  // namespace

@@ -74,6 +74,7 @@ class TestGuiCopy : public QObject, public test::GuiFixture {
   void ctrlShiftCCopies();
   void partsFromTheContextMenu();
   void takenFromAnotherWindow();
+  void pastedBack();
   void sweepFromTheContextMenu();
   void sweepReadsWhatWasTyped();
   void newSweepShowsOnlyItsOwn();
@@ -321,12 +322,14 @@ void TestGuiCopy::contextMenuHasTheEntry() {
     QVERIFY(actions.size() > 3);
     QAction* copy = entry(menu.get());
     QVERIFY(copy);
-    // An input's menu ends with 取自 and the sweep, after the copy entry.
+    // After the copy entry: the paste, the copy of every window, and for an input 取自 and the sweep.
     const bool input = QString(name) == "Text1";
-    QCOMPARE(actions.last()->text(), input ? QString("参数扫描…") : copy->text());
-    if (input) QCOMPARE(actions.at(actions.size() - 2)->text(), QString("取自"));
-    QCOMPARE(actions.at(actions.size() - (input ? 3 : 1)), copy);
-    QVERIFY(actions.at(actions.size() - (input ? 4 : 2))->isSeparator());
+    QStringList tail;
+    for (qsizetype i = actions.indexOf(copy) + 1; i < actions.size(); ++i) tail << actions.at(i)->text();
+    const QStringList expected = input ? QStringList{"粘贴本窗口数据", "复制全部窗口数据", "取自", "参数扫描…"}
+                                       : QStringList{"粘贴本窗口数据", "复制全部窗口数据"};
+    QCOMPARE(tail, expected);
+    QVERIFY(actions.at(actions.indexOf(copy) - 1)->isSeparator());
     QVERIFY(copy->isEnabled());
     QCOMPARE(copy->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     clearClipboard();
@@ -405,7 +408,7 @@ void TestGuiCopy::partsFromTheContextMenu() {
       if (entryAt(menu.get(), {"选择线径"})) wires << qs(spec->name + "." + c.name);
       QVERIFY(!menu->actions().isEmpty());
       QCOMPARE(menu->actions().last()->text(),
-               c.fieldRole == FieldRole::Input ? QString("参数扫描…") : QString("复制本窗口数据"));
+               c.fieldRole == FieldRole::Input ? QString("参数扫描…") : QString("复制全部窗口数据"));
     }
   }
   QCOMPARE(cores, (QStringList{"FlybackForm.Text7", "ForwardForm.Text5", "FullBridgeForm.Text5",
@@ -485,6 +488,67 @@ void TestGuiCopy::takenFromAnotherWindow() {
   click(lg, "Command1");
   // 79.5020080321285 × 1.27 × 0.001 × 79.5020080321285 × 83 ÷ 5486.34262399999
   QCOMPARE(text(lg, "Text4"), QString("0.121438133486326"));
+}
+
+// Every window: inputs typed, copied, the window discarded and opened
+// afresh, the table pasted (Ctrl+Shift+V in the first, the menu entry in the
+// rest): the inputs are back exactly, the results empty until 计算, and a note
+// says what was filled until the next key. A spreadsheet's cells fill what
+// they name; a clipboard naming nothing of the window changes no field. The
+// copy of every window names each.
+void TestGuiCopy::pastedBack() {
+  bool first = true;
+  for (const WindowSpec* spec : builtWindows()) {
+    OPEN(w, spec->name.c_str());
+    if (!w->copyAction()) continue;  // the hint window has no fields
+    int inputs = 0;
+    for (const Control& c : spec->controls)
+      if (c.kind == ControlKind::Field && c.fieldRole == FieldRole::Input)
+        type(w, c.name.c_str(), QString("%1.%2").arg(++inputs).arg(spec->name.size()));
+    w->copyAction()->trigger();
+    QVERIFY(w->close());
+    OPEN(fresh, spec->name.c_str());
+    if (first) {
+      QVERIFY(QTest::qWaitForWindowActive(fresh));
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);
+      first = false;
+    } else {
+      QVERIFY(fresh->pasteAction());
+      fresh->pasteAction()->trigger();
+    }
+    int k = 0;
+    for (const Control& c : spec->controls)
+      if (c.kind == ControlKind::Field)
+        QCOMPARE(qs(spec->name + "." + c.name + "=") + text(fresh, c.name.c_str()),
+                 qs(spec->name + "." + c.name + "=") +
+                     (c.fieldRole == FieldRole::Input ? QString("%1.%2").arg(++k).arg(spec->name.size()) : qs(c.text)));
+    QVERIFY(fresh->note() && fresh->note()->isVisible());
+    QVERIFY2(fresh->note()->text().startsWith(QString("已填入 %1 个输入，跳过 ").arg(inputs)),
+             qPrintable(fresh->note()->text()));
+    QCOMPARE(fresh->note()->accessibleName(), fresh->note()->text());
+  }
+  CHOOSE(lg, "电感气隙计算");
+  QTest::keyClick(lg->field("Text1"), Qt::Key_Home);
+  QVERIFY(!lg->note()->isVisible());  // gone at the next key
+
+  QGuiApplication::clipboard()->setText("圈数\t 30 \r\n\"电感量(uH)\"\t\"700\"\r\n气隙(mm)\t9");
+  lg->pasteAction()->trigger();
+  QCOMPARE(text(lg, "Text1") + " " + text(lg, "Text3") + " " + text(lg, "Text4"), QString("30 700 "));
+  QCOMPARE(lg->note()->text(), QString("已填入 2 个输入，跳过 1 行"));
+  FIND(turns, QLineEdit, lg, "Text1");
+  QVERIFY(turns->isUndoAvailable());
+
+  const QMap<QString, QString> before = allFields();
+  QGuiApplication::clipboard()->setText("型号\tETD34\n\n");
+  lg->pasteAction()->trigger();
+  QCOMPARE(lg->note()->text(), QString("剪贴板中没有本窗口的输入"));
+  QCOMPARE(allFields(), before);
+
+  lg->copyAllAction()->trigger();
+  const QString all = QGuiApplication::clipboard()->text();
+  QVERIFY2(all.startsWith("【反激变压器】\n反激变压器\n") && all.contains("\n【电感气隙计算】\n电感气隙计算\n圈数\t30\t输入\n"),
+           qPrintable(all.left(200)));
+  QCOMPARE(boxes(), QStringList());
 }
 
 // "参数扫描…" in an input's menu opens the one sweep window beside its

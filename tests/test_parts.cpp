@@ -81,6 +81,8 @@ void TestParts::dataFileRules_data() {
   QTest::newRow("comma decimal") << "A1,EE,12,4,29.7,369,s,u" << "line 2: A1: fields beyond the url";
   QTest::newRow("zero") << "A1,EE,0,29.7,369,s,u" << "line 2: A1: Ae is no figure";
   QTest::newRow("unit typed") << "A1,EE,12.4mm2,29.7,369,s,u" << "line 2: A1: Ae is no figure";
+  QTest::newRow("beyond the double range") << "A1,EE,1" + QString(309, '0') + ",29.7,369,s,u"
+                                           << "line 2: A1: Ae is no figure";
   QTest::newRow("family") << "A1,UU,12.4,29.7,369,s,u" << "line 2: A1: no such family";
   QTest::newRow("twice") << "A1,EE,1,2,3,s\r\nA1,EI,1,2,3,s" << "A1|1|s;line 3: A1: named twice";
 }

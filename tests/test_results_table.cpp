@@ -3,6 +3,8 @@
 // order of the fields, the table's bytes for one window of each subsystem,
 // and how a named caption finds its field.
 #include <QtTest>
+#include <algorithm>
+#include <list>
 
 #include "app/registry.h"
 #include "common/calc.h"
@@ -88,6 +90,9 @@ class TestResultsTable : public QObject {
   void readNotes();
   void marks_data();
   void marks();
+  void tableReadBack_data();
+  void tableReadBack();
+  void everyWindowReadsBackItsInputs();
   void leftOverResults_data();
   void leftOverResults();
   void tooltips_data();
@@ -339,6 +344,69 @@ void TestResultsTable::leftOverResults() {
   QCOMPARE(QByteArray::fromStdString(resultsTable(spec, fields, marks)),
            QByteArray("窗\n甲\t1\t") + (marked.contains("A") ? "结果（上次计算）" : "结果") + "\n乙\t2\t" +
                (marked.contains("B") ? "结果（上次计算）" : "结果") + "\n");
+}
+
+// A table read back into a window: its own copy, a spreadsheet's, sections,
+// lines to skip. Expected: the inputs filled as "field=text", and how many
+// lines were skipped.
+void TestResultsTable::tableReadBack_data() {
+  QTest::addColumn<QString>("window");
+  QTest::addColumn<QByteArray>("text");
+  QTest::addColumn<QString>("expected");
+  QTest::newRow("a spreadsheet's copy") << "lg" << QByteArray("圈数\t 25 \r\n\"有效截面积（mm2）\"\t\"144\"\r\n\r\n电感量(uH)\t560")
+                                        << "Text1=25 Text2=144 Text3=560 | 0";
+  QTest::newRow("results, headings, unknown lines skipped")
+      << "lg" << QByteArray("电感气隙计算\n圈数\t30\t输入\n气隙(mm)\t9\t结果\n线径\t1\n\n") << "Text1=30 | 3";
+  QTest::newRow("a quoted cell holds a tab, a line end and a quote")
+      << "lg" << QByteArray("圈数\t\"2\t5\n\"\"x\"\n电感量(uH)\t7") << "Text1=2\t5\n\"x Text3=7 | 0";
+  // The same caption under two headings: the heading above it decides, or its place after it.
+  QTest::newRow("places by heading") << "TL431"
+      << QByteArray("分压估计\n输出电压(V)\t5\nR1(K)\t9\n分压验证\nR1(K)\t8\n光耦电流\n输出电压(V)\t15\n")
+      << "Text1=5 Text5=8 Text11=15 | 4";
+  QTest::newRow("places written") << "TL431" << QByteArray("输出电压(V)（光耦电流）\t24\nR1(K)\t1\n")
+                                  << "Text11=24 | 1";
+  // Two windows, one caption: each takes its own section only.
+  QTest::newRow("sections") << "td"
+      << QByteArray("通过电流(A)\t1\n【20℃时铜的电阻计算】\n通过电流(A)\t2\n【铜带电阻计算】\n铜带电阻计算\n通过电流(A)\t3\n【x】\n并绕层数\t4\n")
+      << "Text6=3 | 1";
+  QTest::newRow("nothing of this window") << "lg" << QByteArray("\xff\xfe\t\"\n\n\t\t") << " | 1";
+}
+
+void TestResultsTable::tableReadBack() {
+  QFETCH(QString, window);
+  QFETCH(QByteArray, text);
+  QFETCH(QString, expected);
+  const PastedTable pasted = readTable(*windowSpec(window.toStdString()), text.toStdString());
+  QStringList got;
+  for (const auto& [field, value] : pasted.inputs) got << QString::fromStdString(field + "=" + value);
+  QCOMPARE(got.join(' ') + " | " + QString::number(pasted.skipped), expected);
+}
+
+// The program's own copy of every window, alone or with every other window
+// in sections, gives back exactly its inputs, a tab and a quote included.
+void TestResultsTable::everyWindowReadsBackItsInputs() {
+  std::list<FieldStore> stores;
+  std::vector<WindowTable> all;
+  for (const WindowSpec* spec : builtWindows()) {
+    FieldStore& store = stores.emplace_back(*spec);
+    int k = 0;
+    for (const Control& c : spec->controls)
+      if (c.kind == ControlKind::Field && c.fieldRole == FieldRole::Input)
+        store.setText(c.name, ++k == 2 ? "\"7\t8\"" : spec->name + "." + std::to_string(k));
+    all.push_back({spec, &store, nullptr});
+  }
+  const std::string everything = allTables(all);
+  for (const WindowTable& w : all)
+    for (const std::string& text : {resultsTable(*w.spec, *w.fields), everything}) {
+      std::vector<std::pair<std::string, std::string>> expected;
+      for (const FieldGroup& g : w.spec->fieldGroups())
+        for (const Control* f : g.fields)
+          if (f->fieldRole == FieldRole::Input) expected.emplace_back(f->name, w.fields->text(f->name));
+      auto got = readTable(*w.spec, text).inputs;
+      std::sort(got.begin(), got.end());
+      std::sort(expected.begin(), expected.end());
+      QVERIFY2(got == expected, w.spec->name.c_str());
+    }
 }
 
 // How an input is read where its text is not plainly a number.

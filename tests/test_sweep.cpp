@@ -41,9 +41,20 @@ void TestSweep::points_data() {
   QTest::addColumn<QStringList>("range");  // 从, 到, 点数, "log" or ""
   QTest::addColumn<QString>("expected");   // the x texts, or the message
   QTest::newRow("linear") << QStringList{"0.1", "0.7", "7", ""} << "0.1 0.2 0.3 0.4 0.5 0.6 0.7";
-  // i ÷ (n − 1) × (to − from), or from × (1 − t) + to × t, give 0.001 last.
-  QTest::newRow("linear, order pinned") << QStringList{"0.1", "0.001", "4", ""}
-                                        << "0.1 0.067 0.034 0.000999999999999987";
+  // The ends exactly as typed: the formula alone would end at 0.000999999999999987.
+  QTest::newRow("linear, ends as typed") << QStringList{"0.1", "0.001", "4", ""} << "0.1 0.067 0.034 0.001";
+  // i ÷ (n − 1) × (to − from) + from gives ...429 at the seventh point, from × (1 − t) + to × t also ...572 at the second.
+  QTest::newRow("linear, order pinned")
+      << QStringList{"0.1", "0.003", "8", ""}
+      << "0.1 0.0861428571428571 0.0722857142857143 0.0584285714285714 0.0445714285714286 0.0307142857142857 "
+         "0.0168571428571428 0.003";
+  // Cancellation would end at 0, below the range, and far below a small end take the wrong sign.
+  QTest::newRow("cancellation") << QStringList{"1", "1e-17", "2", ""} << "1 1E-17";
+  QTest::newRow("wrong sign") << QStringList{"2.051e102", "5100120", "7", ""}
+                              << "2.051E+102 1.70916666666667E+102 1.36733333333333E+102 1.0255E+102 "
+                                 "6.83666666666667E+101 3.41833333333333E+101 5100120";
+  QTest::newRow("log, first end below a ratio beyond the range") << QStringList{"1.23e-250", "1e300", "2", "log"}
+                                                                 << "1.23E-250 1E+300";
   QTest::newRow("downwards through zero") << QStringList{"3", "-3", "4", ""} << "3 1 -1 -3";
   QTest::newRow("thirds") << QStringList{" 1 ", "2", "4", ""} << "1 1.33333333333333 1.66666666666667 2";
   QTest::newRow("decades") << QStringList{"1", "1000", "4", "log"} << "1 10 100 1000";
