@@ -333,8 +333,8 @@ void CalcWindow::showNote(const QString& text) {
   note_->setText(text);
   note_->setAccessibleName(text);
   // Below the field with the focus, or at the window's top, inside the window.
-  const QWidget* near = focusWidget() && fields_.key(qobject_cast<QLineEdit*>(focusWidget())).size() ? focusWidget()
-                                                                                                     : nullptr;
+  auto* focused = qobject_cast<QLineEdit*>(focusWidget());
+  const QWidget* near = focused && fields_.values().contains(focused) ? focused : nullptr;
   const int w = std::min(width() - 8, note_->fontMetrics().horizontalAdvance(text) + 16);
   note_->setFixedWidth(w);
   note_->adjustSize();

@@ -6,7 +6,8 @@
 // window after a fault with its left-over results marked (left-over.png), a
 // field's context menu with the copy entry (context-menu.png), the list of
 // cores a core's cross-section offers (core-menu.png), "取自" on the air-gap
-// window's inductance (take-from.png), a sweep of FlybackForm's
+// window's inductance (take-from.png), the note a paste leaves (paste-note.png),
+// a sweep of FlybackForm's
 // switching frequency (sweep.png, sweep-all.png), and writes
 // windows.md, a page that shows every window under its menu and command. Run it on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen ombrel_screenshots docs
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -215,6 +217,14 @@ int main(int argc, char* argv[]) {
   menu->close();
   delete menu;
   lg->move(lgAt);
+
+  // A design brought back: the flyback window's table pasted into it, with the note.
+  flyback->copyAction()->trigger();
+  flyback->field(QStringLiteral("Text1"))->setFocus();
+  flyback->pasteAction()->trigger();
+  app.processEvents();
+  if (!save(flyback->grab(), out, QStringLiteral("paste-note.png"))) return 1;
+  flyback->note()->hide();
 
   // The gallery: every window under its menu and command, then the windows
   // that another window opens.
