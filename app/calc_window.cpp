@@ -62,26 +62,6 @@ const QColor kReadAsText(0x7a, 0x43, 0x00), kImpossibleText(0xa0, 0x10, 0x18);
 
 QRect pixelRect(const Rect& r) { return QRect(pixels(r.x), pixels(r.y), pixels(r.w), pixels(r.h)); }
 
-// The window's text boxes as the calculation step sees them.
-class WidgetFields : public Fields {
- public:
-  explicit WidgetFields(const CalcWindow& window) : window_(window) {}
-  std::string text(const std::string& name) const override { return box(name)->text().toStdString(); }
-  void setText(const std::string& name, const std::string& text) override {
-    QLineEdit* edit = box(name);
-    edit->setText(qs(text));
-    edit->setCursorPosition(0);  // a long result shows its leading digits
-  }
-
- private:
-  QLineEdit* box(const std::string& name) const {
-    QLineEdit* edit = window_.field(qs(name));
-    if (!edit) throw std::logic_error("no field " + name);
-    return edit;
-  }
-  const CalcWindow& window_;
-};
-
 // Assistive technology announces a calculator window as a dialog, which is
 // what its frame is; a plain widget would be announced as a bare filler.
 QAccessibleInterface* accessibleCalcWindow(const QString& className, QObject* object) {
@@ -154,6 +134,20 @@ Qt::WindowFlags dialogFrame() {
 }
 
 int pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+std::string WidgetFields::text(const std::string& name) const { return box(name)->text().toStdString(); }
+
+void WidgetFields::setText(const std::string& name, const std::string& text) {
+  QLineEdit* edit = box(name);
+  edit->setText(qs(text));
+  edit->setCursorPosition(0);  // a long result shows its leading digits
+}
+
+QLineEdit* WidgetFields::box(const std::string& name) const {
+  QLineEdit* edit = window_.field(qs(name));
+  if (!edit) throw std::logic_error("no field " + name);
+  return edit;
+}
 
 CalcWindow::CalcWindow(const WindowSpec& spec) : QWidget(nullptr, dialogFrame()), spec_(spec) {
   static const bool accessible = [] {

@@ -33,6 +33,18 @@ QString allWindowsTable(const QList<CalcWindow*>& windows);
 // Design twips to pixels: 15 twips a pixel.
 int pixels(int twips);
 
+// A window's text boxes as the calculation step, the marks and "取自" see them.
+class WidgetFields : public Fields {
+ public:
+  explicit WidgetFields(const CalcWindow& window) : window_(window) {}
+  std::string text(const std::string& name) const override;
+  void setText(const std::string& name, const std::string& text) override;
+
+ private:
+  QLineEdit* box(const std::string& name) const;
+  const CalcWindow& window_;
+};
+
 class CalcWindow : public QWidget {
   Q_OBJECT
 

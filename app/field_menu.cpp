@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
-#include <stdexcept>
 #include <vector>
 
 #include "app/calc_window.h"
@@ -60,26 +59,9 @@ void addParts(QMenu* menu, QLineEdit* field, PartList list) {
 }
 
 
-// A window's text boxes as "取自" reads them; it writes nothing.
-class ShownFields : public Fields {
- public:
-  explicit ShownFields(const CalcWindow& window) : window_(window) {}
-  std::string text(const std::string& name) const override {
-    const QLineEdit* edit = window_.field(qs(name));
-    if (!edit) throw std::logic_error("no field " + name);
-    return edit->text().toStdString();
-  }
-  void setText(const std::string& name, const std::string&) override {
-    throw std::logic_error("取自 writes no field of another window: " + name);
-  }
-
- private:
-  const CalcWindow& window_;
-};
-
 // "取自": a submenu a window, an entry a value; or one disabled entry.
 void addOffers(QMenu* menu, QLineEdit* field, const Quantity& quantity, const QList<CalcWindow*>& others) {
-  std::vector<ShownFields> shown;
+  std::vector<WidgetFields> shown;
   shown.reserve(std::size_t(others.size()));
   std::vector<WindowTexts> texts;
   for (CalcWindow* w : others) {
