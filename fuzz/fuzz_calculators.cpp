@@ -98,9 +98,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   for (const std::string& w : writes)
     if (marks.stale(w)) fail(spec, button, w + " written and left over");
-  // What 取自 would offer from this window: plain finite texts of the asked quantity, as they stand.
-  for (const std::string& f : fields) {
-    const Quantity& quantity = spec.find(f)->quantity;
+  // What 取自 would offer from this window for the quantity of one field
+  // (picked by the button byte): plain finite texts, shown as they stand.
+  {
+    const Quantity& quantity = spec.find(fields[data[1] / buttons.size() % fields.size()])->quantity;
     for (const OfferGroup& g : offersFor(quantity, {{&spec, &store, &marks}}))
       for (const Offer& o : g.offers) {
         const std::string field = o.label.substr(0, o.label.find('\t'));

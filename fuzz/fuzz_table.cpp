@@ -9,7 +9,7 @@
 // - the skipped lines are no more than the text's line ends plus one;
 // - the window's own copy with those inputs typed in reads back to the same
 //   inputs with the same texts (one format, written and read in one place),
-//   and so does every window's copy in sections.
+//   and so does a copy of it between two other windows' sections.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -50,11 +50,14 @@ void check(const WindowSpec& spec, std::string_view text) {
   for (const auto& [field, value] : pasted.inputs) store.setText(field, value);
   auto expected = pasted.inputs;
   std::sort(expected.begin(), expected.end());
-  std::vector<WindowTable> all;
-  std::vector<FieldStore> others;
-  others.reserve(builtWindows().size());
-  for (const WindowSpec* w : builtWindows())
-    all.push_back({w, w == &spec ? &store : &others.emplace_back(*w), nullptr});
+  // In sections: a window before it and one after it, with their design texts.
+  static const std::vector<const WindowSpec*> windows = builtWindows();
+  const std::size_t at = std::size_t(std::find(windows.begin(), windows.end(), &spec) - windows.begin());
+  FieldStore before(*windows[(at + windows.size() - 1) % windows.size()]),
+      after(*windows[(at + 1) % windows.size()]);
+  const std::vector<WindowTable> all = {{windows[(at + windows.size() - 1) % windows.size()], &before, nullptr},
+                                        {&spec, &store, nullptr},
+                                        {windows[(at + 1) % windows.size()], &after, nullptr}};
   for (const std::string& copy : {resultsTable(spec, store), allTables(all)}) {
     auto back = readTable(spec, copy).inputs;
     back.erase(std::remove_if(back.begin(), back.end(),
