@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "common/powers.h"
+
 namespace ombrel {
 
 namespace {
@@ -15,7 +17,7 @@ double roundStep(double lo, double hi, int most) {
   if (!std::isfinite(lo) || !std::isfinite(hi)) return std::numeric_limits<double>::infinity();
   if (!std::isfinite(hi - lo)) return 2 * roundStep(lo / 2, hi / 2, most);
   const double span = hi - lo;
-  double decade = std::pow(10.0, std::floor(std::log10(span / std::max(most - 1, 1))));
+  double decade = power(10, std::floor(std::log10(span / std::max(most - 1, 1))));
   if (!(decade > 0)) decade = std::numeric_limits<double>::denorm_min();  // a span in the last bits
   for (;; decade *= 10)
     for (const double m : {1.0, 2.0, 5.0}) {
@@ -35,7 +37,7 @@ double AxisScale::fraction(double value) const {
 }
 
 double AxisScale::valueAt(double f) const {
-  if (log) return std::pow(10.0, std::log10(lo) + f * (std::log10(hi) - std::log10(lo)));
+  if (log) return power(10, std::log10(lo) + f * (std::log10(hi) - std::log10(lo)));
   if (!std::isfinite(hi - lo)) return lo * (1 - f) + hi * f;
   return lo + f * (hi - lo);
 }
@@ -57,7 +59,7 @@ std::vector<double> logTicks(double lo, double hi) {
   std::vector<double> decades, steps;
   if (!(0 < lo && lo < hi) || !std::isfinite(hi)) return decades;
   for (double e = std::floor(std::log10(lo)); e <= std::ceil(std::log10(hi)); ++e) {
-    const double decade = std::pow(10.0, e);
+    const double decade = power(10, e);  // correctly rounded on every platform: 1E-300 is 1E-300
     for (const double m : {1.0, 2.0, 5.0}) {
       const double v = m * decade;
       if (v < lo || v > hi) continue;

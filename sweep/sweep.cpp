@@ -7,6 +7,7 @@
 
 #include "common/calc.h"
 #include "common/number.h"
+#include "common/powers.h"
 
 namespace ombrel {
 
@@ -66,7 +67,7 @@ std::vector<double> sweepPoints(const SweepRange& r) {
     double v;
     if (r.log)
       v = usual ? r.from * std::pow(r.to / r.from, t)
-                : std::pow(10.0, std::log10(r.from) + t * (std::log10(r.to) - std::log10(r.from)));
+                : power(10, std::log10(r.from) + t * (std::log10(r.to) - std::log10(r.from)));
     else
       v = usual ? r.from + i * (r.to - r.from) / last : r.from * (1 - t) + r.to * t;
     // The ends are the ends as typed; a point between them that rounding or

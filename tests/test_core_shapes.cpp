@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "common/core_shapes.h"
+#include "common/number.h"
 #include "common/parts.h"
 #include "exact.h"
 
@@ -156,6 +157,15 @@ void TestCoreShapes::pinned() {
   for (auto& [letter, value] : s.dimensions) value *= scale;
   const EffectiveParameters p = effectiveParameters(s);
   QVERIFY2(p.error.empty(), p.error.c_str());
+#ifdef _WIN32
+  // Built for Windows, asin, atan, log and the rest are another library's,
+  // with last bits of its own: those families compare as the 15 digits shown.
+  if (!name.startsWith("E ") && !name.startsWith("EFD")) {
+    for (const auto& [got, want] : {std::pair{p.c1, c1}, std::pair{p.c2, c2}, std::pair{p.amin, amin}})
+      QCOMPARE(QString::fromStdString(TextFromNumber(got)), QString::fromStdString(TextFromNumber(want)));
+    return;
+  }
+#endif
   QCOMPARE_BITS(p.c1, c1);
   QCOMPARE_BITS(p.c2, c2);
   QCOMPARE_BITS(p.amin, amin);
