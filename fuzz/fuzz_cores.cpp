@@ -24,31 +24,16 @@
 #include <string_view>
 
 #include "common/parts.h"
+#include "fuzz_support.h"
 
 using ombrel::Core;
 using ombrel::CoreTable;
 
 namespace {
 
-[[noreturn]] void fail(const char* what, std::string_view detail) {
-  std::fprintf(stderr, "invariant broken: %s: %.*s\n", what, int(detail.size() > 300 ? 300 : detail.size()),
-               detail.data());
-  std::abort();
-}
-
-std::size_t linesIn(std::string_view csv) {
-  return static_cast<std::size_t>(std::count(csv.begin(), csv.end(), '\n')) +
-         (!csv.empty() && csv.back() != '\n' ? 1 : 0);
-}
-
-// N of an error "line N: ...", or 0 where it has none.
-std::size_t lineOf(const std::string& error) {
-  if (error.compare(0, 5, "line ") != 0) return 0;
-  std::size_t i = 5, n = 0;
-  if (i >= error.size() || error[i] < '1' || error[i] > '9') return 0;
-  for (; i < error.size() && error[i] >= '0' && error[i] <= '9' && n < 1000000000000; ++i) n = n * 10 + (error[i] - '0');
-  return error.compare(i, 2, ": ") == 0 ? n : 0;
-}
+using ombrel::fuzz::fail;
+using ombrel::fuzz::lineOf;
+using ombrel::fuzz::linesIn;
 
 CoreTable check(std::string_view csv) {
   const CoreTable table = ombrel::parseCores(csv);

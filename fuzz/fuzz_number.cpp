@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "common/number.h"
+#include "fuzz_support.h"
 
 using ombrel::NumberFromText;
 using ombrel::IsPlainNumber;
@@ -29,11 +30,7 @@ using ombrel::TextFromNumber;
 
 namespace {
 
-[[noreturn]] void fail(const char* what, std::string_view detail) {
-  std::fprintf(stderr, "invariant broken: %s: %.*s\n", what, int(detail.size() > 200 ? 200 : detail.size()),
-               detail.data());
-  std::abort();
-}
+using ombrel::fuzz::fail;
 
 void readsBackTo15Digits(double value) {
   if (!std::isfinite(value)) return;

@@ -27,6 +27,7 @@
 
 #include "common/number.h"
 #include "sweep/sweep.h"
+#include "fuzz_support.h"
 
 using ombrel::NumberFromText;
 using ombrel::SweepRange;
@@ -34,11 +35,7 @@ using ombrel::TextFromNumber;
 
 namespace {
 
-[[noreturn]] void fail(const char* what, const std::string& detail) {
-  std::fprintf(stderr, "invariant broken: %s: %.*s\n", what, int(detail.size() > 300 ? 300 : detail.size()),
-               detail.data());
-  std::abort();
-}
+using ombrel::fuzz::fail;
 
 // The texts shortened for a message: their first characters and their length.
 std::string shown(const std::string& from, const std::string& to, const std::string& points, bool log) {
