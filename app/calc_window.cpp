@@ -286,16 +286,11 @@ FieldMark CalcWindow::markOf(const QString& field) const {
   return marks_.mark(spec_, WidgetFields(*this), field.toStdString());
 }
 
-QString allWindowsTable(const QList<CalcWindow*>& windows) {
-  std::vector<WidgetFields> fields;
-  fields.reserve(std::size_t(windows.size()));
-  std::vector<WindowTable> tables;
-  for (CalcWindow* w : windows) {
-    fields.emplace_back(*w);
-    tables.push_back({&w->spec(), &fields.back(), &w->marks()});
-  }
-  return qs(allTables(tables));
+WindowsAsTexts::WindowsAsTexts(const QList<CalcWindow*>& windows) {
+  for (CalcWindow* w : windows) texts_.push_back({&w->spec(), &fields_.emplace_back(*w), &w->marks()});
 }
+
+QString allWindowsTable(const QList<CalcWindow*>& windows) { return qs(allTables(WindowsAsTexts(windows).all())); }
 
 void CalcWindow::pasteTable() {
   const PastedTable pasted = readTable(spec_, QGuiApplication::clipboard()->text().toStdString());

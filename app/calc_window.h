@@ -7,7 +7,9 @@
 
 #include <QHash>
 #include <QList>
+#include <deque>
 #include <functional>
+#include <vector>
 #include <QWidget>
 
 #include "common/marks.h"
@@ -27,9 +29,6 @@ Qt::WindowFlags dialogFrame();
 
 class CalcWindow;
 
-// The tables of these windows, each under its name, as "复制全部窗口数据" copies them.
-QString allWindowsTable(const QList<CalcWindow*>& windows);
-
 // Design twips to pixels: 15 twips a pixel.
 int pixels(int twips);
 
@@ -44,6 +43,21 @@ class WidgetFields : public Fields {
   QLineEdit* box(const std::string& name) const;
   const CalcWindow& window_;
 };
+
+// Live windows as the Qt-free code reads them (common/marks.h WindowTexts):
+// each one's table, text boxes and marks, for as long as this object lives.
+class WindowsAsTexts {
+ public:
+  explicit WindowsAsTexts(const QList<CalcWindow*>& windows);
+  const std::vector<WindowTexts>& all() const { return texts_; }
+
+ private:
+  std::deque<WidgetFields> fields_;  // stays where it is as it grows
+  std::vector<WindowTexts> texts_;
+};
+
+// The tables of these windows, each under its name, as "复制全部窗口数据" copies them.
+QString allWindowsTable(const QList<CalcWindow*>& windows);
 
 class CalcWindow : public QWidget {
   Q_OBJECT

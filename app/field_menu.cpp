@@ -61,15 +61,8 @@ void addParts(QMenu* menu, QLineEdit* field, PartList list) {
 
 // "取自": a submenu a window, an entry a value; or one disabled entry.
 void addOffers(QMenu* menu, QLineEdit* field, const Quantity& quantity, const QList<CalcWindow*>& others) {
-  std::vector<WidgetFields> shown;
-  shown.reserve(std::size_t(others.size()));
-  std::vector<WindowTexts> texts;
-  for (CalcWindow* w : others) {
-    shown.emplace_back(*w);
-    texts.push_back({&w->spec(), &shown.back(), &w->marks()});
-  }
   QMenu* from = menu->addMenu(QStringLiteral("取自"));
-  const std::vector<OfferGroup> groups = offersFor(quantity, texts);
+  const std::vector<OfferGroup> groups = offersFor(quantity, WindowsAsTexts(others).all());
   for (const OfferGroup& g : groups) {
     QMenu* window = from->addMenu(qs(g.caption));
     for (const Offer& offer : g.offers) addEntry(window, field, offer.label, offer.text);

@@ -139,9 +139,7 @@ void SweepWindow::start(CalcWindow* source, const std::string& input) {
                   qs(spec_->caption) + QStringLiteral("）"));
   // A new sweep shows nothing of the last one, whatever its range.
   sweep_ = {};
-  for (const FieldGroup& g : spec_->fieldGroups())
-    for (const Control* f : g.fields)
-      if (f->fieldRole == FieldRole::Output) sweep_.results.push_back(f->name);
+  sweep_.results = sweepResults(*spec_);
   chart_->setX(qs(sweepName(*spec_, input)), {}, {}, false);
   chart_->setSeries({}, false);
   // The results the input reaches are checked, or the choice made for this sweep before.

@@ -87,4 +87,12 @@ class ResultMarks {
   std::set<std::string> stale_;
 };
 
+// A window as it stands: its table, its texts and, where it has run, its
+// marks (results_table's allTables and 取自's offersFor read windows so).
+struct WindowTexts {
+  const WindowSpec* spec = nullptr;
+  const Fields* fields = nullptr;
+  const ResultMarks* marks = nullptr;
+};
+
 }  // namespace ombrel

@@ -25,13 +25,6 @@
 
 namespace ombrel {
 
-// Another window as it stands: its table, its texts and, where it has run, its marks.
-struct WindowTexts {
-  const WindowSpec* spec = nullptr;
-  const Fields* fields = nullptr;
-  const ResultMarks* marks = nullptr;
-};
-
 struct Offer {
   std::string label;  // "初级电感量(uH)\t5486.34262399999"
   std::string text;   // "5486.34262399999"

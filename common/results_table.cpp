@@ -36,9 +36,9 @@ std::string resultsTable(const WindowSpec& spec, const Fields& fields, const Res
   return table;
 }
 
-std::string allTables(const std::vector<WindowTable>& windows) {
+std::string allTables(const std::vector<WindowTexts>& windows) {
   std::string all;
-  for (const WindowTable& w : windows)
+  for (const WindowTexts& w : windows)
     if (w.spec && w.fields)
       all += "【" + w.spec->caption + "】\n" + resultsTable(*w.spec, *w.fields, w.marks ? *w.marks : ResultMarks());
   return all;

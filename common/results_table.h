@@ -23,14 +23,8 @@ namespace ombrel {
 
 std::string resultsTable(const WindowSpec& spec, const Fields& fields, const ResultMarks& marks = ResultMarks());
 
-// A window for allTables: its table, its texts, its marks.
-struct WindowTable {
-  const WindowSpec* spec = nullptr;
-  const Fields* fields = nullptr;
-  const ResultMarks* marks = nullptr;
-};
 // The windows' tables in the order given, each under "【caption】".
-std::string allTables(const std::vector<WindowTable>& windows);
+std::string allTables(const std::vector<WindowTexts>& windows);
 
 struct PastedTable {
   std::vector<std::pair<std::string, std::string>> inputs;  // field, text; each input once, in the text's order

@@ -62,15 +62,6 @@ const Control* WindowSpec::fieldNamed(const CaptionName& name) const {
                                        [edge](const Control* c) { return c->rect.x == edge->rect.x; });
       if (sameX == 1) chosen = edge;
     } else {
-      // The nearest heading above a caption at its x is the one it stands under.
-      const auto headingOf = [this](const Control& c) -> const Control* {
-        const Control* nearest = nullptr;
-        for (const Control& h : controls)
-          if (h.kind == ControlKind::Label && h.buddy.empty() && h.rect.x == c.rect.x && h.rect.y < c.rect.y &&
-              (!nearest || h.rect.y > nearest->rect.y))
-            nearest = &h;
-        return nearest;
-      };
       for (const Control* c : candidates) {
         const Control* heading = headingOf(*c);
         if (!heading || trimmed(heading->text) != trimmed(name.place)) continue;
@@ -181,6 +172,15 @@ std::string WindowSpec::captionOf(const std::string& fieldName) const {
   for (const Control& c : controls)
     if (c.kind == ControlKind::Label && c.buddy == fieldName) return c.text;
   return fieldName;
+}
+
+const Control* WindowSpec::headingOf(const Control& caption) const {
+  const Control* nearest = nullptr;
+  for (const Control& h : controls)
+    if (h.kind == ControlKind::Label && h.buddy.empty() && h.rect.x == caption.rect.x && h.rect.y < caption.rect.y &&
+        (!nearest || h.rect.y > nearest->rect.y))
+      nearest = &h;
+  return nearest;
 }
 
 std::string WindowSpec::placeOf(const std::string& fieldName) const {

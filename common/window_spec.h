@@ -161,6 +161,9 @@ struct WindowSpec {
   // it stands under, else 左列 or 右列; empty where the caption is unique.
   //   huanlu Text16 -> "左列", Text19 -> "右列"; TL431 Text5 -> "分压验证"; lg Text1 -> ""
   std::string placeOf(const std::string& fieldName) const;
+  // The heading a caption label stands under: the nearest label without a
+  // field above it at its x, or nullptr.  TL431 Label11 (从) -> Label10 (输出电压范围(V))
+  const Control* headingOf(const Control& caption) const;
   // The field whose caption a formula names, or nullptr when the name fits
   // no caption label or more than one.
   const Control* fieldNamed(const CaptionName& name) const;

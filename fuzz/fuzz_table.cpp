@@ -55,7 +55,7 @@ void check(const WindowSpec& spec, std::string_view text) {
   const std::size_t at = std::size_t(std::find(windows.begin(), windows.end(), &spec) - windows.begin());
   FieldStore before(*windows[(at + windows.size() - 1) % windows.size()]),
       after(*windows[(at + 1) % windows.size()]);
-  const std::vector<WindowTable> all = {{windows[(at + windows.size() - 1) % windows.size()], &before, nullptr},
+  const std::vector<WindowTexts> all = {{windows[(at + windows.size() - 1) % windows.size()], &before, nullptr},
                                         {&spec, &store, nullptr},
                                         {windows[(at + 1) % windows.size()], &after, nullptr}};
   for (const std::string& copy : {resultsTable(spec, store), allTables(all)}) {

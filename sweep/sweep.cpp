@@ -111,18 +111,20 @@ std::vector<std::string> sweepReach(const WindowSpec& spec, const std::string& i
   return ordered;
 }
 
+std::vector<std::string> sweepResults(const WindowSpec& spec) {
+  std::vector<std::string> results;
+  for (const FieldGroup& g : spec.fieldGroups())
+    for (const Control* f : g.fields)
+      if (f->fieldRole == FieldRole::Output) results.push_back(f->name);
+  return results;
+}
+
 std::string sweepName(const WindowSpec& spec, const std::string& field) {
   const std::string name = spec.placedCaption(field);
   if (!sweepLabel(name)) return name;
-  // The label standing nearest above the caption, at its left edge.
-  const Control* caption = nullptr;
-  for (const Control& c : spec.controls)
-    if (c.kind == ControlKind::Label && c.buddy == field) caption = &c;
   const Control* above = nullptr;
   for (const Control& c : spec.controls)
-    if (caption && c.kind == ControlKind::Label && c.buddy.empty() && c.rect.x == caption->rect.x &&
-        c.rect.y < caption->rect.y && (!above || c.rect.y > above->rect.y))
-      above = &c;
+    if (c.kind == ControlKind::Label && c.buddy == field) above = spec.headingOf(c);
   return name + "（" + (above ? above->text : std::string("结果")) + "）";
 }
 
@@ -133,9 +135,7 @@ Sweep sweep(const WindowSpec& spec, const std::map<std::string, std::string>& te
   for (const Control& c : spec.controls)
     if (const auto given = texts.find(c.name); c.kind == ControlKind::Field && given != texts.end())
       start.setText(c.name, given->second);
-  for (const FieldGroup& g : spec.fieldGroups())
-    for (const Control* f : g.fields)
-      if (f->fieldRole == FieldRole::Output) s.results.push_back(f->name);
+  s.results = sweepResults(spec);
   std::vector<const Control*> buttons;
   std::vector<std::string> inputs;
   for (const Control& c : spec.controls) {

@@ -72,6 +72,9 @@ std::variant<std::pair<std::string, std::string>, std::string> defaultRange(cons
 //   FlybackForm Text11 (输出电压) -> Text20 (反射电压) Text21 (次级电流峰值) ...
 std::vector<std::string> sweepReach(const WindowSpec& spec, const std::string& input);
 
+// The window's results, group by group in reading order: a sweep's columns.
+std::vector<std::string> sweepResults(const WindowSpec& spec);
+
 // A field's name in the sweep, its placed caption; where that is the text of
 // one of the sweep window's own labels (从, 到, 点数), the label it stands
 // under follows as its place:  TL431 Text8 -> "从（输出电压范围(V)）".

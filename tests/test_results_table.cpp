@@ -386,7 +386,7 @@ void TestResultsTable::tableReadBack() {
 // in sections, gives back exactly its inputs, a tab and a quote included.
 void TestResultsTable::everyWindowReadsBackItsInputs() {
   std::list<FieldStore> stores;
-  std::vector<WindowTable> all;
+  std::vector<WindowTexts> all;
   for (const WindowSpec* spec : builtWindows()) {
     FieldStore& store = stores.emplace_back(*spec);
     int k = 0;
@@ -396,7 +396,7 @@ void TestResultsTable::everyWindowReadsBackItsInputs() {
     all.push_back({spec, &store, nullptr});
   }
   const std::string everything = allTables(all);
-  for (const WindowTable& w : all)
+  for (const WindowTexts& w : all)
     for (const std::string& text : {resultsTable(*w.spec, *w.fields), everything}) {
       std::vector<std::pair<std::string, std::string>> expected;
       for (const FieldGroup& g : w.spec->fieldGroups())
