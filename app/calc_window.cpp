@@ -133,6 +133,27 @@ Qt::WindowFlags dialogFrame() {
          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 }
 
+void showLook(QLineEdit* edit, Look look) {
+  const QPalette window = edit->window()->palette();
+  QFont font = edit->font();
+  font.setItalic(look == Look::Stale);
+  font.setUnderline(look == Look::ReadAs || look == Look::Impossible);
+  font.setBold(look == Look::Impossible);
+  if (font != edit->font()) edit->setFont(font);
+  QPalette palette = edit->palette();
+  palette.setColor(QPalette::Text, look == Look::Stale        ? staleText(window)
+                                   : look == Look::ReadAs     ? kReadAsText
+                                   : look == Look::Impossible ? kImpossibleText
+                                                              : window.color(QPalette::Text));
+  if (palette != edit->palette()) edit->setPalette(palette);
+}
+
+void tintAsResult(QLineEdit* edit) {
+  QPalette tinted = edit->palette();
+  tinted.setColor(QPalette::Base, resultBase(tinted));
+  edit->setPalette(tinted);
+}
+
 int pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
 
 std::string WidgetFields::text(const std::string& name) const { return box(name)->text().toStdString(); }
@@ -206,9 +227,7 @@ void CalcWindow::build() {
         auto* edit = new QLineEdit(qs(c.text), this);
         edit->setCursorPosition(0);
         if (c.fieldRole == FieldRole::Output) {
-          QPalette tinted = edit->palette();
-          tinted.setColor(QPalette::Base, resultBase(tinted));
-          edit->setPalette(tinted);
+          tintAsResult(edit);
           // Typed over, a result is the user's text, no run's.
           connect(edit, &QLineEdit::textEdited, this, [this, &c] { marks_.edited(c.name); });
         }
@@ -380,17 +399,7 @@ void CalcWindow::showMarks() {
     QLineEdit* edit = c.kind == ControlKind::Field ? field(qs(c.name)) : nullptr;
     if (!edit) continue;
     const FieldMark mark = marks_.mark(spec_, fields, c.name);
-    QFont font = edit->font();
-    font.setItalic(mark.look == Look::Stale);
-    font.setUnderline(mark.look == Look::ReadAs || mark.look == Look::Impossible);
-    font.setBold(mark.look == Look::Impossible);
-    if (font != edit->font()) edit->setFont(font);
-    QPalette palette = edit->palette();
-    palette.setColor(QPalette::Text, mark.look == Look::Stale        ? staleText(this->palette())
-                                     : mark.look == Look::ReadAs     ? kReadAsText
-                                     : mark.look == Look::Impossible ? kImpossibleText
-                                                                     : this->palette().color(QPalette::Text));
-    if (palette != edit->palette()) edit->setPalette(palette);
+    showLook(edit, mark.look);
     edit->setAccessibleDescription(qs(mark.description));
     const QString tip = tipHtml(c.fieldRole == FieldRole::Input ? inputTip(spec_, c, mark.note)
                                                                 : outputTip(c, edit->text().toStdString(), mark.note));

@@ -29,6 +29,13 @@ Qt::WindowFlags dialogFrame();
 
 class CalcWindow;
 
+// A field drawn by its mark: inputs read otherwise underlined in dark amber,
+// results left over or out of date in grey italics, impossible ones bold,
+// underlined, dark red; plain in the window's text colour.
+void showLook(QLineEdit* edit, Look look);
+// The tinted base every result field has.
+void tintAsResult(QLineEdit* edit);
+
 // Design twips to pixels: 15 twips a pixel.
 int pixels(int twips);
 
@@ -101,6 +108,7 @@ class CalcWindow : public QWidget {
   void returnPressed(bool alsoShowMainForm);  // a 返回 button: hide this window
   void showWanted(QString window);
   void sweepWanted(QString input);  // "参数扫描…" in an input's context menu
+  void coreShapeWanted(QString field);  // "按尺寸计算…" in a core field's context menu
   void closing();            // title-bar close: the window is being discarded
 
  protected:

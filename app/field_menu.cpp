@@ -9,6 +9,7 @@
 
 #include "app/calc_window.h"
 #include "common/offers.h"
+#include "common/core_list.h"
 #include "common/parts.h"
 
 namespace ombrel {
@@ -16,13 +17,9 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-// The cores of the data file compiled into the program, read once.
-const CoreTable& cores() {
-  static const CoreTable table = [] {
-    QFile file(QStringLiteral(":/data/cores.csv"));
-    return parseCores(file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string());
-  }();
-  return table;
+QByteArray resource(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Choosing an entry puts its text into the field as typing would: it replaces
@@ -37,18 +34,25 @@ void addEntry(QMenu* menu, QLineEdit* field, const std::string& label, const std
 }
 
 // "选择磁芯" with a submenu a family, or "选择线径" with the IEC and AWG series.
-void addParts(QMenu* menu, QLineEdit* field, PartList list) {
+void addParts(QMenu* menu, CalcWindow& window, QLineEdit* field, PartList list) {
   if (list == PartList::Cores) {
     QMenu* byFamily = menu->addMenu(QStringLiteral("选择磁芯"));
     for (const std::string& family : coreFamilies()) {
       QMenu* parts = byFamily->addMenu(qs(family));
-      for (const Core& core : cores().cores)
+      parts->setToolTipsVisible(true);
+      for (const CoreChoice& core : coreChoiceList())
         if (core.family == family) {
-          const PartEntry entry = coreEntry(core);
-          addEntry(parts, field, entry.label, entry.text);
+          addEntry(parts, field, core.entry.label, core.entry.text);
+          // Rich text, so that a long source wraps.
+          parts->actions().back()->setToolTip(QStringLiteral("<p>") +
+                                              qs(core.tooltip).toHtmlEscaped().replace('\n', QStringLiteral("<br>")) +
+                                              QStringLiteral("</p>"));
         }
       parts->setEnabled(!parts->isEmpty());
     }
+    byFamily->addSeparator();
+    QObject::connect(byFamily->addAction(QStringLiteral("按尺寸计算…")), &QAction::triggered, &window,
+                     [&window, name = field->objectName()] { emit window.coreShapeWanted(name); });
   } else if (list == PartList::Wires) {
     QMenu* wires = menu->addMenu(QStringLiteral("选择线径"));
     QMenu* iec = wires->addMenu(QStringLiteral("IEC"));
@@ -72,12 +76,23 @@ void addOffers(QMenu* menu, QLineEdit* field, const Quantity& quantity, const QL
 
 }  // namespace
 
+const std::vector<CoreShape>& standardShapes() {
+  static const CoreShapeTable table = parseCoreShapes(resource(QStringLiteral(":/data/core-shapes.ndjson")).toStdString());
+  return table.shapes;
+}
+
+const std::vector<CoreChoice>& coreChoiceList() {
+  static const CoreTable makers = parseCores(resource(QStringLiteral(":/data/cores.csv")).toStdString());
+  static const std::vector<CoreChoice> list = coreChoices(makers.cores, standardShapes());
+  return list;
+}
+
 QMenu* fieldMenu(CalcWindow& window, QLineEdit* field, const QList<CalcWindow*>& others) {
   QMenu* menu = field->createStandardContextMenu();
   const Control* c = window.spec().find(field->objectName().toStdString());
   if (c && c->parts != PartList::None) {
     menu->addSeparator();
-    addParts(menu, field, c->parts);
+    addParts(menu, window, field, c->parts);
   }
   if (window.copyAction()) {
     menu->addSeparator();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The context menu of a calculator window's field: Qt's own entries for a
-// line edit, then what the field offers ("选择磁芯" or "选择线径"), then
+// line edit, then what the field offers ("选择磁芯", its last entry
+// "按尺寸计算…" opening the core shape window, or "选择线径"), then
 // "复制本窗口数据", "粘贴本窗口数据", "复制全部窗口数据", and for an input "取自" (the values of its quantity the
 // other windows hold, common/offers.h) and "参数扫描…". Choosing a part or a
 // value types its text into the field as the user would: the whole text
@@ -8,6 +9,9 @@
 #pragma once
 
 #include <QList>
+#include <vector>
+
+#include "common/core_list.h"
 
 class QLineEdit;
 class QMenu;
@@ -20,5 +24,11 @@ class CalcWindow;
 // calculator windows that exist now, in the main menu's order; `window`
 // itself is left out). The caller owns it.
 QMenu* fieldMenu(CalcWindow& window, QLineEdit* field, const QList<CalcWindow*>& others);
+
+// The standard core shapes compiled into the program (:/data/core-shapes.ndjson),
+// and the cores "选择磁芯" offers from them and the makers' figures
+// (:/data/cores.csv): read once.
+const std::vector<CoreShape>& standardShapes();
+const std::vector<CoreChoice>& coreChoiceList();
 
 }  // namespace ombrel

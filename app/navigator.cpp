@@ -2,6 +2,7 @@
 #include "app/navigator.h"
 
 #include "app/calc_window.h"
+#include "app/core_shape_window.h"
 #include "app/main_form.h"
 #include "app/registry.h"
 #include "app/sweep_window.h"
@@ -36,6 +37,8 @@ CalcWindow* Navigator::open(const QString& name) {
     connect(created, &CalcWindow::showWanted, this, [this](const QString& other) { open(other); });
     connect(created, &CalcWindow::closing, this, [this, created] { discard(created); });
     connect(created, &CalcWindow::sweepWanted, this, [this, created](const QString& input) { sweep(created, input); });
+    connect(created, &CalcWindow::coreShapeWanted, this,
+            [this, created](const QString& field) { coreShape(created, field); });
     // The windows that exist now, in the main menu's order: what "取自" offers
     // from and "复制全部窗口数据" copies.
     created->setPeers([this] {
@@ -67,8 +70,22 @@ SweepWindow* Navigator::sweep(CalcWindow* from, const QString& input) {
     connect(sweep_.get(), &SweepWindow::hidden, this, [this] { endIfNothingShown(sweep_.get()); });
   }
   sweep_->start(from, input.toStdString());
-  // Beside the calculator, on the screen it stands on.
-  const QRect beside(from->frameGeometry().topRight() + QPoint(8, 0), sweep_->frameGeometry().size());
+  presentBeside(sweep_.get(), from);
+  return sweep_.get();
+}
+
+CoreShapeWindow* Navigator::coreShape(CalcWindow* from, const QString& field) {
+  if (!coreShape_) {
+    coreShape_ = std::make_unique<CoreShapeWindow>();
+    connect(coreShape_.get(), &CoreShapeWindow::hidden, this, [this] { endIfNothingShown(coreShape_.get()); });
+  }
+  coreShape_->start(from, field);
+  presentBeside(coreShape_.get(), from);
+  return coreShape_.get();
+}
+
+void Navigator::presentBeside(QWidget* window, const QWidget* from) {
+  const QRect beside(from->frameGeometry().topRight() + QPoint(8, 0), window->frameGeometry().size());
   if (const QScreen* screen = from->screen()) {
     const QRect room = screen->availableGeometry();
     QRect at = beside;
@@ -76,10 +93,9 @@ SweepWindow* Navigator::sweep(CalcWindow* from, const QString& input) {
     if (at.bottom() > room.bottom()) at.moveBottom(room.bottom());
     if (at.left() < room.left()) at.moveLeft(room.left());
     if (at.top() < room.top()) at.moveTop(room.top());
-    sweep_->move(at.topLeft());
+    window->move(at.topLeft());
   }
-  present(sweep_.get());
-  return sweep_.get();
+  present(window);
 }
 
 CalcWindow* Navigator::window(const QString& name) const {
@@ -104,6 +120,7 @@ void Navigator::endIfNothingShown(const QWidget* going) {
   for (const auto& [name, window] : slots_)
     if (window != going && window->isVisible()) return;
   if (sweep_ && sweep_.get() != going && sweep_->isVisible()) return;
+  if (coreShape_ && coreShape_.get() != going && coreShape_->isVisible()) return;
   emit nothingShown();
 }
 

@@ -16,6 +16,7 @@
 namespace ombrel {
 
 class CalcWindow;
+class CoreShapeWindow;
 class MainForm;
 class SweepWindow;
 
@@ -38,6 +39,10 @@ class Navigator : public QObject {
   // its content; shown beside the calculator it sweeps.
   SweepWindow* sweep(CalcWindow* from, const QString& input);
   SweepWindow* sweepWindow() const { return sweep_.get(); }
+  // The one core shape window: created by the first "按尺寸计算…", then
+  // shown again with what it held, beside the calculator it fills.
+  CoreShapeWindow* coreShape(CalcWindow* from, const QString& field);
+  CoreShapeWindow* coreShapeWindow() const { return coreShape_.get(); }
 
  signals:
   void nothingShown();
@@ -46,12 +51,15 @@ class Navigator : public QObject {
   void hide(CalcWindow* window, bool alsoShowMainForm);
   void discard(CalcWindow* window);
   void present(QWidget* window);
+  // A window of its own beside the calculator `from`, on the screen it stands on.
+  void presentBeside(QWidget* window, const QWidget* from);
   void endIfNothingShown(const QWidget* going);
 
   Lookup lookup_;
   std::unique_ptr<MainForm> main_;
   std::map<QString, CalcWindow*> slots_;
   std::unique_ptr<SweepWindow> sweep_;
+  std::unique_ptr<CoreShapeWindow> coreShape_;
 };
 
 }  // namespace ombrel

@@ -262,14 +262,14 @@ std::string readShape(std::string_view line, CoreShape& shape) {
   return {};
 }
 
-// The letters of a shape in mm. A missing letter reads as NaN and is
+// The letters of a shape in mm (x * 1 is x itself). A missing letter reads as NaN and is
 // remembered, so a family's formulas can be written straight on.
 class Dims {
  public:
   explicit Dims(const CoreShape& shape) : shape_(shape) {}
   bool has(const char* letter) const { return shape_.dimensions.count(letter) > 0; }
   double operator()(const char* letter) {
-    if (has(letter)) return shape_.dimensions.at(letter) * 1000;
+    if (has(letter)) return shape_.dimensions.at(letter) * shape_.mmPerUnit;
     if (missing.empty()) missing = letter;
     return std::numeric_limits<double>::quiet_NaN();
   }

@@ -107,6 +107,9 @@ struct CoreShape {
   // clearances such as the slot G (minimum) or a radius R (maximum), and the
   // shape is drawn at that limit.
   std::map<std::string, double> dimensions;
+  // The dimensions' unit in mm: 1000 for the data file's metres, 1 for
+  // dimensions typed in mm.
+  double mmPerUnit = 1000;
 };
 
 // The data file: one JSON object a line,

@@ -90,6 +90,14 @@ CoreTable parseCores(std::string_view csv) {
   return table;
 }
 
+std::string significantFigures(double value, int digits) {
+  // The exact binary value rounded in the exponent form the number rules
+  // read back, then written as every figure is.
+  char rounded[40];
+  const auto done = std::to_chars(rounded, rounded + sizeof rounded, value, std::chars_format::scientific, digits - 1);
+  return TextFromNumber(NumberFromText(std::string_view(rounded, done.ptr - rounded)));
+}
+
 PartEntry coreEntry(const Core& core) {
   const std::string ae = TextFromNumber(core.ae);
   return {core.name + "\tAe " + ae + " mm²", ae};
@@ -119,11 +127,7 @@ std::vector<PartEntry> awgWires() {
   std::vector<PartEntry> wires;
   for (int n = 10; n <= 40; ++n) {
     const double d = 0.127 * std::pow(92.0, (36.0 - n) / 39.0);
-    // Four significant digits, rounded from the exact binary value by the
-    // same locale-free conversion the number rules use.
-    char rounded[32];
-    const auto done = std::to_chars(rounded, rounded + sizeof rounded, d, std::chars_format::general, 4);
-    const std::string text = TextFromNumber(NumberFromText(std::string_view(rounded, done.ptr - rounded)));
+    const std::string text = significantFigures(d, 4);
     wires.push_back({"AWG" + std::to_string(n) + "\t" + text + " mm", text});
   }
   return wires;

@@ -44,6 +44,11 @@ struct PartEntry {
   std::string text;   // "97.1", "0.112", "0.5106"
 };
 
+// A figure rounded to `digits` significant digits (1 to 17), as a text the
+// number rules read back: (64.2643, 3) -> "64.3", (2397.4, 3) -> "2400",
+// (0.99951, 3) -> "1", (0.510636, 4) -> "0.5106".
+std::string significantFigures(double value, int digits);
+
 // A core's entry: its name, a tab, its Ae.
 PartEntry coreEntry(const Core& core);
 // The nominal copper diameters of the IEC series for winding wires (R20,

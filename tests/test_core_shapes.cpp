@@ -7,6 +7,8 @@
 #include <QtTest>
 #include <cmath>
 
+#include "common/core_form.h"
+#include "common/core_list.h"
 #include "common/core_shapes.h"
 #include "common/number.h"
 #include "common/parts.h"
@@ -29,6 +31,11 @@ class TestCoreShapes : public QObject {
   void reading();
   void failures_data();
   void failures();
+  void list();
+  void entries_data();
+  void entries();
+  void typed_data();
+  void typed();
 };
 
 namespace {
@@ -63,33 +70,29 @@ QString within3(const EffectiveParameters& p, double ae, double le, double ve) {
 // core: other editions. Its other seven rows print the same figures.
 const char* const otherEditions =
     "name,family,ae_mm2,le_mm,ve_mm3,source\n"
-    "EE13,EE,12.4,29.6,367,EPCOS E 13/7/4 B66305 June 2013\n"
+    "E13/7/4,EE,12.4,29.6,367,EPCOS E 13/7/4 B66305 June 2013\n"
     "ETD29,ETD,76.0,70.4,5350,EPCOS ETD 29/16/10 B66358 May 2017\n"
-    "RM8,RM,64,38,2430,Siemens Matsushita/EPCOS RM 8 B65811 08/01\n"
-    "RM12,RM,146,57,8320,EPCOS RM 12 B65815 February 2016\n";
+    "RM8/I,RM,64,38,2430,Siemens Matsushita/EPCOS RM 8 B65811 08/01\n"
+    "RM12/I,RM,146,57,8320,EPCOS RM 12 B65815 February 2016\n";
 
-// The standard shape a row of figures stands for, "" for none. The family by
-// the row's (EI has none: E with I halves are no pair of shapes), the size by
-// the figure after the letters: "ETD34" -> "ETD 34/…", "EP13" -> "EP 13", and
-// an RM row, whose figures are for cores without centre hole, -> "RM 10/I".
-// Where sizes are shared (E 13/7/4, E 13/7/6, …), the one the row's source
-// names, blanks aside.
+// The standard shape a row of figures stands for: the one the core list
+// names as the row is named ("ETD34" is ETD 34/17/11, "RM10/I" RM 10/I),
+// "" for none (EI: E with I halves are no pair of shapes).
 QString shapeFor(const Core& row) {
-  const std::map<std::string, std::string> letters = {{"EE", "E"}, {"EFD", "EFD"}, {"ETD", "ETD"}, {"RM", "RM"}, {"EP", "EP"}};
-  if (!letters.count(row.family)) return {};
-  const std::string stem = letters.at(row.family) + " " + row.name.substr(row.family.size());
-  QStringList found;
   for (const CoreShape& s : shipped())
-    if (row.family == "RM" ? s.name == stem + "/I" : row.family == "EP" ? s.name == stem : s.name.rfind(stem + "/", 0) == 0)
-      found << QString::fromStdString(s.name);
-  const QString source = QString::fromStdString(row.source).remove(' ');
-  if (found.size() > 1) {
-    QStringList named;
-    for (const QString& n : found)
-      if (source.contains(QString(n).remove(' '))) named << n;
-    found = named;
-  }
-  return found.size() == 1 ? found.front() : QString();
+    if (choiceName(s) == row.name) return QString::fromStdString(s.name);
+  return {};
+}
+
+const CoreChoice* choice(const std::vector<CoreChoice>& list, const QString& name) {
+  for (const CoreChoice& c : list)
+    if (c.name == name.toStdString()) return &c;
+  return nullptr;
+}
+
+std::vector<Core> shippedMakers() {
+  QFile file(QStringLiteral(OMBREL_CORES_CSV));
+  return file.open(QIODevice::ReadOnly) ? parseCores(file.readAll().toStdString()).cores : std::vector<Core>{};
 }
 
 }  // namespace
@@ -180,10 +183,9 @@ void TestCoreShapes::pinned() {
 // data/README.md, which must still be exceptions.
 void TestCoreShapes::makers_data() {
   const std::map<std::string, QString> exceptions = {
-      {"RM4", "EPCOS's figures without centre hole; its figures with hole agree"},
-      {"RM5", "the data set's F minimum 4.07 mm, where the maker's Amin means 4.8 mm"},
-      {"RM6", "the maker's RM 6 is the R drawing (RM 6/I-R), RM 6/I the S drawing"},
-      {"RM7", "not established: our dimensions are the maker's drawing's"}};
+      {"RM4/I", "EPCOS's figures without centre hole; its figures with hole agree"},
+      {"RM5/I", "the data set's F minimum 4.07 mm, where the maker's Amin means 4.8 mm"},
+      {"RM7/I", "not established: our dimensions are the maker's drawing's"}};
   QTest::addColumn<QString>("name");
   QTest::addColumn<double>("ae");
   QTest::addColumn<double>("le");
@@ -191,11 +193,13 @@ void TestCoreShapes::makers_data() {
   QTest::addColumn<QString>("exception");
   QFile file(QStringLiteral(OMBREL_CORES_CSV));
   QVERIFY(file.open(QIODevice::ReadOnly));
-  for (const std::string& csv : {file.readAll().toStdString(), std::string(otherEditions)})
-    for (const Core& row : parseCores(csv).cores)
+  for (const std::string& csv : {file.readAll().toStdString(), std::string(otherEditions)}) {
+    const CoreTable table = parseCores(csv);  // held: a range-for keeps no temporary's member alive
+    for (const Core& row : table.cores)
       QTest::newRow((row.name + ", " + row.source.substr(0, 40)).c_str())
           << shapeFor(row) << row.ae << row.le << row.ve
           << (row.family == "EI" ? "no shape" : exceptions.count(row.name) ? exceptions.at(row.name) : QString());
+  }
 }
 
 void TestCoreShapes::makers() {
@@ -312,6 +316,124 @@ void TestCoreShapes::failures() {
   const EffectiveParameters p = effectiveParameters(s);
   QCOMPARE(QString::fromStdString(p.error), expected);
   QCOMPARE(p.le + p.ae + p.ve, 0.0);
+}
+
+// The list as shipped: every shape once and each maker's row, the rows on
+// their shapes, families in menu order, sizes ascending.
+void TestCoreShapes::list() {
+  const std::vector<Core> makers = shippedMakers();
+  const std::vector<CoreChoice> list = coreChoices(makers, shipped());
+  QCOMPARE(list.size(), std::size_t(188));  // 188 shapes, RM 14A named twice, and EI12.5
+  QStringList firsts, rm, fromMakers;
+  std::string family;
+  for (const CoreChoice& c : list) {
+    QVERIFY2(c.name.find(' ') == std::string::npos, c.name.c_str());
+    QCOMPARE(std::count_if(list.begin(), list.end(), [&](const CoreChoice& o) { return o.name == c.name; }), 1);
+    if (c.family != family) firsts << QString::fromStdString(c.name);
+    family = c.family;
+    if (c.name.rfind("RM4", 0) == 0 || c.name.rfind("RM5", 0) == 0) rm << QString::fromStdString(c.name);
+    if (c.tooltip.find("数据手册") != std::string::npos) fromMakers << QString::fromStdString(c.name);
+  }
+  QCOMPARE(firsts, (QStringList{"E4", "EI12.5", "EFD10", "ETD19", "PQ16/11", "RM4", "EP5"}));
+  QCOMPARE(rm, (QStringList{"RM4", "RM4/I", "RM4/ILP", "RM4/8", "RM5", "RM5/I", "RM5/ILP", "RM5/8"}));
+  QStringList rows;
+  for (const Core& m : makers) rows << QString::fromStdString(m.name);
+  fromMakers.sort();
+  rows.sort();
+  QCOMPARE(fromMakers, rows);
+}
+
+// Entries: a maker's Ae as printed, a computed one to three figures
+// (tests/core_list_pins.py), and where each figure comes from.
+void TestCoreShapes::entries_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("label");
+  QTest::addColumn<QString>("figures");  // the tooltip's figures, a line each
+  QTest::addColumn<QString>("source");   // the tooltip's lines after them
+  const QString iec = "按 IEC 60205 由 IEC 63093 标称尺寸计算";
+  QTest::newRow("PQ, computed") << "PQ20/16" << "PQ20/16\tAe 64.3 mm²"
+                                << "Ae 64.3 mm²|le 37.3 mm|Ve 2400 mm³|Amin 60.8 mm²" << iec;
+  QTest::newRow("EFD by its size") << "EFD25" << "EFD25\tAe 57.5 mm²"
+                                   << "Ae 57.5 mm²|le 57.3 mm|Ve 3290 mm³|Amin 57.3 mm²" << iec;
+  QTest::newRow("RM /I") << "RM14/I" << "RM14/I\tAe 190 mm²" << "Ae 190 mm²|le 68.8 mm|Ve 13000 mm³|Amin 170 mm²" << iec;
+  QTest::newRow("EP, three figures of 80.0") << "EP20" << "EP20\tAe 80 mm²" << "Ae 80 mm²|le 40.1 mm|Ve 3210 mm³|Amin 61.2 mm²" << iec;
+  QTest::newRow("ETD, the maker's") << "ETD34" << "ETD34\tAe 97.1 mm²" << "Ae 97.1 mm²|le 78.6 mm|Ve 7630 mm³|Amin 91.6 mm²"
+                                    << "Ae、le、Ve：TDK 数据手册|（TDK Electronics data sheet ETD 34/17/11 core B66361, October 2022, "
+                                       "magnetic characteristics (per set)）|Amin：" + iec;
+  QTest::newRow("E renamed, the maker's") << "E42/21/15" << "E42/21/15\tAe 178 mm²"
+                                          << "Ae 178 mm²|le 97 mm|Ve 17300 mm³|Amin 175 mm²"
+                                          << "Ae、le、Ve：Ferroxcube 数据手册|（Ferroxcube data sheet E42/21/15 E cores and "
+                                             "accessories, core set effective parameters, 2008 Sep 01）|Amin：" + iec;
+  QTest::newRow("EI, no shape") << "EI12.5" << "EI12.5\tAe 14.4 mm²" << "Ae 14.4 mm²|le 21.3 mm|Ve 308 mm³|Amin：数据手册未给出"
+                                << "TDK 数据手册|（TDK Ferrite for Switching Power Supplies E cores EI/EE/EF/EER/ETD series, "
+                                   "PC47EI12.5-Z (JIS FEI 12.5) effective parameter, issue April 2011 (003-01/20110423)）";
+}
+
+void TestCoreShapes::entries() {
+  QFETCH(QString, name);
+  QFETCH(QString, label);
+  QFETCH(QString, figures);
+  QFETCH(QString, source);
+  const std::vector<CoreChoice> list = coreChoices(shippedMakers(), shipped());
+  const CoreChoice* c = choice(list, name);
+  QVERIFY(c);
+  QCOMPARE(QString::fromStdString(c->entry.label), label);
+  QCOMPARE(QString::fromStdString(c->entry.text), label.section(' ', 1, 1));
+  const QStringList lines = QString::fromStdString(c->tooltip).split('\n');
+  QCOMPARE(lines.mid(1, 4).join('|'), figures);
+  QCOMPARE(lines.mid(5).join('|'), source);
+}
+
+// The window's texts for a standard shape, and what it computes from texts
+// typed in mm (tests/core_list_pins.py), or the fault it shows.
+void TestCoreShapes::typed_data() {
+  QTest::addColumn<QString>("family");
+  QTest::addColumn<QString>("texts");     // letter=text, ...
+  QTest::addColumn<QString>("expected");  // C1 C2 le Ae Ve Amin, or the fault's first line
+  const QString e = "A=25.05,B=12.55,C=7.2,D=8.95,E=17.9,F=7.25";
+  const QString pq = "A=20.5,B=8.1,C=14,D=5.15,E=18,F=8.8";
+  QTest::newRow("E 25/13/7 as shown")
+      << "e" << e << "1.11422569641659 0.0214948869722633 57.7578707046492 51.8367785722423 2993.9819545211 51.48";
+  QTest::newRow("PQ 20/16 as shown") << "pq" << pq + ",G=12.5,J=4.8,L=10.5"
+                                     << "0.580530387385154 0.00903462819818614 37.3026452538709 64.2561458701428 "
+                                        "2396.92421477492 60.8212337734984";
+  QTest::newRow("PQ, G J L left empty") << "pq" << pq + ",G= ,J=,L="
+                                        << "0.590624666535897 0.00948681135236261 36.7707845938947 62.257448219291 "
+                                           "2289.2552178371 60.8212337734984";
+  QTest::newRow("RM 10/I, cut straight") << "rm" << "A=27.85,B=9.3,C=13.25,D=6.35,E=21.65,F=10.7,G=10.9,J=24.15,drawing=3"
+                                    << "0.455673745479543 0.00462762498381774 44.8693580498512 98.468166083678 "
+                                       "4418.20340052076 89.9202357273738";
+  QTest::newRow("read by the number rules") << "e" << QString(e).replace("C=7.2", "C=7.2mm").replace("A=25.05", "A=2505e-2")
+                                            << "1.11422569641659 0.0214948869722633 57.7578707046492 51.8367785722423 2993.9819545211 51.48";
+  QTest::newRow("overflow") << "e" << QString(e).replace("D=8.95", "D=1e999")
+                            << "运算出错：溢出（“D(mm)”的数值超出范围）。";
+  QTest::newRow("window above the core") << "e" << QString(e).replace("D=8.95", "D=13")
+                                         << "这些尺寸算不出有效参数：磁路中有一段的长度或截面积不是正数，或超出双精度范围。";
+  QTest::newRow("an empty letter is 0") << "e" << QString(e).replace("F=7.25", "F=")
+                                        << "这些尺寸算不出有效参数：磁路中有一段的长度或截面积不是正数，或超出双精度范围。";
+  QTest::newRow("a section's C2 beyond the range") << "e" << QString(e).replace("F=7.25", "F=1e-200")
+                                           << "这些尺寸算不出有效参数：磁路中有一段的长度或截面积不是正数，或超出双精度范围。";
+}
+
+void TestCoreShapes::typed() {
+  QFETCH(QString, family);
+  QFETCH(QString, texts);
+  QFETCH(QString, expected);
+  std::map<std::string, std::string> byLetter;
+  for (const QString& pair : texts.split(','))
+    byLetter[pair.section('=', 0, 0).toStdString()] = pair.section('=', 1).toStdString();
+  const ShapeOutcome got = computeShape(family.toStdString(), byLetter["drawing"], byLetter);
+  QStringList results;
+  for (const std::string& r : got.results) results << QString::fromStdString(r);
+  QCOMPARE(got.fault.empty() ? results.join(' ') : QString::fromStdString(got.fault).section('\n', 0, 0), expected);
+  QCOMPARE(got.results.empty(), !got.fault.empty());
+  // A standard shape shows the texts these rows type.
+  if (family == "e" && texts == "A=25.05,B=12.55,C=7.2,D=8.95,E=17.9,F=7.25") {
+    QStringList shown;
+    for (const auto& [letter, text] : dimensionTexts(shape("E 25/13/7")))
+      shown << QString::fromStdString(letter + "=" + text);
+    QCOMPARE(shown.join(','), texts);
+  }
 }
 
 QTEST_APPLESS_MAIN(TestCoreShapes)

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QHelpEvent>
@@ -24,6 +25,7 @@
 
 #include "app/chart.h"
 #include "app/program.h"
+#include "app/core_shape_window.h"
 #include "app/sweep_window.h"
 #include "gui_support.h"
 
@@ -37,6 +39,18 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 QByteArray clipboardBytes() { return QGuiApplication::clipboard()->text().toUtf8(); }
 
 // A text no copy produces, so that a copy that does nothing is seen.
+// The entry at the end of a path of menu texts, submenus followed.
+QAction* entryAt(QMenu* menu, const QStringList& path) {
+  for (const QString& step : path) {
+    QAction* found = nullptr;
+    for (QAction* a : menu ? menu->actions() : QList<QAction*>())
+      if (a->text() == step) found = a;
+    if (!found || step == path.last()) return found;
+    menu = found->menu();
+  }
+  return nullptr;
+}
+
 void clearClipboard() { QGuiApplication::clipboard()->setText(QStringLiteral("<nothing copied>")); }
 
 // Everything a user could see of a field's text: the text, what it shows,
@@ -73,6 +87,7 @@ class TestGuiCopy : public QObject, public test::GuiFixture {
   void contextMenuPopsUpAndCopies();
   void ctrlShiftCCopies();
   void partsFromTheContextMenu();
+  void coreFromItsDimensions();
   void takenFromAnotherWindow();
   void pastedBack();
   void sweepFromTheContextMenu();
@@ -386,16 +401,6 @@ void TestGuiCopy::ctrlShiftCCopies() {
 // ask for a round wire's diameter the wires, and no other field offers any.
 // Choosing one types its figure into the field and calculates nothing.
 void TestGuiCopy::partsFromTheContextMenu() {
-  const auto entryAt = [](QMenu* menu, const QStringList& path) -> QAction* {
-    for (const QString& step : path) {
-      QAction* found = nullptr;
-      for (QAction* a : menu ? menu->actions() : QList<QAction*>())
-        if (a->text() == step) found = a;
-      if (!found || step == path.last()) return found;
-      menu = found->menu();
-    }
-    return nullptr;
-  };
   QStringList cores, wires;
   for (const WindowSpec* spec : builtWindows()) {
     CalcWindow* w = nav_->open(qs(spec->name));
@@ -420,12 +425,18 @@ void TestGuiCopy::partsFromTheContextMenu() {
   std::unique_ptr<QMenu> menu(lg->contextMenu(ae));
   QAction* etd34 = entryAt(menu.get(), {"选择磁芯", "ETD", "ETD34\tAe 97.1 mm²"});
   QVERIFY(etd34);
-  QAction* pq = entryAt(menu.get(), {"选择磁芯", "PQ"});
-  QVERIFY(pq && !pq->isEnabled());  // no PQ core in the data file yet
+  QVERIFY(etd34->toolTip().contains("TDK 数据手册"));
   etd34->trigger();
   QCOMPARE(ae->text(), QString("97.1"));
   QCOMPARE(text(lg, "Text4"), QString());
   QVERIFY(ae->isUndoAvailable());
+  // A shape no maker's row lists: its Ae computed, to three figures.
+  QAction* pq = entryAt(menu.get(), {"选择磁芯", "PQ", "PQ20/16\tAe 64.3 mm²"});
+  QVERIFY(pq);
+  QVERIFY(pq->toolTip().contains("按 IEC 60205 由 IEC 63093 标称尺寸计算"));
+  pq->trigger();
+  QCOMPARE(ae->text(), QString("64.3"));
+  QCOMPARE(text(lg, "Text4"), QString());
 
   CHOOSE(tx, "铜线电阻");
   FIND(d, QLineEdit, tx, "Text4");
@@ -439,6 +450,71 @@ void TestGuiCopy::partsFromTheContextMenu() {
   iec->trigger();
   QCOMPARE(d->text(), QString("0.112"));
   QCOMPARE(text(tx, "Text2"), QString());
+}
+
+// "按尺寸计算…" from the air-gap window's Ae: the core shape window, the
+// dimensions of E 25/13/7 typed as it shows them, 计算 (figures from
+// tests/core_list_pins.py), 填入 Ae; then a text beyond the range, a box,
+// the results kept and greyed; then the air-gap window closed.
+void TestGuiCopy::coreFromItsDimensions() {
+  CHOOSE(lg, "电感气隙计算");
+  FIND(ae, QLineEdit, lg, "Text2");
+  std::unique_ptr<QMenu> menu(lg->contextMenu(ae));
+  QAction* own = entryAt(menu.get(), {"选择磁芯", "按尺寸计算…"});
+  QVERIFY(own);
+  own->trigger();
+  menu.reset();  // a child of the field, gone with lg below
+  CoreShapeWindow* shape = nav_->coreShapeWindow();
+  QVERIFY(shape && shape->isVisible());
+  QCOMPARE(shape->objectName(), QString("coreshape"));
+  QCOMPARE(shape->windowTitle(), QString("磁芯有效参数"));
+  FIND(target, QLabel, shape, "target");
+  QCOMPARE(target->text(), QString("「填入 Ae」填到：「有效截面积（mm2）」（电感气隙计算）"));
+  FIND(family, QComboBox, shape, "family");
+  family->setCurrentIndex(family->findText("E"));
+  FIND(fill, QPushButton, shape, "fillAe");
+  QVERIFY(!fill->isEnabled());
+  const QStringList typed = {"A=25.05", "B=12.55", "C=7.2", "D=8.95", "E=17.9", "F=7.25"};
+  for (const QString& pair : typed) {
+    FIND(field, QLineEdit, shape, pair.section('=', 0, 0));
+    QVERIFY(field->isVisibleTo(shape));
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, pair.section('=', 1));
+  }
+  FIND(shapeList, QComboBox, shape, "shape");
+  QCOMPARE(shapeList->currentText(), QString("（自行填写）"));  // typed, no standard shape's
+  click(shape, "calculate");
+  const QStringList results = {"C1=1.11422569641659", "C2=0.0214948869722633", "le=57.7578707046492",
+                               "Ae=51.8367785722423", "Ve=2993.9819545211", "Amin=51.48"};
+  for (const QString& pair : results) QCOMPARE(shape->result(pair.section('=', 0, 0))->text(), pair.section('=', 1));
+  QVERIFY(fill->isEnabled());
+  const QString gap = text(lg, "Text4");
+  click(shape, "fillAe");
+  QCOMPARE(ae->text(), QString("51.8367785722423"));
+  QVERIFY(ae->isUndoAvailable());
+  QCOMPARE(text(lg, "Text4"), gap);
+
+  // A fault: the box, the results kept and marked out of date, nothing to fill.
+  QLineEdit* d = shape->dimension("D");
+  d->selectAll();
+  QTest::keyClicks(d, "1e999");
+  QVERIFY(d->font().underline());  // read otherwise: marked
+  click(shape, "calculate");
+  QCOMPARE(boxes(), QStringList{"计算错误|运算出错：溢出（“D(mm)”的数值超出范围）。\n结果各项保持原来的内容。|确定"});
+  QCOMPARE(shape->result("Ae")->text(), QString("51.8367785722423"));
+  QVERIFY(shape->result("Ae")->font().italic());
+  QVERIFY(!fill->isEnabled());
+
+  // Its window gone, the core shape window has nowhere to fill.
+  QVERIFY(lg->close());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCOMPARE(target->text(), QString("打开本窗口的计算窗口已关闭，「填入 Ae」无处可填"));  // says so at once
+  d->setText("8.95");
+  click(shape, "calculate");
+  QVERIFY(!fill->isEnabled());
+  click(shape, "back");
+  QVERIFY(!shape->isVisible());
 }
 
 // "取自" on the air-gap window: nothing to take while it is the only window;

@@ -21,6 +21,8 @@ class TestParts : public QObject {
   void dataFileRules_data();
   void dataFileRules();
   void wires();
+  void significant_data();
+  void significant();
 };
 
 namespace {
@@ -54,14 +56,15 @@ void TestParts::dataFileFigures_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QString>("figures");  // Ae le Ve
   QTest::newRow("ETD29, Ferroxcube 2008") << "ETD29" << "76 72 5470";
-  QTest::newRow("RM10 without centre hole, EPCOS 2017") << "RM10" << "98 44 4310";
+  QTest::newRow("RM10 without centre hole, EPCOS 2017") << "RM10/I" << "98 44 4310";
   QTest::newRow("ETD34, TDK 2022") << "ETD34" << "97.1 78.6 7630";
 }
 
 void TestParts::dataFileFigures() {
   QFETCH(QString, name);
   QFETCH(QString, figures);
-  for (const Core& core : shipped().cores)
+  const CoreTable table = shipped();  // held: a range-for keeps no temporary's member alive
+  for (const Core& core : table.cores)
     if (core.name == name.toStdString()) {
       QCOMPARE(QString("%1 %2 %3").arg(core.ae).arg(core.le).arg(core.ve), figures);
       QCOMPARE(QString::fromStdString(coreEntry(core).label), name + "\tAe " + figures.section(' ', 0, 0) + " mm²");
@@ -99,6 +102,30 @@ void TestParts::dataFileRules() {
 
 // The IEC series whole; AWG from its definition, worked out in Python
 // ("%.4g" % (0.127 * 92 ** ((36 - n) / 39))).
+// Figures to so many significant digits, rounded from the double itself:
+// 1.125 is exact, a tie, and goes to the even digit.
+void TestParts::significant_data() {
+  QTest::addColumn<double>("value");
+  QTest::addColumn<int>("digits");
+  QTest::addColumn<QString>("expected");
+  QTest::newRow("up") << 64.2643 << 3 << "64.3";
+  QTest::newRow("zeros written") << 2397.4 << 3 << "2400";
+  QTest::newRow("carried into the next decade") << 0.99951 << 3 << "1";
+  QTest::newRow("down") << 12.449 << 3 << "12.4";
+  QTest::newRow("small") << 0.000123456 << 3 << "0.000123";
+  QTest::newRow("exponent") << 1.23456e-7 << 3 << "1.23E-07";
+  QTest::newRow("large") << 1234567890123456789.0 << 3 << "1.23E+18";
+  QTest::newRow("exact tie") << 1.125 << 3 << "1.12";
+  QTest::newRow("AWG24") << 0.51064 << 4 << "0.5106";
+}
+
+void TestParts::significant() {
+  QFETCH(double, value);
+  QFETCH(int, digits);
+  QFETCH(QString, expected);
+  QCOMPARE(QString::fromStdString(significantFigures(value, digits)), expected);
+}
+
 void TestParts::wires() {
   QStringList iec;
   for (const PartEntry& w : iecWires()) iec << QString::fromStdString(w.label + "=" + w.text);

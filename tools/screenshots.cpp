@@ -5,7 +5,9 @@
 // marks (mark-read.png, mark-out-of-date.png, mark-impossible.png), the flyback
 // window after a fault with its left-over results marked (left-over.png), a
 // field's context menu with the copy entry (context-menu.png), the list of
-// cores a core's cross-section offers (core-menu.png), "取自" on the air-gap
+// cores a core's cross-section offers, its PQ list and an entry's tooltip
+// (core-menu.png), the core shape window for a PQ and an RM core
+// (core-shape.png, core-shape-rm.png), "取自" on the air-gap
 // window's inductance (take-from.png), the note a paste leaves (paste-note.png),
 // a sweep of FlybackForm's
 // switching frequency (sweep.png, sweep-all.png), and writes
@@ -34,6 +36,7 @@
 #include "app/program.h"
 #include "app/registry.h"
 #include "app/chart.h"
+#include "app/core_shape_window.h"
 #include "app/sweep_window.h"
 
 namespace {
@@ -190,16 +193,45 @@ int main(int argc, char* argv[]) {
 
   // A core chosen from the list a core's cross-section offers.
   QLineEdit* ae = lg->field(QStringLiteral("Text2"));
+  const QPoint lgWasAt = lg->pos();
+  lg->move(0, 0);  // room on the right for the submenus
   menu = lg->contextMenu(ae);
   menu->popup(ae->mapToGlobal(QPoint(ae->width() / 2, ae->height() / 2)));
   app.processEvents();
   QMenu* families = openSubmenu(menu, QStringLiteral("选择磁芯"));
   app.processEvents();
+  // ETD (the screen is too short for the 33 PQ sizes): computed and the
+  // makers' figures side by side, and the tooltip of a maker's entry.
   QMenu* etd = families ? openSubmenu(families, QStringLiteral("ETD")) : nullptr;
   app.processEvents();
-  if (!etd || !save(withPopup(lg, {menu, families, etd}), out, QStringLiteral("core-menu.png"))) return 1;
+  QAction* etd34 = nullptr;
+  for (QAction* a : etd ? etd->actions() : QList<QAction*>())
+    if (a->text().startsWith(QStringLiteral("ETD34\t"))) etd34 = a;
+  if (etd34) {
+    etd->setActiveAction(etd34);
+    QToolTip::showText(families->mapToGlobal(QPoint(-160, families->height() + 8)), etd34->toolTip(), etd);
+  }
+  app.processEvents();
+  QWidget* tip = shownToolTip();
+  if (!etd34 || !tip || !save(withPopup(lg, {menu, families, etd, tip}), out, QStringLiteral("core-menu.png")))
+    return 1;
+  QToolTip::hideText();
   menu->close();
   delete menu;
+  lg->move(lgWasAt);
+
+  // A core's effective parameters from its own dimensions, opened from the
+  // same field: a PQ 20/16 calculated, then an RM 10/I.
+  ombrel::CoreShapeWindow* shape = navigator.coreShape(lg, QStringLiteral("Text2"));
+  shape->chooseFamily("pq");
+  shape->calculate();
+  app.processEvents();
+  if (!save(shape->grab(), out, QStringLiteral("core-shape.png"))) return 1;
+  shape->chooseFamily("rm");
+  shape->calculate();
+  app.processEvents();
+  if (!save(shape->grab(), out, QStringLiteral("core-shape-rm.png"))) return 1;
+  shape->hide();
 
   // "取自" on the inductance, the flyback window calculated again.
   flyback->findChild<QPushButton*>(QStringLiteral("Command1"))->click();

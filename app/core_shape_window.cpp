@@ -1,0 +1,298 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/core_shape_window.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <set>
+
+#include "app/calc_window.h"
+#include "app/core_drawing.h"
+#include "app/field_menu.h"
+#include "common/calc.h"
+#include "common/core_form.h"
+#include "common/marks.h"
+
+namespace ombrel {
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+// The shape a family starts from: a size designers often use.
+const std::map<std::string, QString> usualShape = {{"e", "E25/13/7"}, {"efd", "EFD20"}, {"etd", "ETD34"},
+                                                    {"pq", "PQ20/16"},  {"rm", "RM10/I"}, {"ep", "EP13"}};
+
+const QString kOwnDimensions = QStringLiteral("（自行填写）");
+
+const CoreShape* standardShape(const std::string& family, const QString& name) {
+  for (const CoreChoice& c : coreChoiceList())
+    if (c.shape && c.shape->family == family && qs(c.name) == name) return c.shape;
+  return nullptr;
+}
+
+}  // namespace
+
+CoreShapeWindow::CoreShapeWindow() : QWidget(nullptr, dialogFrame()) {
+  setObjectName(QStringLiteral("coreshape"));
+  setWindowTitle(QStringLiteral("磁芯有效参数"));
+  setWindowIcon(QIcon(QStringLiteral(":/icons/ombrel.png")));
+
+  targetLabel_ = new QLabel(this);
+  targetLabel_->setObjectName(QStringLiteral("target"));
+  targetLabel_->setTextFormat(Qt::PlainText);
+  targetLabel_->setWordWrap(true);
+  family_ = new QComboBox(this);
+  family_->setObjectName(QStringLiteral("family"));
+  for (const ShapeFamily& f : shapeFamilies()) family_->addItem(qs(f.caption), qs(f.family));
+  shape_ = new QComboBox(this);
+  shape_->setObjectName(QStringLiteral("shape"));
+  shape_->setMaxVisibleItems(20);
+  drawing_ = new QComboBox(this);
+  drawing_->setObjectName(QStringLiteral("drawing"));
+  for (const RmDrawing& d : rmDrawings()) drawing_->addItem(qs(d.caption), qs(d.subtype));
+  drawingCaption_ = new QLabel(QStringLiteral("底板"), this);
+  drawingCaption_->setBuddy(drawing_);
+  drawing_->setAccessibleName(QStringLiteral("底板"));
+  picture_ = new CoreDrawing(this);
+
+  auto* choose = new QHBoxLayout;
+  for (auto [text, box] : {std::pair{"磁芯类型", family_}, std::pair{"标准尺寸", shape_}}) {
+    auto* label = new QLabel(QString::fromUtf8(text), this);
+    label->setBuddy(box);
+    box->setAccessibleName(label->text());
+    choose->addWidget(label);
+    choose->addWidget(box);
+  }
+  choose->addWidget(drawingCaption_);
+  choose->addWidget(drawing_);
+  choose->addStretch(1);
+
+  // One field a letter of any family; a family shows its own.
+  auto* sizes = new QGroupBox(QStringLiteral("尺寸（半个磁芯，mm）"), this);
+  letters_ = new QFormLayout(sizes);
+  std::set<std::string> made;
+  for (const ShapeFamily& f : shapeFamilies())
+    for (const ShapeLetter& l : f.letters) {
+      if (!made.insert(l.letter).second) continue;
+      auto* edit = new QLineEdit(sizes);
+      edit->setObjectName(qs(l.letter));
+      edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(12, QLatin1Char('8'))) + 16);
+      dimensions_.insert(qs(l.letter), edit);
+      letters_->addRow(qs(l.letter), edit);
+      connect(edit, &QLineEdit::textChanged, this, &CoreShapeWindow::outOfDate);
+      // Typed over, the dimensions are the user's own, no standard shape's.
+      connect(edit, &QLineEdit::textEdited, this, [this] {
+        const QSignalBlocker quiet(shape_);
+        shape_->setCurrentIndex(0);
+      });
+      connect(edit, &QLineEdit::returnPressed, this, &CoreShapeWindow::calculate);
+    }
+  auto* found = new QGroupBox(QStringLiteral("有效参数（一副磁芯）"), this);
+  auto* resultRows = new QFormLayout(found);
+  for (std::size_t k = 0; k < shapeResultNames().size(); ++k) {
+    auto* edit = new QLineEdit(found);
+    edit->setObjectName(qs(shapeResultNames()[k]));
+    edit->setReadOnly(true);
+    tintAsResult(edit);
+    // A whole result shows: 15 digits, a point, and "0.00" before or an
+    // exponent after them.
+    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0.000888888888888888")) + 16);
+    edit->setAccessibleName(qs(shapeResultCaptions()[k]));
+    results_.insert(edit->objectName(), edit);
+    resultRows->addRow(qs(shapeResultCaptions()[k]), edit);
+  }
+
+  auto* calculate = new QPushButton(QStringLiteral("计算"), this);
+  calculate->setObjectName(QStringLiteral("calculate"));
+  fill_ = new QPushButton(QStringLiteral("填入 Ae"), this);
+  fill_->setObjectName(QStringLiteral("fillAe"));
+  auto* back = new QPushButton(QStringLiteral("返回"), this);
+  back->setObjectName(QStringLiteral("back"));
+  for (QPushButton* b : {calculate, fill_, back}) b->setAutoDefault(false);
+  status_ = new QLabel(this);
+  status_->setObjectName(QStringLiteral("status"));
+  status_->setTextFormat(Qt::PlainText);
+  status_->setWordWrap(true);
+
+  auto* body = new QHBoxLayout;
+  body->addWidget(picture_, 1);
+  body->addWidget(sizes);
+  body->addWidget(found);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(status_, 1);
+  buttons->addWidget(calculate);
+  buttons->addWidget(fill_);
+  buttons->addWidget(back);
+  auto* whole = new QVBoxLayout(this);
+  whole->addWidget(targetLabel_);
+  whole->addLayout(choose);
+  whole->addLayout(body, 1);
+  whole->addLayout(buttons);
+
+  connect(family_, &QComboBox::currentIndexChanged, this,
+          [this] { chooseFamily(family_->currentData().toString().toStdString()); });
+  connect(shape_, &QComboBox::currentIndexChanged, this, [this](int k) {
+    if (k > 0) chooseShape(shape_->itemText(k));
+  });
+  connect(drawing_, &QComboBox::currentIndexChanged, this, [this] {
+    {
+      const QSignalBlocker quiet(shape_);
+      shape_->setCurrentIndex(0);
+    }
+    outOfDate();
+  });
+  connect(calculate, &QPushButton::clicked, this, &CoreShapeWindow::calculate);
+  connect(fill_, &QPushButton::clicked, this, &CoreShapeWindow::fillAe);
+  connect(back, &QPushButton::clicked, this, [this] {
+    hide();
+    emit hidden();
+  });
+  chooseFamily("e");
+}
+
+std::string CoreShapeWindow::family() const { return family_->currentData().toString().toStdString(); }
+
+void CoreShapeWindow::start(CalcWindow* source, const QString& field) {
+  source_ = source;
+  field_ = field;
+  // Closed with its title-bar button, that window is discarded: say at once
+  // that Ae has nowhere to go.
+  disconnect(sourceClosing_);
+  if (source)
+    sourceClosing_ = connect(source, &CalcWindow::closing, this, [this] {
+      source_ = nullptr;
+      refresh();
+    });
+  target_.clear();
+  if (source && source->field(field)) {
+    const std::string caption = source->spec().captionOf(field.toStdString());
+    const std::string place = source->spec().placeOf(field.toStdString());
+    target_ = QStringLiteral("「%1」%2（%3）")
+                  .arg(qs(caption), place.empty() ? QString() : QStringLiteral("（%1）").arg(qs(place)),
+                       qs(source->spec().caption));
+  }
+  status_->clear();
+  refresh();
+}
+
+void CoreShapeWindow::chooseFamily(const std::string& family) {
+  const ShapeFamily* f = shapeFamily(family);
+  if (!f) return;
+  {
+    const QSignalBlocker quiet(family_);
+    family_->setCurrentIndex(family_->findData(qs(family)));
+  }
+  picture_->setFamily(qs(family));
+  std::set<std::string> own;
+  for (const ShapeLetter& l : f->letters) {
+    own.insert(l.letter);
+    QLineEdit* edit = dimensions_.value(qs(l.letter));
+    if (auto* label = qobject_cast<QLabel*>(letters_->labelForField(edit))) label->setText(qs(letterCaption(l)));
+    edit->setAccessibleName(qs(letterCaption(l)));
+  }
+  for (auto it = dimensions_.begin(); it != dimensions_.end(); ++it)
+    letters_->setRowVisible(it.value(), own.count(it.key().toStdString()) > 0);
+  drawingCaption_->setVisible(family == "rm");
+  drawing_->setVisible(family == "rm");
+  {
+    const QSignalBlocker quiet(shape_);
+    shape_->clear();
+    shape_->addItem(kOwnDimensions);
+    for (const CoreChoice& c : coreChoiceList())
+      if (c.shape && c.shape->family == family) shape_->addItem(qs(c.name));
+  }
+  for (QLineEdit* r : results_) r->clear();
+  current_ = false;
+  status_->clear();
+  chooseShape(usualShape.at(family));
+}
+
+void CoreShapeWindow::chooseShape(const QString& name) {
+  const CoreShape* shape = standardShape(family(), name);
+  if (!shape) return;
+  const std::map<std::string, std::string> texts = dimensionTexts(*shape);
+  for (const ShapeLetter& l : shapeFamily(family())->letters) {
+    const auto t = texts.find(l.letter);
+    dimensions_.value(qs(l.letter))->setText(t == texts.end() ? QString() : qs(t->second));
+  }
+  const QSignalBlocker quietShape(shape_), quietDrawing(drawing_);
+  shape_->setCurrentIndex(shape_->findText(name));
+  if (family() == "rm") drawing_->setCurrentIndex(std::max(0, drawing_->findData(qs(rmDrawingOf(*shape)))));
+  outOfDate();
+}
+
+void CoreShapeWindow::calculate() {
+  std::map<std::string, std::string> texts;
+  for (const ShapeLetter& l : shapeFamily(family())->letters)
+    texts[l.letter] = dimensions_.value(qs(l.letter))->text().toStdString();
+  const ShapeOutcome outcome = computeShape(family(), drawing_->currentData().toString().toStdString(), texts);
+  if (!outcome.fault.empty()) {
+    refresh();
+    QMessageBox::warning(this, qs(faultTitle()), qs(outcome.fault));
+    return;
+  }
+  for (std::size_t k = 0; k < outcome.results.size(); ++k) {
+    QLineEdit* r = results_.value(qs(shapeResultNames()[k]));
+    r->setText(qs(outcome.results[k]));
+    r->setCursorPosition(0);
+  }
+  current_ = true;
+  status_->clear();
+  refresh();
+}
+
+void CoreShapeWindow::fillAe() {
+  QLineEdit* field = source_ ? source_->field(field_) : nullptr;
+  const QString ae = results_.value(QStringLiteral("Ae"))->text();
+  if (!field || !current_ || ae.isEmpty()) return;
+  field->selectAll();
+  field->insert(ae);
+  status_->setText(QStringLiteral("已将 Ae %1 填入%2").arg(ae, target_));
+}
+
+void CoreShapeWindow::outOfDate() {
+  current_ = false;
+  refresh();
+}
+
+void CoreShapeWindow::refresh() {
+  const ShapeFamily* f = shapeFamily(family());
+  for (const ShapeLetter& l : f->letters) {
+    QLineEdit* edit = dimensions_.value(qs(l.letter));
+    const std::string text = edit->text().toStdString();
+    const bool leftOut = l.optional && text.find_first_not_of(" \t\r\n") == std::string::npos;
+    const std::optional<std::string> note = leftOut ? std::nullopt : readNote(text);
+    showLook(edit, note ? Look::ReadAs : Look::Plain);
+    edit->setToolTip(qs(l.meaning) + (note ? QStringLiteral("\n") + qs(*note) : QString()));
+    edit->setAccessibleDescription(note ? qs(*note) : QString());
+  }
+  const bool any = !results_.value(QStringLiteral("Ae"))->text().isEmpty();
+  for (QLineEdit* r : results_) {
+    showLook(r, any && !current_ ? Look::Stale : Look::Plain);
+    const QString words = any && !current_ ? QStringLiteral("（已过时：尺寸已改变，请重新计算）") : QString();
+    r->setToolTip(r->text().isEmpty() ? QString() : r->text() + words);
+    r->setAccessibleDescription(words);
+  }
+  const bool reachable = source_ && source_->field(field_);
+  targetLabel_->setText(reachable ? QStringLiteral("「填入 Ae」填到：") + target_
+                        : target_.isEmpty() ? QStringLiteral("本窗口不是从计算窗口的磁芯截面积处打开的，「填入 Ae」无处可填")
+                                            : QStringLiteral("打开本窗口的计算窗口已关闭，「填入 Ae」无处可填"));
+  fill_->setEnabled(reachable && current_ && any);
+}
+
+void CoreShapeWindow::closeEvent(QCloseEvent* event) {
+  event->accept();  // hidden, kept for the next time
+  emit hidden();
+}
+
+}  // namespace ombrel

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The core shape window ("磁芯有效参数"), Qt-free: the letters each family is
+// drawn with, a standard shape's dimensions as texts in mm, and the set's
+// effective parameters worked out from texts typed in mm
+// (common/core_shapes.h).
+//
+// Texts are read by the number rules, as every field is: "20abc" is 20, an
+// empty text 0. A letter the family can do without (PQ's G, J and L, EFD's K
+// and q, RM's H, EP's K) is left out while its text is empty. The results,
+// each through TextFromNumber, or the words of the fault and no results:
+//   E, A 25.4 B 12.7 C 7.2 D 8.75 E 18.8 F 7.2 -> C1 "1.15044..." ... Ae "52.9..."
+//   "1e999" in A -> "运算出错：溢出（“A(mm)”的数值超出范围）。…"
+//   D above B    -> "这些尺寸算不出有效参数：…"
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "common/core_shapes.h"
+
+namespace ombrel {
+
+struct ShapeLetter {
+  std::string letter;   // "F2"; the field's object name
+  bool optional = false;
+  std::string meaning;  // the field's tooltip
+};
+
+struct ShapeFamily {
+  std::string family;   // "pq", as the data file names it
+  std::string caption;  // "PQ"
+  std::vector<ShapeLetter> letters;
+};
+
+// E, EFD, ETD, PQ, RM, EP, in the core list's order.
+const std::vector<ShapeFamily>& shapeFamilies();
+const ShapeFamily* shapeFamily(const std::string& family);
+
+// The RM drawings, by the way the base plate is cut at the slots:
+// "1" (also for "2", the same cut), "3", "4", each with its caption.
+struct RmDrawing {
+  std::string subtype;
+  std::string caption;
+};
+const std::vector<RmDrawing>& rmDrawings();
+// The drawing a shape is computed with: RM's familySubtype, "2" as "1".
+std::string rmDrawingOf(const CoreShape& shape);
+
+// A dimension's caption: "A(mm)", "G(mm)（可不填）".
+std::string letterCaption(const ShapeLetter& letter);
+// A standard shape's letters of its family as texts in mm: 0.0201 m -> "20.1".
+std::map<std::string, std::string> dimensionTexts(const CoreShape& shape);
+
+// The results in the window's order, and their captions.
+inline constexpr int shapeResultCount = 6;
+const std::vector<std::string>& shapeResultNames();     // "C1", "C2", "le", "Ae", "Ve", "Amin"
+const std::vector<std::string>& shapeResultCaptions();  // "C1(mm⁻¹)", ..., "Amin(mm²)"
+
+struct ShapeOutcome {
+  std::vector<std::string> results;  // shapeResultCount texts, or none on a fault
+  std::string fault;                 // what the fault box says, "" when computed
+};
+// `texts` by letter; a letter missing from it is an empty text.
+ShapeOutcome computeShape(const std::string& family, const std::string& rmDrawing,
+                          const std::map<std::string, std::string>& texts);
+
+}  // namespace ombrel

@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/core_list.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+
+#include "common/number.h"
+
+namespace ombrel {
+
+namespace {
+
+// Where a computed figure comes from.
+const char* const computedBy = "按 IEC 60205 由 IEC 63093 标称尺寸计算";
+
+// The numbers of a designation in their order: "E 25.4/6.3" -> 25.4, 6.3;
+// "RM 6-S" -> 6; "EI12.5" -> 12.5.
+std::vector<double> sizeOf(const std::string& name) {
+  std::vector<double> numbers;
+  std::size_t i = 0;
+  while (i < name.size()) {
+    if (name[i] < '0' || name[i] > '9') {
+      ++i;
+      continue;
+    }
+    const std::size_t start = i;
+    while (i < name.size() && ((name[i] >= '0' && name[i] <= '9') || name[i] == '.')) ++i;
+    numbers.push_back(NumberFromText(name.substr(start, i - start)));
+  }
+  return numbers;
+}
+
+// The maker is the first word of the row's source: "TDK Electronics data sheet ..." -> "TDK".
+std::string makerOf(const Core& row) { return row.source.substr(0, row.source.find(' ')); }
+
+std::string figures(const std::string& ae, const std::string& le, const std::string& ve) {
+  return "Ae " + ae + " mm²\nle " + le + " mm\nVe " + ve + " mm³";
+}
+
+}  // namespace
+
+std::string menuFamily(const std::string& shapeFamily) {
+  static const std::map<std::string, std::string> menus = {{"e", "EE"},   {"efd", "EFD"}, {"etd", "ETD"},
+                                                           {"pq", "PQ"},  {"rm", "RM"},   {"ep", "EP"}};
+  const auto m = menus.find(shapeFamily);
+  return m == menus.end() ? std::string() : m->second;
+}
+
+std::string choiceName(const CoreShape& shape) {
+  std::string name;
+  for (char c : shape.name)
+    if (c != ' ') name += c;
+  // ETD, EFD and EP go by the first number of the designation alone.
+  if (shape.family == "etd" || shape.family == "efd" || shape.family == "ep") name = name.substr(0, name.find('/'));
+  return name;
+}
+
+std::vector<CoreChoice> coreChoices(const std::vector<Core>& makers, const std::vector<CoreShape>& shapes) {
+  std::map<std::string, const Core*> byName;
+  for (const Core& row : makers) byName.emplace(row.name, &row);
+  std::set<std::string> named;
+  std::vector<CoreChoice> list;
+  for (const CoreShape& shape : shapes) {
+    const std::string family = menuFamily(shape.family), name = choiceName(shape);
+    const EffectiveParameters p = effectiveParameters(shape);
+    if (family.empty() || !p.error.empty() || !named.insert(name).second) continue;
+    CoreChoice choice{family, name, {}, shape.name + "\n", &shape};
+    const std::string amin = "Amin " + significantFigures(p.amin, 3) + " mm²";
+    const auto row = byName.find(name);
+    if (row != byName.end() && row->second->family == family) {
+      const Core& maker = *row->second;
+      choice.entry = coreEntry(maker);
+      choice.tooltip += figures(TextFromNumber(maker.ae), TextFromNumber(maker.le), TextFromNumber(maker.ve)) +
+                        "\n" + amin + "\nAe、le、Ve：" + makerOf(maker) + " 数据手册\n（" + maker.source + "）\nAmin：" +
+                        computedBy;
+    } else {
+      const std::string ae = significantFigures(p.ae, 3);
+      choice.entry = {name + "\tAe " + ae + " mm²", ae};
+      choice.tooltip += figures(ae, significantFigures(p.le, 3), significantFigures(p.ve, 3)) + "\n" + amin + "\n" + computedBy;
+    }
+    list.push_back(std::move(choice));
+  }
+  for (const Core& maker : makers)
+    if (!named.count(maker.name)) {
+      named.insert(maker.name);
+      list.push_back({maker.family, maker.name, coreEntry(maker),
+                      maker.name + "\n" + figures(TextFromNumber(maker.ae), TextFromNumber(maker.le), TextFromNumber(maker.ve)) +
+                          "\nAmin：数据手册未给出\n" + makerOf(maker) + " 数据手册\n（" + maker.source + "）",
+                      nullptr});
+    }
+  const std::vector<std::string>& order = coreFamilies();
+  auto rank = [&](const CoreChoice& c) { return std::find(order.begin(), order.end(), c.family) - order.begin(); };
+  std::stable_sort(list.begin(), list.end(), [&](const CoreChoice& a, const CoreChoice& b) {
+    if (rank(a) != rank(b)) return rank(a) < rank(b);
+    const std::vector<double> sa = sizeOf(a.name), sb = sizeOf(b.name);
+    if (sa != sb) return sa < sb;
+    return a.name < b.name;
+  });
+  return list;
+}
+
+}  // namespace ombrel
