@@ -96,7 +96,7 @@ Placed place(const Dim& d, const QTransform& m, const QSizeF& size) {
 // A centre line on the screen, drawn a few pixels past the part it halves.
 QLineF stretched(const QLineF& line) {
   const QPointF u = (line.p2() - line.p1()) / std::max(1e-9, line.length());
-  return {line.p1() - u * 6, line.p2() + u * 6};
+  return {line.p1() - u * 4, line.p2() + u * 4};
 }
 
 QPolygonF arrowhead(const QPointF& tip, const QPointF& pointing) {
@@ -225,8 +225,8 @@ View pqFace(double a, double c, double e, double f, double g, double j, double l
 // RM: the square J turned to put the legs on its diagonal and cut to A
 // across the legs; the legs end at the slot G, the plate is cut straight at
 // C/2 between them. J is marked at the upper right, square to the outline's
-// sides, G between the legs' ends in the upper slot; the letters of C and G
-// stand off the centre lines.
+// sides, G between the legs' ends in the upper slot, its letter off the
+// centre line.
 View rmFace(double a, double c, double e, double f, double g, double hole, double j) {
   View v;
   const double d = j / std::sqrt(2.0);  // the square's half diagonal
@@ -241,7 +241,7 @@ View rmFace(double a, double c, double e, double f, double g, double hole, doubl
   v.body += box(-g / 2 - 0.01, -c / 2, g / 2 + 0.01, c / 2);
   roundLeg(v, {}, f, hole);
   v.dims = {across("A", {-a / 2, flat}, {a / 2, flat}, end, kLevel, 1),
-            upright("C", {-g / 2, c / 2}, {-g / 2, -c / 2}, -g / 2, -4, -1, 0.25),
+            upright("C", {-g / 2, c / 2}, {-g / 2, -c / 2}, -g / 2, -4, -1),
             across("G", {-g / 2, -gy}, {g / 2, -gy}, -gy, 0, 1, 0.3),
             Dim{"J", {-g / 2, -end}, {a / 2, flat}, QPointF(1, 1) / std::sqrt(2.0), {d / 2, -d / 2},
                 -kLevel, -1}};
@@ -266,8 +266,8 @@ View epFace(double a, double c, double e, double f, double k) {
 // The two views of a family, none for an unknown family. The proportions
 // are those of E 42/21/15, EFD 25 (its face deeper, its windows wider and
 // its centre leg further from the back, so that F2, K and q show), ETD 34,
-// PQ 26/20, RM 10 and EP 20 (its bore a little wider). E and EFD are drawn as seen from the front, the others cut through
-// the centre leg's axis.
+// PQ 26/20, RM 10 and EP 20 (its bore a little wider). E and EFD are drawn
+// as seen from the front, the others cut through the centre leg's axis.
 std::vector<View> viewsOf(const QString& family) {
   const QString name = family.toLower();
   if (name == "e") return {profile(42, 21, 15, 30, 12, false), eFace(42, 15, 30, 12)};

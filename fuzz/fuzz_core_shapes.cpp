@@ -16,6 +16,14 @@
 //   is one of the uniform ones or the mean of two of them, Ae, a mean of the
 //   sections' areas, is no smaller than Amin: Amin <= Ae·(1 + 1e-12). (PQ,
 //   RM and EP have yoke sections thinner than their legs, so Ae may be less.)
+// - the core list made of the shapes read (coreChoices) names each entry
+//   once, without blanks, as "name\tAe text mm²", its text a plain number
+//   above zero;
+// - the same bytes as the core shape window's texts (computeShape): the
+//   first byte the family and RM drawing, the rest the letters' texts split
+//   at tabs. Either a fault in words and no results, or six results, each a
+//   plain number above zero ("1.79769313486232E+308", the one text beyond
+//   the range, aside).
 // Checked once, at start-up: the data file as shipped (OMBREL_CORE_SHAPES)
 // reads without an error to 188 shapes, each with its figures, the same with
 // "\r\n" endings; and the inputs below: nesting 100000 deep, 1 MB strings,
@@ -27,10 +35,15 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <vector>
 #include <string>
 #include <string_view>
 
+#include "common/core_form.h"
+#include "common/core_list.h"
 #include "common/core_shapes.h"
+#include "common/number.h"
 #include "fuzz_support.h"
 
 using ombrel::CoreShape;
@@ -65,6 +78,44 @@ EffectiveParameters checkParameters(const CoreShape& shape) {
   const bool uniformMeans = shape.family == "e" || shape.family == "efd" || shape.family == "etd";
   if (uniformMeans && !(p.amin <= p.ae * (1 + 1e-12))) fail("Amin above Ae", shape.name + figures(p));
   return p;
+}
+
+bool plainAboveZero(const std::string& text) {
+  const double value = ombrel::NumberFromText(text);
+  return ombrel::IsPlainNumber(text) && value > 0 && (std::isfinite(value) || text == "1.79769313486232E+308");
+}
+
+void checkList(const std::vector<CoreShape>& shapes) {
+  std::vector<std::string> names;
+  for (const ombrel::CoreChoice& c : ombrel::coreChoices({}, shapes)) {
+    if (c.name.empty() || c.name.find(' ') != std::string::npos) fail("entry name empty or with a blank", c.name);
+    if (c.entry.label != c.name + "\tAe " + c.entry.text + " mm²") fail("entry label", c.entry.label);
+    if (!plainAboveZero(c.entry.text)) fail("entry text", c.entry.text);
+    names.push_back(c.name);
+  }
+  std::sort(names.begin(), names.end());
+  if (std::adjacent_find(names.begin(), names.end()) != names.end()) fail("entry named twice", "");
+}
+
+void checkWindow(std::string_view bytes) {
+  if (bytes.empty()) return;
+  const auto& families = ombrel::shapeFamilies();
+  const unsigned char pick = static_cast<unsigned char>(bytes[0]);
+  const ombrel::ShapeFamily& family = families[pick % families.size()];
+  const std::string drawing = ombrel::rmDrawings()[(pick / families.size()) % ombrel::rmDrawings().size()].subtype;
+  std::map<std::string, std::string> texts;
+  bytes.remove_prefix(1);
+  for (const ombrel::ShapeLetter& l : family.letters) {
+    const std::size_t tab = std::min(bytes.find('\t'), bytes.size());
+    texts[l.letter] = std::string(bytes.substr(0, tab));
+    bytes.remove_prefix(std::min(tab + 1, bytes.size()));
+  }
+  const ombrel::ShapeOutcome got = ombrel::computeShape(family.family, drawing, texts);
+  if (got.fault.empty() == got.results.empty()) fail("a fault and results, or neither", got.fault);
+  if (!got.fault.empty()) return;
+  if (got.results.size() != ombrel::shapeResultNames().size()) fail("not six results", family.family);
+  for (const std::string& r : got.results)
+    if (!plainAboveZero(r)) fail("result not a plain number above zero", r);
 }
 
 CoreShapeTable check(std::string_view ndjson) {
@@ -172,10 +223,22 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
                                "},\"C\":{\"nominal\":" + c + "},\"D\":{\"nominal\":0.0047},\"E\":{\"nominal\":0.0092},"
                                "\"F\":{\"nominal\":0.0036}"));
     }
+  checkList(table.shapes);
+  // The window: every family with its usual texts, 32767 digits, a letter
+  // first, beyond the range, empty.
+  for (std::size_t f = 0; f < ombrel::shapeFamilies().size() * ombrel::rmDrawings().size(); ++f)
+    for (const std::string& text : {std::string("10"), std::string(32767, '7'), "x" + std::string(32766, '7'),
+                                    std::string("1e999"), std::string("1e-200"), std::string(), std::string("&H10")}) {
+      std::string bytes(1, char(f));
+      for (int k = 0; k < 9; ++k) bytes += (k == 3 ? text : std::string("1") + std::to_string(k)) + "\t";
+      checkWindow(bytes);
+    }
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  check(std::string_view(reinterpret_cast<const char*>(data), size));
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  checkList(check(bytes).shapes);
+  checkWindow(bytes);
   return 0;
 }

@@ -5,7 +5,8 @@
 # outside the system's libraries, fonts, Qt plugins, translations and locale
 # data. The session must have opened all 20 windows, taken a value from
 # another window, picked a core and a wire from their lists, copied a window
-# and pasted it back, and swept an input.
+# and pasted it back, swept an input, and worked out a core's Ae from its
+# dimensions and filled it in.
 # Usage: no_files_no_network.sh <session program>
 set -euo pipefail
 session=$1
@@ -27,8 +28,8 @@ session_status=0
 cat "$work/out"
 [[ $session_status == 0 ]] || { echo "FAIL: the session ended with status $session_status"; exit 1; }
 grep -qx 'session: 20 windows opened' "$work/out" || { echo "FAIL: the session did not open all 20 windows"; exit 1; }
-grep -qx 'session: took [0-9.]*, core 97.1, wire 0.5106, copied [1-9][0-9]* characters, 已填入 4 个输入，跳过 [0-9]* 行, swept 200 points' "$work/out" ||
-  { echo "FAIL: the session did not take a value, pick a core and a wire, copy, paste and sweep"; exit 1; }
+grep -qx 'session: took [0-9.]*, core 97.1, wire 0.5106, copied [1-9][0-9]* characters, 已填入 4 个输入，跳过 [0-9]* 行, swept 200 points, filled Ae 64.2561458701428' "$work/out" ||
+  { echo "FAIL: the session did not take a value, pick a core and a wire, copy, paste, sweep and fill Ae from dimensions"; exit 1; }
 grep -q 'execve(' "$work/trace" || { echo "FAIL: strace recorded nothing"; exit 1; }
 
 home=${HOME:-/root}

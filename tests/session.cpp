@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -29,6 +30,7 @@
 #include "app/navigator.h"
 #include "app/program.h"
 #include "app/registry.h"
+#include "app/core_shape_window.h"
 #include "app/sweep_window.h"
 
 using namespace ombrel;
@@ -65,8 +67,9 @@ QAction* entryAt(QMenu* menu, const QStringList& path) {
   return found;
 }
 
-// Picks a core and a wire, copies a window, and sweeps, as a user does
-// through the context menus; what each gave, in one line.
+// Picks a core and a wire, copies a window, sweeps, and fills Ae from a
+// core's dimensions, as a user does through the context menus; what each
+// gave, in one line.
 std::string partsCopyAndSweep(Navigator& navigator) {
   CalcWindow* lg = navigator.open(QStringLiteral("lg"));
   CalcWindow* tx = navigator.open(QStringLiteral("tx"));
@@ -74,6 +77,7 @@ std::string partsCopyAndSweep(Navigator& navigator) {
   std::unique_ptr<QMenu> menu(lg->contextMenu(lg->field(QStringLiteral("Text2"))));
   QAction* core = entryAt(menu.get(), {QStringLiteral("选择磁芯"), QStringLiteral("ETD"), QStringLiteral("ETD34\tAe 97.1 mm²")});
   if (core) core->trigger();
+  const std::string picked = lg->field(QStringLiteral("Text2"))->text().toStdString();
   menu.reset(tx->contextMenu(tx->field(QStringLiteral("Text4"))));
   QAction* wire = entryAt(menu.get(), {QStringLiteral("选择线径"), QStringLiteral("AWG"), QStringLiteral("AWG24\t0.5106 mm")});
   if (wire) wire->trigger();
@@ -97,9 +101,20 @@ std::string partsCopyAndSweep(Navigator& navigator) {
   sweep->findChild<QPushButton*>(QStringLiteral("copy"))->click();
   const qsizetype lines = QGuiApplication::clipboard()->text().count(QLatin1Char('\n'));
   sweep->findChild<QPushButton*>(QStringLiteral("back"))->click();
-  return "took " + turns + ", core " + lg->field(QStringLiteral("Text2"))->text().toStdString() + ", wire " +
+  // A core from its own dimensions: 按尺寸计算…, a PQ 20/16, 计算, 填入 Ae.
+  menu.reset(lg->contextMenu(lg->field(QStringLiteral("Text2"))));
+  QAction* byDimensions = entryAt(menu.get(), {QStringLiteral("选择磁芯"), QStringLiteral("按尺寸计算…")});
+  if (byDimensions) byDimensions->trigger();
+  CoreShapeWindow* shape = navigator.coreShapeWindow();
+  if (!shape) return "no core shape window";
+  shape->findChild<QComboBox*>(QStringLiteral("family"))->setCurrentIndex(3);  // PQ, at its PQ20/16
+  shape->findChild<QPushButton*>(QStringLiteral("calculate"))->click();
+  shape->findChild<QPushButton*>(QStringLiteral("fillAe"))->click();
+  const std::string filled = lg->field(QStringLiteral("Text2"))->text().toStdString();
+  shape->findChild<QPushButton*>(QStringLiteral("back"))->click();
+  return "took " + turns + ", core " + picked + ", wire " +
          tx->field(QStringLiteral("Text4"))->text().toStdString() + ", copied " + std::to_string(copied) +
-         " characters, " + pasted + ", swept " + std::to_string(lines - 1) + " points";
+         " characters, " + pasted + ", swept " + std::to_string(lines - 1) + " points, filled Ae " + filled;
 }
 
 }  // namespace

@@ -3,9 +3,11 @@
 // seed: menu commands, typing and pasting random texts (long ones up to a
 // text box's limit, and ones that are no number), every button, the
 // clickable labels, every entry of every field's context menu (Qt's own,
-// 选择磁芯, 选择线径, 复制本窗口数据, 参数扫描…), the sweep window (its three
-// fields, 对数刻度, the result check boxes, 全选, 全不选, 计算, 复制数据, 返回,
-// the mouse over the chart), 返回, title-bar close and closing MainForm.
+// 选择磁芯 with 按尺寸计算…, 选择线径, 复制本窗口数据, 参数扫描…), the sweep
+// window (its three fields, 对数刻度, the result check boxes, 全选, 全不选, 计算,
+// 复制数据, 返回, the mouse over the chart), the core shape window (its family,
+// standard shapes and RM drawings, its fields, 计算, 填入 Ae, 返回, title-bar
+// close), 返回, title-bar close and closing MainForm.
 // Fault boxes are dismissed as they come.
 //
 // Checked after every action:
@@ -14,23 +16,26 @@
 //   and the sweep window and the context menus show none at all;
 // - every shown window still answers: nothing modal is left, and every
 //   hundredth step each shown window paints;
-// - a sweep never changes a calculator's fields;
+// - a sweep never changes a calculator's fields, the core shape window none
+//   but the one it fills, and that one with its Ae;
 // - never two windows of one class;
 // - a window shown again by its menu command shows the texts it had when it
 //   was hidden; one created afresh shows its design texts;
 // - a calculation never writes an input, and every output afterwards holds
 //   its old text or a text that TextFromNumber wrote;
 // - the program would end exactly when a close or a 返回 leaves no window
-//   shown (the sweep window counts as shown).
+//   shown (the sweep and core shape windows count as shown).
 //
 // A second test pastes a whole text box of digits, and one of letters, into
-// every field of every window and of the sweep window, and calculates.
+// every field of every window, of the sweep window and of the core shape
+// window, and calculates.
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -42,6 +47,7 @@
 
 #include "app/chart.h"
 #include "app/program.h"
+#include "app/core_shape_window.h"
 #include "app/sweep_window.h"
 #include "common/calc.h"
 #include "common/number.h"
@@ -111,6 +117,8 @@ class TestTorture : public QObject, public test::GuiFixture {
   void paste(QLineEdit* e, const QString& text);
   // One random action on the sweep window, which is shown.
   void sweepAction(SweepWindow* sweep);
+  // One random action on the core shape window, which is shown.
+  void coreShapeAction(CoreShapeWindow* shape);
   std::mt19937 rng_{20261207};
   int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
 };
@@ -168,6 +176,56 @@ void TestTorture::sweepAction(SweepWindow* sweep) {
   }
 }
 
+void TestTorture::coreShapeAction(CoreShapeWindow* shape) {
+  const auto combo = [shape](const char* name) { return shape->findChild<QComboBox*>(name); };
+  switch (pick(8)) {
+    case 0:
+    case 1: {  // type or paste into a letter the family shows
+      QList<QLineEdit*> shown;
+      for (const char* letter : {"A", "B", "C", "D", "E", "F", "F2", "G", "H", "J", "K", "L", "q"})
+        if (QLineEdit* e = shape->dimension(letter); e && e->isVisibleTo(shape)) shown << e;
+      QVERIFY(!shown.isEmpty());
+      QLineEdit* e = shown[pick(int(shown.size()))];
+      const QString text = pick(3) == 0 ? QString::number(pick(40) + 1) : randomText();
+      if (pick(2))
+        paste(e, text);
+      else
+        e->setText(text);
+      if (pick(3) == 0) {  // Enter calculates
+        dismissNextBoxAtOnce();
+        QTest::keyClick(e, Qt::Key_Return);
+      }
+      break;
+    }
+    case 2:
+    case 3: {  // a family, a standard shape or an RM drawing
+      QComboBox* box = combo(std::array{"family", "shape", "drawing"}[std::size_t(pick(3))]);
+      QVERIFY(box);
+      if (box->isVisibleTo(shape) && box->count() > 0) box->setCurrentIndex(pick(box->count()));
+      break;
+    }
+    case 4:
+    case 5: {
+      dismissNextBoxAtOnce();
+      click(shape, "calculate");
+      for (const char* r : {"C1", "C2", "le", "Ae", "Ve", "Amin"}) {
+        const QString text = shape->result(r)->text();
+        QVERIFY2(text.isEmpty() || isWrittenNumber(text), qPrintable(QString(r) + " shows " + text));
+      }
+      break;
+    }
+    case 6: click(shape, "fillAe"); break;
+    default:
+      if (pick(2)) click(shape, "back");
+      else QVERIFY(shape->close());
+      break;
+  }
+  // A calculation shows at most one box, a calculation fault.
+  const QStringList shown = boxes();
+  QVERIFY2(shown.size() <= 1, qPrintable(shown.join(" / ")));
+  for (const QString& box : shown) QVERIFY2(box.startsWith("计算错误|"), qPrintable(box.left(200)));
+}
+
 QString TestTorture::randomText() {
   static const char* fixed[] = {"", "0", "abc", "1e999", "-1e999", "1e-400", "&H7FF", "&O777", "１２", "1,5",
                                 " 1 000 ", "12V", "-0", ".5", "1.2.3", "&H", "--3", "0.1", "1e308", "-2.5e-7",
@@ -202,8 +260,9 @@ void TestTorture::randomSession() {
     return shown;
   };
   const auto sweepShown = [this] { return nav_->sweepWindow() && nav_->sweepWindow()->isVisible(); };
+  const auto coreShapeShown = [this] { return nav_->coreShapeWindow() && nav_->coreShapeWindow()->isVisible(); };
   const auto anythingShown = [&] {
-    return nav_->mainForm().isVisible() || !shownWindows().isEmpty() || sweepShown();
+    return nav_->mainForm().isVisible() || !shownWindows().isEmpty() || sweepShown() || coreShapeShown();
   };
   const auto allTexts = [this] {
     std::map<QString, Texts> all;
@@ -212,7 +271,7 @@ void TestTorture::randomSession() {
     return all;
   };
 
-  int calculations = 0, faults = 0, ends = 0, menuEntries = 0, sweepActions = 0;
+  int calculations = 0, faults = 0, ends = 0, menuEntries = 0, sweepActions = 0, coreShapeActions = 0;
   for (int step = 0; step < 20000; ++step) {
     const QList<CalcWindow*> shown = shownWindows();
     const int kind = pick(100);
@@ -227,6 +286,19 @@ void TestTorture::randomSession() {
       ++sweepActions;
       QVERIFY2(allTexts() == before, "a sweep changed a calculator's fields");
       mayEnd = wasShown && !sweepShown();
+    } else if (coreShapeShown() && pick(5) == 0) {  // the core shape window
+      std::map<QString, Texts> before = allTexts();
+      CoreShapeWindow* shape = nav_->coreShapeWindow();
+      coreShapeAction(shape);
+      if (QTest::currentTestFailed()) return;
+      ++coreShapeActions;
+      // Only 填入 Ae writes, and only Ae into the field it was opened from.
+      for (auto& [window, texts] : allTexts())
+        for (auto& [field, text] : texts)
+          if (text != before[window][field])
+            QVERIFY2(text == shape->result("Ae")->text(),
+                     qPrintable("the core shape window wrote " + text.left(40) + " into " + window + "." + field));
+      mayEnd = !coreShapeShown();
     } else if (kind < 15 || shown.isEmpty()) {  // a menu command
       if (!nav_->mainForm().isVisible() && shown.isEmpty()) nav_->mainForm().show();  // the program again
       const MenuCommand& row = tree[pick(int(tree.size()))];
@@ -289,11 +361,18 @@ void TestTorture::randomSession() {
         leaves(menu.get(), entries);
         QVERIFY2(!entries.isEmpty(), qPrintable(name + " " + f.name.c_str() + ": an empty menu"));
         QAction* entry = entries[pick(int(entries.size()))];
+        // 按尺寸计算… is one of some two hundred core entries: chosen more often.
+        if (pick(3) == 0)
+          for (QAction* a : entries)
+            if (a->text() == QStringLiteral("按尺寸计算…")) entry = a;
         const Texts others = textsOf(w);
         const QString chosen = entry->text();
         if (entry->isEnabled()) entry->trigger();
         ++menuEntries;
-        if (chosen == QStringLiteral("参数扫描…")) {
+        if (chosen == QStringLiteral("按尺寸计算…")) {
+          QVERIFY2(coreShapeShown(), qPrintable(name + " " + f.name.c_str() + ": no core shape window"));
+          QCOMPARE(textsOf(w), others);
+        } else if (chosen == QStringLiteral("参数扫描…")) {
           QVERIFY2(sweepShown(), qPrintable(name + " " + f.name.c_str() + ": no sweep window"));
           QCOMPARE(textsOf(w), others);
         } else if (chosen == QStringLiteral("复制本窗口数据")) {
@@ -366,6 +445,7 @@ void TestTorture::randomSession() {
       QList<QWidget*> showing;
       for (CalcWindow* w : shownWindows()) showing << w;
       if (sweepShown()) showing << nav_->sweepWindow();
+      if (coreShapeShown()) showing << nav_->coreShapeWindow();
       for (QWidget* w : showing) QVERIFY2(!w->grab().isNull(), qPrintable(w->objectName() + " does not paint"));
     }
 
@@ -378,9 +458,11 @@ void TestTorture::randomSession() {
     QCOMPARE(endedNow, mayEnd && !anythingShown());
     ends += int(endedNow);
   }
-  qInfo("%d calculations, %d of them faulted; %d context-menu entries, %d sweep actions; the program ended %d times",
-        calculations, faults, menuEntries, sweepActions, ends);
-  QVERIFY(calculations > 1000 && faults > 100 && ends > 10 && menuEntries > 1000 && sweepActions > 100);
+  qInfo("%d calculations, %d of them faulted; %d context-menu entries, %d sweep actions, %d core shape actions; "
+        "the program ended %d times",
+        calculations, faults, menuEntries, sweepActions, coreShapeActions, ends);
+  QVERIFY(calculations > 1000 && faults > 100 && ends > 10 && menuEntries > 1000 && sweepActions > 100 &&
+          coreShapeActions > 100);
 }
 
 // A whole text box into every field of every window, then every calculate
@@ -434,6 +516,33 @@ void TestTorture::longPasteEverywhere() {
           paste(e, "1");
         }
       break;
+    }
+  }
+  // The core shape window, opened from a core field, each family's letters.
+  CalcWindow* lg = nav_->open(QStringLiteral("lg"));
+  QVERIFY(lg);
+  CoreShapeWindow* shape = nav_->coreShape(lg, QStringLiteral("Text2"));
+  QVERIFY(shape && shape->isVisible());
+  auto* family = shape->findChild<QComboBox*>("family");
+  QVERIFY(family);
+  for (int f = 0; f < family->count(); ++f) {
+    family->setCurrentIndex(f);
+    for (const char* letter : {"A", "B", "C", "D", "E", "F", "F2", "G", "H", "J", "K", "L", "q"}) {
+      QLineEdit* e = shape->dimension(letter);
+      QVERIFY(e);
+      if (!e->isVisibleTo(shape)) continue;
+      const QString before = e->text();
+      for (const QString& text : {digits, letters}) {
+        paste(e, text);
+        QCOMPARE(e->text().size(), kBoxLimit);
+        dismissNextBoxAtOnce();
+        click(shape, "calculate");
+        for (const QString& box : boxes()) {
+          QVERIFY2(box.startsWith("计算错误|"), qPrintable(box.left(200)));
+          overflows += box.contains("的数值超出范围");
+        }
+      }
+      paste(e, before);
     }
   }
   QCOMPARE(boxes(), QStringList());
