@@ -8,9 +8,13 @@
 // empty text 0. A letter the family can do without (PQ's G, J and L, EFD's K
 // and q, RM's H, EP's K) is left out while its text is empty. The results,
 // each through TextFromNumber, or the words of the fault and no results:
-//   E, A 25.4 B 12.7 C 7.2 D 8.75 E 18.8 F 7.2 -> C1 "1.15044..." ... Ae "52.9..."
-//   "1e999" in A -> "运算出错：溢出（“A(mm)”的数值超出范围）。…"
-//   D above B    -> "这些尺寸算不出有效参数：…"
+//   E, A 25.05 B 12.55 C 7.2 D 8.95 E 17.9 F 7.25 (E 25/13/7 as shown)
+//     -> C1 "1.11422569641659", C2 "0.0214948869722633", le "57.7578707046492",
+//        Ae "51.8367785722423", Ve "2993.9819545211", Amin "51.48"
+//   "7.2mm" for C     -> read as 7.2, the same results
+//   "1e999" in D      -> "运算出错：溢出（“D(mm)”的数值超出范围）。\n结果各项保持原来的内容。"
+//   D 13, above B     -> "这些尺寸算不出有效参数：…" (a yoke of no height)
+//   PQ with G, J, L empty -> the legs run the full depth, the plate ends at them
 #pragma once
 
 #include <map>
