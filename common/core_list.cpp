@@ -64,7 +64,10 @@ std::vector<CoreChoice> coreChoices(const std::vector<Core>& makers, const std::
   for (const CoreShape& shape : shapes) {
     const std::string family = menuFamily(shape.family), name = choiceName(shape);
     const EffectiveParameters p = effectiveParameters(shape);
-    if (family.empty() || !p.error.empty() || !named.insert(name).second) continue;
+    // A name of blanks, or holding a tab or another control character, names no entry.
+    const bool nameless =
+        name.empty() || std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    if (family.empty() || nameless || !p.error.empty() || !named.insert(name).second) continue;
     CoreChoice choice{family, name, {}, shape.name + "\n", &shape};
     const std::string amin = "Amin " + significantFigures(p.amin, 3) + " mm²";
     const auto row = byName.find(name);

@@ -12,7 +12,8 @@
 // other shape offers the Ae computed by IEC 60205, rounded to three
 // significant figures ("PQ20/16\tAe 64.3 mm²" types "64.3"). A maker's row
 // with no shape (EI12.5: E and I halves are no pair of shapes) is an entry of
-// its own. Where the data set names a shape twice, the first one stands.
+// its own. Where the data set names a shape twice, the first one stands; a
+// shape whose name is blanks, or holds a control character, is left out.
 #pragma once
 
 #include <string>

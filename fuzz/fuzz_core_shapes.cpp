@@ -17,7 +17,8 @@
 //   sections' areas, is no smaller than Amin: Amin <= Ae·(1 + 1e-12). (PQ,
 //   RM and EP have yoke sections thinner than their legs, so Ae may be less.)
 // - the core list made of the shapes read (coreChoices) names each entry
-//   once, without blanks, as "name\tAe text mm²", its text a plain number
+//   once, without blanks or control characters, as "name\tAe text mm²",
+//   its text a plain number
 //   above zero;
 // - the same bytes as the core shape window's texts (computeShape): the
 //   first byte the family and RM drawing, the rest the letters' texts split
@@ -88,7 +89,10 @@ bool plainAboveZero(const std::string& text) {
 void checkList(const std::vector<CoreShape>& shapes) {
   std::vector<std::string> names;
   for (const ombrel::CoreChoice& c : ombrel::coreChoices({}, shapes)) {
-    if (c.name.empty() || c.name.find(' ') != std::string::npos) fail("entry name empty or with a blank", c.name);
+    if (c.name.empty() || std::any_of(c.name.begin(), c.name.end(), [](char ch) {
+          return ch == ' ' || static_cast<unsigned char>(ch) < 0x20;
+        }))
+      fail("entry name empty, or with a blank or a control character", c.name);
     if (c.entry.label != c.name + "\tAe " + c.entry.text + " mm²") fail("entry label", c.entry.label);
     if (!plainAboveZero(c.entry.text)) fail("entry text", c.entry.text);
     names.push_back(c.name);
@@ -224,6 +228,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
                                "\"F\":{\"nominal\":0.0036}"));
     }
   checkList(table.shapes);
+  // Names that name no entry: blanks, a tab, an ETD with no size before its slash, a control character.
+  for (const char* name : {" ", "   ", "E\\t1", "/3", "\\u0001"})
+    checkList(check(line("e", name, e13) + line("etd", name, e13)).shapes);
   // The window: every family with its usual texts, 32767 digits, a letter
   // first, beyond the range, empty.
   for (std::size_t f = 0; f < ombrel::shapeFamilies().size() * ombrel::rmDrawings().size(); ++f)
