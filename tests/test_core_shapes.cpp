@@ -425,6 +425,21 @@ void TestCoreShapes::typed() {
   const ShapeOutcome got = computeShape(family.toStdString(), byLetter["drawing"], byLetter);
   QStringList results;
   for (const std::string& r : got.results) results << QString::fromStdString(r);
+#ifdef _WIN32
+  // Built for Windows, acos, atan, tan and log are another library's, whose
+  // last bit can show in the 15th digit (Ve of RM 10/I ends in 77, not 76):
+  // those families compare to 12 digits there.
+  if (family != "e" && family != "efd" && got.fault.empty()) {
+    const auto to12 = [](const QString& all) {
+      QStringList rounded;
+      for (const QString& r : all.split(' '))
+        rounded << QString::fromStdString(significantFigures(NumberFromText(r.toStdString()), 12));
+      return rounded.join(' ');
+    };
+    QCOMPARE(to12(results.join(' ')), to12(expected));
+    return;
+  }
+#endif
   QCOMPARE(got.fault.empty() ? results.join(' ') : QString::fromStdString(got.fault).section('\n', 0, 0), expected);
   QCOMPARE(got.results.empty(), !got.fault.empty());
   // A standard shape shows the texts these rows type.
