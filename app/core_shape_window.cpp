@@ -174,13 +174,8 @@ void CoreShapeWindow::start(CalcWindow* source, const QString& field) {
       refresh();
     });
   target_.clear();
-  if (source && source->field(field)) {
-    const std::string caption = source->spec().captionOf(field.toStdString());
-    const std::string place = source->spec().placeOf(field.toStdString());
-    target_ = QStringLiteral("「%1」%2（%3）")
-                  .arg(qs(caption), place.empty() ? QString() : QStringLiteral("（%1）").arg(qs(place)),
-                       qs(source->spec().caption));
-  }
+  if (source && source->field(field))
+    target_ = qs(source->spec().placedCaption(field.toStdString(), "「", "」") + "（" + source->spec().caption + "）");
   status_->clear();
   refresh();
 }
@@ -270,8 +265,7 @@ void CoreShapeWindow::refresh() {
   for (const ShapeLetter& l : f->letters) {
     QLineEdit* edit = dimensions_.value(qs(l.letter));
     const std::string text = edit->text().toStdString();
-    const bool leftOut = l.optional && text.find_first_not_of(" \t\r\n") == std::string::npos;
-    const std::optional<std::string> note = leftOut ? std::nullopt : readNote(text);
+    const std::optional<std::string> note = leftOut(l, text) ? std::nullopt : readNote(text);
     showLook(edit, note ? Look::ReadAs : Look::Plain);
     edit->setToolTip(qs(l.meaning) + (note ? QStringLiteral("\n") + qs(*note) : QString()));
     edit->setAccessibleDescription(note ? qs(*note) : QString());

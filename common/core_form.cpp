@@ -15,8 +15,6 @@ const ShapeLetter B{"B", false, "半磁芯的高：底面到柱端"};
 const ShapeLetter C{"C", false, "磁芯的深（厚）"};
 const ShapeLetter D{"D", false, "窗口高：柱端到磁轭内表面"};
 
-bool blank(const std::string& text) { return text.find_first_not_of(" \t\r\n") == std::string::npos; }
-
 }  // namespace
 
 const std::vector<ShapeFamily>& shapeFamilies() {
@@ -61,6 +59,10 @@ const std::vector<RmDrawing>& rmDrawings() {
 
 std::string rmDrawingOf(const CoreShape& shape) { return shape.subtype == "2" ? "1" : shape.subtype; }
 
+bool leftOut(const ShapeLetter& letter, const std::string& text) {
+  return letter.optional && text.find_first_not_of(" \t\r\n") == std::string::npos;
+}
+
 std::string letterCaption(const ShapeLetter& letter) {
   return letter.letter + "(mm)" + (letter.optional ? "（可不填）" : "");
 }
@@ -93,7 +95,7 @@ ShapeOutcome computeShape(const std::string& family, const std::string& rmDrawin
   for (const ShapeLetter& l : f->letters) {
     const auto t = texts.find(l.letter);
     const std::string text = t == texts.end() ? std::string() : t->second;
-    if (l.optional && blank(text)) continue;
+    if (leftOut(l, text)) continue;
     const double value = NumberFromText(text);
     if (!std::isfinite(value)) return {{}, "运算出错：溢出（“" + l.letter + "(mm)”的数值超出范围）。" + keep};
     shape.dimensions[l.letter] = value;

@@ -51,6 +51,9 @@ const std::vector<RmDrawing>& rmDrawings();
 // The drawing a shape is computed with: RM's familySubtype, "2" as "1".
 std::string rmDrawingOf(const CoreShape& shape);
 
+// Whether a letter goes without a figure: one the family can do without,
+// its text empty or blanks ("G", " " -> true; "G", "0" -> false; "A", "" -> false).
+bool leftOut(const ShapeLetter& letter, const std::string& text);
 // A dimension's caption: "A(mm)", "G(mm)（可不填）".
 std::string letterCaption(const ShapeLetter& letter);
 // A standard shape's letters of its family as texts in mm: 0.0201 m -> "20.1".

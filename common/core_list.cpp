@@ -31,11 +31,17 @@ std::vector<double> sizeOf(const std::string& name) {
   return numbers;
 }
 
-// The maker is the first word of the row's source: "TDK Electronics data sheet ..." -> "TDK".
-std::string makerOf(const Core& row) { return row.source.substr(0, row.source.find(' ')); }
-
 std::string figures(const std::string& ae, const std::string& le, const std::string& ve) {
   return "Ae " + ae + " mm²\nle " + le + " mm\nVe " + ve + " mm³";
+}
+
+// A maker's row: its figures as printed, and its data sheet named by the
+// maker, the first word of the source ("TDK Electronics data sheet ..." -> "TDK").
+std::string printed(const Core& row) {
+  return figures(TextFromNumber(row.ae), TextFromNumber(row.le), TextFromNumber(row.ve));
+}
+std::string dataSheet(const Core& row) {
+  return row.source.substr(0, row.source.find(' ')) + " 数据手册\n（" + row.source + "）";
 }
 
 }  // namespace
@@ -74,12 +80,10 @@ std::vector<CoreChoice> coreChoices(const std::vector<Core>& makers, const std::
     if (row != byName.end() && row->second->family == family) {
       const Core& maker = *row->second;
       choice.entry = coreEntry(maker);
-      choice.tooltip += figures(TextFromNumber(maker.ae), TextFromNumber(maker.le), TextFromNumber(maker.ve)) +
-                        "\n" + amin + "\nAe、le、Ve：" + makerOf(maker) + " 数据手册\n（" + maker.source + "）\nAmin：" +
-                        computedBy;
+      choice.tooltip += printed(maker) + "\n" + amin + "\nAe、le、Ve：" + dataSheet(maker) + "\nAmin：" + computedBy;
     } else {
       const std::string ae = significantFigures(p.ae, 3);
-      choice.entry = {name + "\tAe " + ae + " mm²", ae};
+      choice.entry = coreEntry(name, ae);
       choice.tooltip += figures(ae, significantFigures(p.le, 3), significantFigures(p.ve, 3)) + "\n" + amin + "\n" + computedBy;
     }
     list.push_back(std::move(choice));
@@ -88,9 +92,7 @@ std::vector<CoreChoice> coreChoices(const std::vector<Core>& makers, const std::
     if (!named.count(maker.name)) {
       named.insert(maker.name);
       list.push_back({maker.family, maker.name, coreEntry(maker),
-                      maker.name + "\n" + figures(TextFromNumber(maker.ae), TextFromNumber(maker.le), TextFromNumber(maker.ve)) +
-                          "\nAmin：数据手册未给出\n" + makerOf(maker) + " 数据手册\n（" + maker.source + "）",
-                      nullptr});
+                      maker.name + "\n" + printed(maker) + "\nAmin：数据手册未给出\n" + dataSheet(maker), nullptr});
     }
   const std::vector<std::string>& order = coreFamilies();
   auto rank = [&](const CoreChoice& c) { return std::find(order.begin(), order.end(), c.family) - order.begin(); };

@@ -98,10 +98,9 @@ std::string significantFigures(double value, int digits) {
   return TextFromNumber(NumberFromText(std::string_view(rounded, done.ptr - rounded)));
 }
 
-PartEntry coreEntry(const Core& core) {
-  const std::string ae = TextFromNumber(core.ae);
-  return {core.name + "\tAe " + ae + " mm²", ae};
-}
+PartEntry coreEntry(const std::string& name, const std::string& ae) { return {name + "\tAe " + ae + " mm²", ae}; }
+
+PartEntry coreEntry(const Core& core) { return coreEntry(core.name, TextFromNumber(core.ae)); }
 
 std::vector<PartEntry> iecWires() {
   // The R20 series of preferred numbers, a decade from 1.00.

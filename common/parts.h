@@ -49,7 +49,9 @@ struct PartEntry {
 // (0.99951, 3) -> "1", (0.510636, 4) -> "0.5106".
 std::string significantFigures(double value, int digits);
 
-// A core's entry: its name, a tab, its Ae.
+// A core's entry: its name, a tab, its Ae: ("PQ20/16", "64.3") -> "PQ20/16\tAe 64.3 mm²"
+// typing "64.3"; a maker's core with its Ae as printed.
+PartEntry coreEntry(const std::string& name, const std::string& ae);
 PartEntry coreEntry(const Core& core);
 // The nominal copper diameters of the IEC series for winding wires (R20,
 // 0.100 to 2.500 mm), smallest first.

@@ -423,20 +423,20 @@ void TestGuiCopy::partsFromTheContextMenu() {
   CHOOSE(lg, "电感气隙计算");
   FIND(ae, QLineEdit, lg, "Text2");
   std::unique_ptr<QMenu> menu(lg->contextMenu(ae));
-  QAction* etd34 = entryAt(menu.get(), {"选择磁芯", "ETD", "ETD34\tAe 97.1 mm²"});
-  QVERIFY(etd34);
-  QVERIFY(etd34->toolTip().contains("TDK 数据手册"));
-  etd34->trigger();
-  QCOMPARE(ae->text(), QString("97.1"));
-  QCOMPARE(text(lg, "Text4"), QString());
-  QVERIFY(ae->isUndoAvailable());
-  // A shape no maker's row lists: its Ae computed, to three figures.
-  QAction* pq = entryAt(menu.get(), {"选择磁芯", "PQ", "PQ20/16\tAe 64.3 mm²"});
-  QVERIFY(pq);
-  QVERIFY(pq->toolTip().contains("按 IEC 60205 由 IEC 63093 标称尺寸计算"));
-  pq->trigger();
-  QCOMPARE(ae->text(), QString("64.3"));
-  QCOMPARE(text(lg, "Text4"), QString());
+  // A maker's core, its Ae as printed; a shape no maker's row lists, its Ae
+  // computed, to three figures.
+  const std::tuple<QString, QString, QString, QString> picks[] = {
+      {"ETD", "ETD34\tAe 97.1 mm²", "97.1", "TDK 数据手册"},
+      {"PQ", "PQ20/16\tAe 64.3 mm²", "64.3", "按 IEC 60205 由 IEC 63093 标称尺寸计算"}};
+  for (const auto& [family, label, typed, source] : picks) {
+    QAction* core = entryAt(menu.get(), {"选择磁芯", family, label});
+    QVERIFY2(core, qPrintable(label));
+    QVERIFY(core->toolTip().contains(source));
+    core->trigger();
+    QCOMPARE(ae->text(), typed);
+    QCOMPARE(text(lg, "Text4"), QString());
+    QVERIFY(ae->isUndoAvailable());
+  }
 
   CHOOSE(tx, "铜线电阻");
   FIND(d, QLineEdit, tx, "Text4");
