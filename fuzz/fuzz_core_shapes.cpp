@@ -34,8 +34,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <vector>
 #include <string>
@@ -54,8 +52,10 @@ using ombrel::EffectiveParameters;
 namespace {
 
 using ombrel::fuzz::fail;
-using ombrel::fuzz::lineOf;
+using ombrel::fuzz::checkErrorLines;
 using ombrel::fuzz::linesIn;
+using ombrel::fuzz::shippedFile;
+using ombrel::fuzz::withCrlf;
 
 std::string figures(const EffectiveParameters& p) {
   char shown[256];
@@ -131,14 +131,8 @@ CoreShapeTable check(std::string_view ndjson) {
       if (!std::isfinite(value)) fail("dimension not finite", shape.name + " " + letter);
     checkParameters(shape);
   }
+  checkErrorLines(table.errors, ndjson, 0);
   const std::size_t lines = linesIn(ndjson);
-  std::size_t last = 0;
-  for (const std::string& error : table.errors) {
-    const std::size_t n = lineOf(error);
-    if (n == 0) fail("error not starting with \"line N: \"", error);
-    if (n <= last || n > lines) fail("error on no line of the file, or out of order", error);
-    last = n;
-  }
   if (table.shapes.size() + table.errors.size() > lines)
     fail("more shapes and errors than lines", std::to_string(table.shapes.size()) + " shapes, " +
                                                   std::to_string(table.errors.size()) + " errors, " +
@@ -161,17 +155,13 @@ const char* const e13 =
 // The data file as shipped, and the inputs worth trying on every run,
 // whatever the corpus holds.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  std::ifstream in(OMBREL_CORE_SHAPES, std::ios::binary);
-  if (!in.is_open()) fail("cannot read", OMBREL_CORE_SHAPES);
-  const std::string shipped{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const std::string shipped = shippedFile(OMBREL_CORE_SHAPES);
   const CoreShapeTable table = check(shipped);
   if (!table.errors.empty()) fail("data file as shipped", table.errors.front());
   if (table.shapes.size() != 188) fail("data file as shipped has not 188 shapes", std::to_string(table.shapes.size()));
   for (const CoreShape& shape : table.shapes)
     if (const EffectiveParameters p = checkParameters(shape); !p.error.empty()) fail("data file as shipped", p.error);
-  std::string crlf;
-  for (char ch : shipped) crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
-  const CoreShapeTable crlfTable = check(crlf);
+  const CoreShapeTable crlfTable = check(withCrlf(shipped));
   if (!crlfTable.errors.empty() || crlfTable.shapes.size() != table.shapes.size())
     fail("data file with \"\\r\\n\" endings", crlfTable.errors.empty() ? "shapes lost" : crlfTable.errors.front());
 

@@ -17,8 +17,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <string_view>
@@ -32,8 +30,10 @@ using ombrel::CoreTable;
 namespace {
 
 using ombrel::fuzz::fail;
-using ombrel::fuzz::lineOf;
+using ombrel::fuzz::checkErrorLines;
 using ombrel::fuzz::linesIn;
+using ombrel::fuzz::shippedFile;
+using ombrel::fuzz::withCrlf;
 
 CoreTable check(std::string_view csv) {
   const CoreTable table = ombrel::parseCores(csv);
@@ -52,14 +52,8 @@ CoreTable check(std::string_view csv) {
     if (core.source.empty()) fail("core without a source", core.name);
     if (!names.insert(core.name).second) fail("name twice", core.name);
   }
+  checkErrorLines(table.errors, csv, 1);
   const std::size_t lines = linesIn(csv);
-  std::size_t last = 1;
-  for (const std::string& error : table.errors) {
-    const std::size_t n = lineOf(error);
-    if (n == 0) fail("error not starting with \"line N: \"", error);
-    if (n <= last || n > lines) fail("error on no line after the header, or out of order", error);
-    last = n;
-  }
   if (table.cores.size() + table.errors.size() + 1 > std::max<std::size_t>(lines, 1))
     fail("more cores and errors than lines after the header",
          std::to_string(table.cores.size()) + " cores, " + std::to_string(table.errors.size()) + " errors, " +
@@ -72,17 +66,13 @@ CoreTable check(std::string_view csv) {
 // The data file as shipped, and the inputs worth trying on every run,
 // whatever the corpus holds.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  std::ifstream in(OMBREL_CORES_CSV, std::ios::binary);
-  if (!in.is_open()) fail("cannot read", OMBREL_CORES_CSV);
-  const std::string shipped{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  const std::string shipped = shippedFile(OMBREL_CORES_CSV);
   const CoreTable table = check(shipped);
   if (!table.errors.empty()) fail("data file as shipped", table.errors.front());
   if (table.cores.size() < 16) fail("data file as shipped has fewer than 16 cores", OMBREL_CORES_CSV);
   // A figure of 309 digits reads as an infinity: no figure.
   if (!check("h\nBIG,EE,1" + std::string(309, '0') + ",1,1,s,u\n").cores.empty()) fail("an infinite figure", "BIG");
-  std::string crlf;
-  for (char ch : shipped) crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
-  const CoreTable crlfTable = check(crlf);
+  const CoreTable crlfTable = check(withCrlf(shipped));
   if (!crlfTable.errors.empty() || crlfTable.cores.size() != table.cores.size())
     fail("data file with \"\\r\\n\" endings", crlfTable.errors.empty() ? "cores lost" : crlfTable.errors.front());
 

@@ -6,8 +6,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ombrel::fuzz {
 
@@ -32,6 +35,33 @@ inline std::size_t lineOf(const std::string& error) {
   if (i >= error.size() || error[i] < '1' || error[i] > '9') return 0;
   for (; i < error.size() && error[i] >= '0' && error[i] <= '9' && n < 1000000000000; ++i) n = n * 10 + (error[i] - '0');
   return error.compare(i, 2, ": ") == 0 ? n : 0;
+}
+
+// The errors of a reader, "line N: ..." each, N a line of the text after its
+// first `header` lines, in the order of their lines, one a line at most.
+inline void checkErrorLines(const std::vector<std::string>& errors, std::string_view text, std::size_t header) {
+  const std::size_t lines = linesIn(text);
+  std::size_t last = header;
+  for (const std::string& error : errors) {
+    const std::size_t n = lineOf(error);
+    if (n == 0) fail("error not starting with \"line N: \"", error);
+    if (n <= last || n > lines) fail("error on no line of the file (after its header), or out of order", error);
+    last = n;
+  }
+}
+
+// A data file as shipped, whole; the run ends where it cannot be read.
+inline std::string shippedFile(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in.is_open()) fail("cannot read", path);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The text with every line feed a carriage return and a line feed.
+inline std::string withCrlf(std::string_view text) {
+  std::string crlf;
+  for (char ch : text) crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
+  return crlf;
 }
 
 }  // namespace ombrel::fuzz
