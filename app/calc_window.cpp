@@ -2,7 +2,6 @@
 #include "app/calc_window.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
@@ -15,50 +14,22 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
-#ifdef OMBREL_HAVE_SVG
-#include <QSvgRenderer>
-#endif
 #include <algorithm>
-#include <cmath>
 #include <exception>
 
 #include "app/field_menu.h"
 #include "app/fonts.h"
+#include "app/looks.h"
+#include "app/paste_note.h"
+#include "app/pictures.h"
+#include "app/window_texts.h"
 #include "common/calc.h"
-#include "common/marks.h"
 #include "common/results_table.h"
 #include "common/tooltips.h"
 
 namespace ombrel {
 namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-// Tooltips go out as rich text holding the plain text escaped, kept line for
-// line and blank for blank: an output's tooltip starts with whatever was
-// typed there, and Qt would take a leading tag for markup.
-QString tipHtml(const std::string& plain) {
-  return QStringLiteral("<p style=\"white-space:pre\">") + qs(plain).toHtmlEscaped() + QStringLiteral("</p>");
-}
-
-// Results are drawn on a light tint of the highlight colour over the field
-// background, the same in every window, so that what to read stands apart
-// from what to type. A result left from an earlier run has its text halfway
-// to that background. With the usual palette: black on #E6F1F8, and #5C6063
-// for a left-over result, a contrast above 5 : 1.
-QColor mixed(const QColor& a, const QColor& b, double bShare) {
-  return QColor::fromRgbF(static_cast<float>(a.redF() * (1 - bShare) + b.redF() * bShare),
-                          static_cast<float>(a.greenF() * (1 - bShare) + b.greenF() * bShare),
-                          static_cast<float>(a.blueF() * (1 - bShare) + b.blueF() * bShare));
-}
-QColor resultBase(const QPalette& p) { return mixed(p.color(QPalette::Base), p.color(QPalette::Highlight), 0.12); }
-QColor staleText(const QPalette& p) { return mixed(p.color(QPalette::Text), resultBase(p), 0.4); }
-// An input read otherwise than it reads (underlined, dark amber) and an
-// impossible result (bold, underlined, dark red): never colour alone, and
-// above 5 : 1 on either ground.
-const QColor kReadAsText(0x7a, 0x43, 0x00), kImpossibleText(0xa0, 0x10, 0x18);
 
 QRect pixelRect(const Rect& r) { return QRect(pixels(r.x), pixels(r.y), pixels(r.w), pixels(r.h)); }
 
@@ -70,105 +41,28 @@ QAccessibleInterface* accessibleCalcWindow(const QString& className, QObject* ob
   return nullptr;
 }
 
-#ifdef OMBREL_HAVE_SVG
-// A vector picture drawn into its whole box, crisp at any screen scale. The
-// renderer is the widget's child, so the picture can be checked by finding it.
-class SvgPicture : public QWidget {
+// A caption that opens another window when clicked with the left button.
+class ClickableLabel : public QLabel {
  public:
-  SvgPicture(const QString& resource, QWidget* parent) : QWidget(parent) {
-    // The pictures name one Song face; where it is missing, their labels
-    // take the faces the windows' own texts use.
-    static const bool substituted = [] {
-      QStringList faces = songFont().families();
-      faces.removeAll(QStringLiteral("AR PL UMing CN"));
-      QFont::insertSubstitutions(QStringLiteral("AR PL UMing CN"), faces);
-      return true;
-    }();
-    Q_UNUSED(substituted);
-    renderer_ = new QSvgRenderer(resource, this);
+  ClickableLabel(const QString& text, std::function<void()> clicked, QWidget* parent)
+      : QLabel(text, parent), clicked_(std::move(clicked)) {
+    setCursor(Qt::PointingHandCursor);
   }
 
  protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
-                           QPainter::SmoothPixmapTransform);
-    renderer_->render(&painter, QRectF(rect()));
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton) {
+      clicked_();
+      return;
+    }
+    QLabel::mouseReleaseEvent(event);
   }
 
  private:
-  QSvgRenderer* renderer_ = nullptr;
+  std::function<void()> clicked_;
 };
-#else
-// Without Qt Svg: the picture rendered at build time from the same SVG, at
-// its box's size and twice that, the one that suits the screen drawn into
-// the whole box. ":/pictures/huanlu.svg" -> ":/pictures/huanlu.png", "...@2x.png".
-class SvgPicture : public QWidget {
- public:
-  SvgPicture(const QString& resource, QWidget* parent) : QWidget(parent) {
-    const QString base = resource.chopped(4);
-    one_ = QPixmap(base + QStringLiteral(".png"));
-    two_ = QPixmap(base + QStringLiteral("@2x.png"));
-  }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), devicePixelRatioF() > 1 ? two_ : one_);
-  }
-
- private:
-  QPixmap one_, two_;
-};
-#endif
 
 }  // namespace
-
-Qt::WindowFlags dialogFrame() {
-  // Customised, so that the window manager is told exactly this: a title
-  // with its close button (Windows draws that button only with the system
-  // menu), of fixed size, no minimise or maximise button.
-  return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-}
-
-void showLook(QLineEdit* edit, Look look) {
-  const QPalette window = edit->window()->palette();
-  QFont font = edit->font();
-  font.setItalic(look == Look::Stale);
-  font.setUnderline(look == Look::ReadAs || look == Look::Impossible);
-  font.setBold(look == Look::Impossible);
-  if (font != edit->font()) edit->setFont(font);
-  QPalette palette = edit->palette();
-  palette.setColor(QPalette::Text, look == Look::Stale        ? staleText(window)
-                                   : look == Look::ReadAs     ? kReadAsText
-                                   : look == Look::Impossible ? kImpossibleText
-                                                              : window.color(QPalette::Text));
-  if (palette != edit->palette()) edit->setPalette(palette);
-}
-
-void tintAsResult(QLineEdit* edit) {
-  QPalette tinted = edit->palette();
-  tinted.setColor(QPalette::Base, resultBase(tinted));
-  edit->setPalette(tinted);
-}
-
-int pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
-
-std::string WidgetFields::text(const std::string& name) const { return box(name)->text().toStdString(); }
-
-void WidgetFields::setText(const std::string& name, const std::string& text) {
-  QLineEdit* edit = box(name);
-  edit->setText(qs(text));
-  edit->setCursorPosition(0);  // a long result shows its leading digits
-}
-
-QLineEdit* WidgetFields::box(const std::string& name) const {
-  QLineEdit* edit = window_.field(qs(name));
-  if (!edit) throw std::logic_error("no field " + name);
-  return edit;
-}
 
 CalcWindow::CalcWindow(const WindowSpec& spec) : QWidget(nullptr, dialogFrame()), spec_(spec) {
   static const bool accessible = [] {
@@ -181,102 +75,97 @@ CalcWindow::CalcWindow(const WindowSpec& spec) : QWidget(nullptr, dialogFrame())
   setFont(songFont());
   setFixedSize(pixels(spec.width), pixels(spec.height));
   if (spec.icon) setWindowIcon(QIcon(QStringLiteral(":/icons/ombrel.png")));
-  build();
-}
 
-void CalcWindow::build() {
-  QHash<QString, QWidget*> byName;
   const bool hasFields = std::any_of(spec_.controls.begin(), spec_.controls.end(),
                                      [](const Control& c) { return c.kind == ControlKind::Field; });
-  if (hasFields) {
-    copyAction_ = new QAction(QStringLiteral("复制本窗口数据"), this);
-    copyAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-    copyAction_->setShortcutContext(Qt::WindowShortcut);
-    connect(copyAction_, &QAction::triggered, this,
-            [this] { QGuiApplication::clipboard()->setText(dataTable()); });
-    addAction(copyAction_);  // the shortcut works wherever the focus is in the window
-    pasteAction_ = new QAction(QStringLiteral("粘贴本窗口数据"), this);
-    pasteAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
-    pasteAction_->setShortcutContext(Qt::WindowShortcut);
-    connect(pasteAction_, &QAction::triggered, this, &CalcWindow::pasteTable);
-    addAction(pasteAction_);
-    copyAllAction_ = new QAction(QStringLiteral("复制全部窗口数据"), this);
-    connect(copyAllAction_, &QAction::triggered, this, [this] {
-      QList<CalcWindow*> windows = peers_ ? peers_() : QList<CalcWindow*>();
-      if (!windows.contains(this)) windows << this;
-      QGuiApplication::clipboard()->setText(allWindowsTable(windows));
-    });
-  }
+  if (hasFields) addDataActions();
+  QHash<QString, QWidget*> byName;
   for (const Control& c : spec_.controls) {
-    QWidget* widget = nullptr;
-    switch (c.kind) {
-      case ControlKind::Label: {
-        auto* label = new QLabel(qs(c.text), this);
-        label->setWordWrap(c.wrap);
-        label->setAlignment((c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-        label->setTextFormat(Qt::PlainText);
-        if (!c.opens.empty()) {
-          label->setCursor(Qt::PointingHandCursor);
-          label->installEventFilter(this);
-          clickableLabels_.insert(label, qs(c.opens));
-        }
-        widget = label;
-        break;
-      }
-      case ControlKind::Field: {
-        auto* edit = new QLineEdit(qs(c.text), this);
-        edit->setCursorPosition(0);
-        if (c.fieldRole == FieldRole::Output) {
-          tintAsResult(edit);
-          // Typed over, a result is the user's text, no run's.
-          connect(edit, &QLineEdit::textEdited, this, [this, &c] { marks_.edited(c.name); });
-        }
-        // Any text changed may change what the others' marks say.
-        connect(edit, &QLineEdit::textChanged, this, [this] {
-          if (!calculating_) showMarks();
-        });
-        // Qt's own menu with one entry more, popped up the way Qt pops up its own.
-        edit->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(edit, &QWidget::customContextMenuRequested, this, [this, edit](const QPoint& at) {
-          QMenu* menu = contextMenu(edit);
-          menu->setAttribute(Qt::WA_DeleteOnClose);
-          menu->popup(edit->mapToGlobal(at));
-        });
-        fields_.insert(qs(c.name), edit);
-        widget = edit;
-        break;
-      }
-      case ControlKind::Button: {
-        auto* push = new QPushButton(qs(c.text), this);
-        push->setAutoDefault(false);  // Enter and Esc press nothing
-        push->setDefault(false);
-        connect(push, &QPushButton::clicked, this, [this, &c] { buttonClicked(c); });
-        widget = push;
-        break;
-      }
-      case ControlKind::Picture: {
-        if (qs(c.text).endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
-          // Drawn to fill its box whether stretched or at its own size: the
-          // box of an own-size picture is that size.
-          widget = new SvgPicture(qs(c.text), this);
-          break;
-        }
-        auto* image = new QLabel(this);
-        image->setPixmap(QPixmap(qs(c.text)));
-        image->setScaledContents(c.stretch);
-        widget = image;
-        break;
-      }
-      case ControlKind::Line:
-        continue;  // drawn by paintEvent
-    }
+    QWidget* widget = makeControl(c);
+    if (!widget) continue;  // a line, drawn by paintEvent
     widget->setObjectName(qs(c.name));
     widget->setGeometry(pixelRect(c.rect));
     if (c.font.points != 9 || c.font.bold) widget->setFont(songFont(c.font.points, c.font.bold));
     byName.insert(qs(c.name), widget);
   }
+  nameFieldsByCaptions(byName);
+  showMarks();
+  chainFocus(byName);
+}
 
-  // Each caption names its field, also for assistive tools.
+// "复制本窗口数据" and "粘贴本窗口数据" with their shortcuts, which work
+// wherever the focus is in the window, and "复制全部窗口数据".
+void CalcWindow::addDataActions() {
+  copyAction_ = new QAction(QStringLiteral("复制本窗口数据"), this);
+  copyAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  copyAction_->setShortcutContext(Qt::WindowShortcut);
+  connect(copyAction_, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setText(dataTable()); });
+  addAction(copyAction_);
+  pasteAction_ = new QAction(QStringLiteral("粘贴本窗口数据"), this);
+  pasteAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+  pasteAction_->setShortcutContext(Qt::WindowShortcut);
+  connect(pasteAction_, &QAction::triggered, this, &CalcWindow::pasteTable);
+  addAction(pasteAction_);
+  copyAllAction_ = new QAction(QStringLiteral("复制全部窗口数据"), this);
+  connect(copyAllAction_, &QAction::triggered, this, [this] {
+    QList<CalcWindow*> windows = peers_ ? peers_() : QList<CalcWindow*>();
+    if (!windows.contains(this)) windows << this;
+    QGuiApplication::clipboard()->setText(allWindowsTable(windows));
+  });
+}
+
+QWidget* CalcWindow::makeControl(const Control& c) {
+  switch (c.kind) {
+    case ControlKind::Label: return makeLabel(c);
+    case ControlKind::Field: return makeField(c);
+    case ControlKind::Button: {
+      auto* push = new QPushButton(qs(c.text), this);
+      push->setAutoDefault(false);  // Enter and Esc press nothing
+      push->setDefault(false);
+      connect(push, &QPushButton::clicked, this, [this, &c] { buttonClicked(c); });
+      return push;
+    }
+    case ControlKind::Picture: return makePicture(qs(c.text), c.stretch, this);
+    case ControlKind::Line: return nullptr;
+  }
+  return nullptr;
+}
+
+QWidget* CalcWindow::makeLabel(const Control& c) {
+  QLabel* label = c.opens.empty()
+                      ? new QLabel(qs(c.text), this)
+                      : new ClickableLabel(qs(c.text), [this, &c] { emit showWanted(qs(c.opens)); }, this);
+  label->setWordWrap(c.wrap);
+  label->setAlignment((c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+QLineEdit* CalcWindow::makeField(const Control& c) {
+  auto* edit = new QLineEdit(qs(c.text), this);
+  edit->setCursorPosition(0);
+  if (c.fieldRole == FieldRole::Output) {
+    tintAsResult(edit);
+    // Typed over, a result is the user's text, no run's.
+    connect(edit, &QLineEdit::textEdited, this, [this, &c] { marks_.edited(c.name); });
+  }
+  // Any text changed may change what the others' marks say.
+  connect(edit, &QLineEdit::textChanged, this, [this] {
+    if (!calculating_) showMarks();
+  });
+  // Qt's own menu with the program's entries, popped up the way Qt pops up its own.
+  edit->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(edit, &QWidget::customContextMenuRequested, this, [this, edit](const QPoint& at) {
+    QMenu* menu = contextMenu(edit);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(edit->mapToGlobal(at));
+  });
+  fields_.insert(qs(c.name), edit);
+  return edit;
+}
+
+// Each caption names its field, also for assistive tools.
+void CalcWindow::nameFieldsByCaptions(const QHash<QString, QWidget*>& byName) {
   for (const Control& c : spec_.controls) {
     if (c.kind != ControlKind::Label || c.buddy.empty()) continue;
     auto* label = static_cast<QLabel*>(byName.value(qs(c.name)));
@@ -286,8 +175,9 @@ void CalcWindow::build() {
       captions_.insert(qs(c.buddy), label);
     }
   }
-  showMarks();
+}
 
+void CalcWindow::chainFocus(const QHash<QString, QWidget*>& byName) {
   QWidget* previous = nullptr;
   for (const std::string& name : spec_.focus) {
     QWidget* w = byName.value(qs(name));
@@ -305,11 +195,7 @@ FieldMark CalcWindow::markOf(const QString& field) const {
   return marks_.mark(spec_, WidgetFields(*this), field.toStdString());
 }
 
-WindowsAsTexts::WindowsAsTexts(const QList<CalcWindow*>& windows) {
-  for (CalcWindow* w : windows) texts_.push_back({&w->spec(), &fields_.emplace_back(*w), &w->marks()});
-}
-
-QString allWindowsTable(const QList<CalcWindow*>& windows) { return qs(allTables(WindowsAsTexts(windows).all())); }
+QLabel* CalcWindow::note() const { return note_; }
 
 void CalcWindow::pasteTable() {
   const PastedTable pasted = readTable(spec_, QGuiApplication::clipboard()->text().toStdString());
@@ -327,35 +213,10 @@ void CalcWindow::pasteTable() {
 }
 
 void CalcWindow::showNote(const QString& text) {
-  if (!note_) {
-    note_ = new QLabel(this);
-    note_->setObjectName(QStringLiteral("note"));
-    note_->setTextFormat(Qt::PlainText);
-    note_->setWordWrap(true);
-    note_->setFrameShape(QFrame::Box);
-    note_->setMargin(4);
-    note_->setAutoFillBackground(true);
-    note_->setBackgroundRole(QPalette::ToolTipBase);
-    note_->setForegroundRole(QPalette::ToolTipText);
-  }
-  note_->setText(text);
-  note_->setAccessibleName(text);
-  // Below the field with the focus, or at the window's top, inside the window.
+  if (!note_) note_ = new PasteNote(this);
+  // Below the field with the focus, or at the window's top.
   auto* focused = qobject_cast<QLineEdit*>(focusWidget());
-  const QWidget* near = focused && fields_.values().contains(focused) ? focused : nullptr;
-  const int w = std::min(width() - 8, note_->fontMetrics().horizontalAdvance(text) + 16);
-  note_->setFixedWidth(w);
-  note_->adjustSize();
-  QPoint at = near ? near->geometry().bottomLeft() + QPoint(0, 2) : QPoint(4, 4);
-  at.setX(std::clamp(at.x(), 4, std::max(4, width() - note_->width() - 4)));
-  at.setY(std::clamp(at.y(), 4, std::max(4, height() - note_->height() - 4)));
-  note_->move(at);
-  note_->raise();
-  note_->show();
-  QAccessibleEvent alert(note_, QAccessible::Alert);
-  QAccessible::updateAccessibility(&alert);
-  // It goes at the next key or click in this window.
-  qApp->installEventFilter(this);
+  note_->say(text, focused && fields_.values().contains(focused) ? focused : nullptr);
 }
 
 QMenu* CalcWindow::contextMenu(QLineEdit* field) {
@@ -422,23 +283,6 @@ void CalcWindow::paintEvent(QPaintEvent*) {
     if (c.kind == ControlKind::Line)
       painter.drawLine(pixels(c.rect.x), pixels(c.rect.y), pixels(c.rect.x + c.rect.w),
                        pixels(c.rect.y + c.rect.h));
-}
-
-bool CalcWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (note_ && note_->isVisible() &&
-      (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress) && watched->isWidgetType() &&
-      (watched == this || isAncestorOf(static_cast<QWidget*>(watched)))) {
-    note_->hide();
-    qApp->removeEventFilter(this);
-  }
-  if (event->type() == QEvent::MouseButtonRelease && clickableLabels_.contains(watched)) {
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() == Qt::LeftButton) {
-      emit showWanted(clickableLabels_.value(watched));
-      return true;
-    }
-  }
-  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace ombrel

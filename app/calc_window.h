@@ -7,13 +7,10 @@
 
 #include <QHash>
 #include <QList>
-#include <deque>
-#include <functional>
-#include <vector>
 #include <QWidget>
+#include <functional>
 
 #include "common/marks.h"
-#include "common/results_table.h"
 #include "common/window_spec.h"
 
 class QAction;
@@ -23,48 +20,7 @@ class QMenu;
 
 namespace ombrel {
 
-// The dialog frame every window of the program has: title bar with a close
-// button only, no minimise or maximise.
-Qt::WindowFlags dialogFrame();
-
-class CalcWindow;
-
-// A field drawn by its mark: inputs read otherwise underlined in dark amber,
-// results left over or out of date in grey italics, impossible ones bold,
-// underlined, dark red; plain in the window's text colour.
-void showLook(QLineEdit* edit, Look look);
-// The tinted base every result field has.
-void tintAsResult(QLineEdit* edit);
-
-// Design twips to pixels: 15 twips a pixel.
-int pixels(int twips);
-
-// A window's text boxes as the calculation step, the marks and "取自" see them.
-class WidgetFields : public Fields {
- public:
-  explicit WidgetFields(const CalcWindow& window) : window_(window) {}
-  std::string text(const std::string& name) const override;
-  void setText(const std::string& name, const std::string& text) override;
-
- private:
-  QLineEdit* box(const std::string& name) const;
-  const CalcWindow& window_;
-};
-
-// Live windows as the Qt-free code reads them (common/marks.h WindowTexts):
-// each one's table, text boxes and marks, for as long as this object lives.
-class WindowsAsTexts {
- public:
-  explicit WindowsAsTexts(const QList<CalcWindow*>& windows);
-  const std::vector<WindowTexts>& all() const { return texts_; }
-
- private:
-  std::deque<WidgetFields> fields_;  // stays where it is as it grows
-  std::vector<WindowTexts> texts_;
-};
-
-// The tables of these windows, each under its name, as "复制全部窗口数据" copies them.
-QString allWindowsTable(const QList<CalcWindow*>& windows);
+class PasteNote;
 
 class CalcWindow : public QWidget {
   Q_OBJECT
@@ -93,8 +49,9 @@ class CalcWindow : public QWidget {
   QAction* pasteAction() const { return pasteAction_; }
   QAction* copyAllAction() const { return copyAllAction_; }
   void pasteTable();
-  // The note a paste leaves: shown until the next key or click in the window.
-  QLabel* note() const { return note_; }
+  // The note a paste leaves (app/paste_note.h): shown until the next key or
+  // click in the window; null before the first paste.
+  QLabel* note() const;
 
   // The context menu of a field (app/field_menu.h). The caller owns it.
   QMenu* contextMenu(QLineEdit* field);
@@ -114,10 +71,15 @@ class CalcWindow : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void build();
+  // The window built from its table, step by step.
+  void addDataActions();
+  QWidget* makeControl(const Control& c);
+  QWidget* makeLabel(const Control& c);
+  QLineEdit* makeField(const Control& c);
+  void nameFieldsByCaptions(const QHash<QString, QWidget*>& byName);
+  void chainFocus(const QHash<QString, QWidget*>& byName);
   void buttonClicked(const Control& button);
   void calculate(const Control& button);
   // Every field's look, tooltip and accessible description for its text
@@ -133,11 +95,10 @@ class CalcWindow : public QWidget {
   ResultMarks marks_;
   bool calculating_ = false;  // the marks are drawn once a run has ended
   std::function<QList<CalcWindow*>()> peers_;
-  QHash<QObject*, QString> clickableLabels_;
   QAction* copyAction_ = nullptr;
   QAction* pasteAction_ = nullptr;
   QAction* copyAllAction_ = nullptr;
-  QLabel* note_ = nullptr;
+  PasteNote* note_ = nullptr;
 };
 
 }  // namespace ombrel

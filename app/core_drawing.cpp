@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/fonts.h"
+#include "app/looks.h"
 
 namespace ombrel {
 
@@ -131,12 +132,20 @@ QPainterPath box(double left, double top, double right, double bottom) {
   return path;
 }
 
+// The proportions a family's sketch is drawn with, in mm, by the letters of
+// its drawing; a letter the family has not is 0.
+struct Sketch {
+  double A, B, C, D, E, F;
+  double F2 = 0, G = 0, H = 0, J = 0, K = 0, L = 0, q = 0;
+};
+
 // The profile through the legs, the open face up: the outer legs from E/2
 // to A/2, the centre leg F wide, the yoke B − D high under the windows, and
 // a hole H through the centre leg where H > 0. The base is at y = 0, the
 // legs' ends at y = −B. B at the left, D inside the right window, F and E
 // (and H) over the legs' ends.
-View profile(double a, double b, double d, double e, double f, bool cut, double hole = 0) {
+View profile(const Sketch& s, bool cut) {
+  const double a = s.A, b = s.B, d = s.D, e = s.E, f = s.F, hole = s.H;
   const double h = b - d;
   View v;
   v.body = polygon({{-a / 2, 0}, {a / 2, 0}, {a / 2, -b}, {e / 2, -b}, {e / 2, -h}, {f / 2, -h}, {f / 2, -b},
@@ -161,9 +170,10 @@ void widthAndDepth(View& v, double a, double c, double below = 0) {
 }
 
 // The open face of E and EFD cores: the outer legs' ends and, for EFD
-// (f2 > 0), a flat centre leg F wide and F2 deep, K from the back face (at
+// (F2 > 0), a flat centre leg F wide and F2 deep, K from the back face (at
 // the top), its corners cut by q at 45°.
-View eFace(double a, double c, double e, double f, double f2 = 0, double k = 0, double q = 0) {
+View eFace(const Sketch& s) {
+  const double a = s.A, c = s.C, e = s.E, f = s.F, f2 = s.F2, k = s.K, q = s.q;
   View v;
   v.body = box(-a / 2, -c / 2, a / 2, c / 2);
   v.faces = box(-a / 2, -c / 2, -e / 2, c / 2);
@@ -191,7 +201,8 @@ void roundLeg(View& v, QPointF centre, double f, double hole = 0) {
   v.axes.push_back(QLineF(centre.x(), centre.y() - f / 2, centre.x(), centre.y() + f / 2));
 }
 
-View etdFace(double a, double c, double e, double f) {
+View etdFace(const Sketch& s) {
+  const double a = s.A, c = s.C, e = s.E, f = s.F;
   View v;
   v.body = box(-a / 2, -c / 2, a / 2, c / 2);
   v.faces = minus(v.body, circle({}, e));
@@ -203,7 +214,8 @@ View etdFace(double a, double c, double e, double f) {
 // PQ: the outer legs between the bore E and the outline, cut off square at
 // the slot G; the base plate runs from the legs' tips on the bore to its
 // corners (±J/2, ±L/2) and from there in toward the centre leg.
-View pqFace(double a, double c, double e, double f, double g, double j, double l) {
+View pqFace(const Sketch& s) {
+  const double a = s.A, c = s.C, e = s.E, f = s.F, g = s.G, j = s.J, l = s.L;
   View v;
   const double tip = std::sqrt(e * e - g * g) / 2;  // the legs' tips on the bore
   v.body = box(-a / 2, -c / 2, a / 2, c / 2);
@@ -227,7 +239,8 @@ View pqFace(double a, double c, double e, double f, double g, double j, double l
 // C/2 between them. J is marked at the upper right, square to the outline's
 // sides, G between the legs' ends in the upper slot, its letter off the
 // centre line.
-View rmFace(double a, double c, double e, double f, double g, double hole, double j) {
+View rmFace(const Sketch& s) {
+  const double a = s.A, c = s.C, e = s.E, f = s.F, g = s.G, hole = s.H, j = s.J;
   View v;
   const double d = j / std::sqrt(2.0);  // the square's half diagonal
   const double flat = d - a / 2, end = d - g / 2, tip = std::sqrt(e * e - g * g) / 2;
@@ -250,7 +263,8 @@ View rmFace(double a, double c, double e, double f, double g, double hole, doubl
 
 // EP: the block A × C, the winding space a bore E closed by a half circle
 // at the back and open to the front, its axis K behind the front face.
-View epFace(double a, double c, double e, double f, double k) {
+View epFace(const Sketch& s) {
+  const double a = s.A, c = s.C, e = s.E, f = s.F, k = s.K;
   View v;
   const QPointF axis(0, c / 2 - k);
   v.body = box(-a / 2, -c / 2, a / 2, c / 2);
@@ -263,22 +277,32 @@ View epFace(double a, double c, double e, double f, double k) {
   return v;
 }
 
-// The two views of a family, none for an unknown family. The proportions
-// are those of E 42/21/15, EFD 25 (its face deeper, its windows wider and
-// its centre leg further from the back, so that F2, K and q show), ETD 34,
-// PQ 26/20, RM 10 and EP 20 (its bore a little wider). E and EFD are drawn
-// as seen from the front, the others cut through the centre leg's axis.
+// Each family's sketch: its proportions, whether its profile is a cut, and
+// its open face. The proportions are those of E 42/21/15, EFD 25 (its face
+// deeper, its windows wider and its centre leg further from the back, so
+// that F2, K and q show), ETD 34, PQ 26/20, RM 10 and EP 20 (its bore a
+// little wider). E and EFD are drawn as seen from the front, the others cut
+// through the centre leg's axis.
+struct FamilySketch {
+  const char* family;
+  Sketch mm;
+  bool cut;
+  View (*face)(const Sketch&);
+};
+const FamilySketch kSketches[] = {
+    {"e", {.A = 42, .B = 21, .C = 15, .D = 15, .E = 30, .F = 12}, false, eFace},
+    {"efd", {.A = 25, .B = 12.5, .C = 11.5, .D = 9.3, .E = 20, .F = 10, .F2 = 6, .K = 1.8, .q = 1.4}, false, eFace},
+    {"etd", {.A = 34.2, .B = 17.3, .C = 11, .D = 12.1, .E = 26.3, .F = 10.6}, true, etdFace},
+    {"pq", {.A = 26.5, .B = 10.1, .C = 19, .D = 5.75, .E = 22.5, .F = 12, .G = 16, .J = 7.3, .L = 13.9}, true, pqFace},
+    {"rm", {.A = 27.85, .B = 9.3, .C = 12.4, .D = 6.35, .E = 21.65, .F = 10.7, .G = 10.9, .H = 5.5, .J = 24.15},
+     true, rmFace},
+    {"ep", {.A = 24, .B = 10.7, .C = 15, .D = 7.15, .E = 17, .F = 8.4, .K = 4.5}, true, epFace},
+};
+
+// The two views of a family, none for an unknown family.
 std::vector<View> viewsOf(const QString& family) {
-  const QString name = family.toLower();
-  if (name == "e") return {profile(42, 21, 15, 30, 12, false), eFace(42, 15, 30, 12)};
-  if (name == "efd") return {profile(25, 12.5, 9.3, 20, 10, false), eFace(25, 11.5, 20, 10, 6, 1.8, 1.4)};
-  if (name == "etd") return {profile(34.2, 17.3, 12.1, 26.3, 10.6, true), etdFace(34.2, 11, 26.3, 10.6)};
-  if (name == "pq")
-    return {profile(26.5, 10.1, 5.75, 22.5, 12, true), pqFace(26.5, 19, 22.5, 12, 16, 7.3, 13.9)};
-  if (name == "rm")
-    return {profile(27.85, 9.3, 6.35, 21.65, 10.7, true, 5.5),
-            rmFace(27.85, 12.4, 21.65, 10.7, 10.9, 5.5, 24.15)};
-  if (name == "ep") return {profile(24, 10.7, 7.15, 17, 8.4, true), epFace(24, 15, 17, 8.4, 4.5)};
+  for (const FamilySketch& sketch : kSketches)
+    if (family.toLower() == QLatin1String(sketch.family)) return {profile(sketch.mm, sketch.cut), sketch.face(sketch.mm)};
   return {};
 }
 
@@ -369,12 +393,8 @@ void CoreDrawing::paintEvent(QPaintEvent*) {
   const QFontMetricsF fm(font, this);
   const Layout at = arrange(views, QRectF(rect()).adjusted(6, 6, -6, -6), fm);
   const QColor paper = palette().color(QPalette::Base);
-  auto grey = [&](double f) {  // f of the way from the paper to the ink
-    return QColor::fromRgbF(float(paper.redF() + f * (ink.redF() - paper.redF())),
-                            float(paper.greenF() + f * (ink.greenF() - paper.greenF())),
-                            float(paper.blueF() + f * (ink.blueF() - paper.blueF())));
-  };
-  const QColor light = grey(0.09), shade = grey(0.26), hatch = grey(0.4);
+  // Greys some of the way from the paper to the ink.
+  const QColor light = mixed(paper, ink, 0.09), shade = mixed(paper, ink, 0.26), hatch = mixed(paper, ink, 0.4);
   p.setFont(font);
   for (int i = 0; i < 2; ++i) {
     const View& v = views[std::size_t(i)];

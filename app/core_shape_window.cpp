@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/core_shape_window.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -17,40 +15,42 @@
 
 #include "app/calc_window.h"
 #include "app/core_drawing.h"
-#include "app/field_menu.h"
+#include "app/looks.h"
+#include "app/standard_parts.h"
 #include "common/calc.h"
-#include "common/core_form.h"
 #include "common/marks.h"
+#include "parts/core_form.h"
 
 namespace ombrel {
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-// The shape a family starts from: a size designers often use.
-const std::map<std::string, QString> usualShape = {{"e", "E25/13/7"}, {"efd", "EFD20"}, {"etd", "ETD34"},
-                                                    {"pq", "PQ20/16"},  {"rm", "RM10/I"}, {"ep", "EP13"}};
-
 const QString kOwnDimensions = QStringLiteral("（自行填写）");
-
-const CoreShape* standardShape(const std::string& family, const QString& name) {
-  for (const CoreChoice& c : coreChoiceList())
-    if (c.shape && c.shape->family == family && qs(c.name) == name) return c.shape;
-  return nullptr;
-}
 
 }  // namespace
 
-CoreShapeWindow::CoreShapeWindow() : QWidget(nullptr, dialogFrame()) {
+CoreShapeWindow::CoreShapeWindow() : SideWindow(dialogFrame()) {
   setObjectName(QStringLiteral("coreshape"));
   setWindowTitle(QStringLiteral("磁芯有效参数"));
-  setWindowIcon(QIcon(QStringLiteral(":/icons/ombrel.png")));
-
   targetLabel_ = new QLabel(this);
   targetLabel_->setObjectName(QStringLiteral("target"));
   targetLabel_->setTextFormat(Qt::PlainText);
   targetLabel_->setWordWrap(true);
+  QLayout* choose = makeChoosers();
+  picture_ = new CoreDrawing(this);
+  auto* body = new QHBoxLayout;
+  body->addWidget(picture_, 1);
+  body->addWidget(makeDimensions());
+  body->addWidget(makeResults());
+  auto* whole = new QVBoxLayout(this);
+  whole->addWidget(targetLabel_);
+  whole->addLayout(choose);
+  whole->addLayout(body, 1);
+  whole->addLayout(makeButtons());
+  chooseFamily(shapeFamilies().front().family);
+}
+
+QLayout* CoreShapeWindow::makeChoosers() {
   family_ = new QComboBox(this);
   family_->setObjectName(QStringLiteral("family"));
   for (const ShapeFamily& f : shapeFamilies()) family_->addItem(qs(f.caption), qs(f.family));
@@ -63,7 +63,6 @@ CoreShapeWindow::CoreShapeWindow() : QWidget(nullptr, dialogFrame()) {
   drawingCaption_ = new QLabel(QStringLiteral("底板"), this);
   drawingCaption_->setBuddy(drawing_);
   drawing_->setAccessibleName(QStringLiteral("底板"));
-  picture_ = new CoreDrawing(this);
 
   auto* choose = new QHBoxLayout;
   for (auto [text, box] : {std::pair{"磁芯类型", family_}, std::pair{"标准尺寸", shape_}}) {
@@ -77,7 +76,23 @@ CoreShapeWindow::CoreShapeWindow() : QWidget(nullptr, dialogFrame()) {
   choose->addWidget(drawing_);
   choose->addStretch(1);
 
-  // One field a letter of any family; a family shows its own.
+  connect(family_, &QComboBox::currentIndexChanged, this,
+          [this] { chooseFamily(family_->currentData().toString().toStdString()); });
+  connect(shape_, &QComboBox::currentIndexChanged, this, [this](int k) {
+    if (k > 0) chooseShape(shape_->itemText(k));
+  });
+  connect(drawing_, &QComboBox::currentIndexChanged, this, [this] {
+    {
+      const QSignalBlocker quiet(shape_);
+      shape_->setCurrentIndex(0);
+    }
+    outOfDate();
+  });
+  return choose;
+}
+
+// One field a letter of any family; a family shows its own.
+QWidget* CoreShapeWindow::makeDimensions() {
   auto* sizes = new QGroupBox(QStringLiteral("尺寸（半个磁芯，mm）"), this);
   letters_ = new QFormLayout(sizes);
   std::set<std::string> made;
@@ -97,8 +112,12 @@ CoreShapeWindow::CoreShapeWindow() : QWidget(nullptr, dialogFrame()) {
       });
       connect(edit, &QLineEdit::returnPressed, this, &CoreShapeWindow::calculate);
     }
+  return sizes;
+}
+
+QWidget* CoreShapeWindow::makeResults() {
   auto* found = new QGroupBox(QStringLiteral("有效参数（一副磁芯）"), this);
-  auto* resultRows = new QFormLayout(found);
+  auto* rows = new QFormLayout(found);
   for (std::size_t k = 0; k < shapeResultNames().size(); ++k) {
     auto* edit = new QLineEdit(found);
     edit->setObjectName(qs(shapeResultNames()[k]));
@@ -109,55 +128,33 @@ CoreShapeWindow::CoreShapeWindow() : QWidget(nullptr, dialogFrame()) {
     edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0.000888888888888888")) + 16);
     edit->setAccessibleName(qs(shapeResultCaptions()[k]));
     results_.insert(edit->objectName(), edit);
-    resultRows->addRow(qs(shapeResultCaptions()[k]), edit);
+    rows->addRow(qs(shapeResultCaptions()[k]), edit);
   }
+  return found;
+}
 
+// The status in words, then 计算, 填入 Ae and 返回.
+QLayout* CoreShapeWindow::makeButtons() {
   auto* calculate = new QPushButton(QStringLiteral("计算"), this);
   calculate->setObjectName(QStringLiteral("calculate"));
   fill_ = new QPushButton(QStringLiteral("填入 Ae"), this);
   fill_->setObjectName(QStringLiteral("fillAe"));
   auto* back = new QPushButton(QStringLiteral("返回"), this);
   back->setObjectName(QStringLiteral("back"));
-  for (QPushButton* b : {calculate, fill_, back}) b->setAutoDefault(false);
   status_ = new QLabel(this);
   status_->setObjectName(QStringLiteral("status"));
   status_->setTextFormat(Qt::PlainText);
   status_->setWordWrap(true);
-
-  auto* body = new QHBoxLayout;
-  body->addWidget(picture_, 1);
-  body->addWidget(sizes);
-  body->addWidget(found);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(status_, 1);
-  buttons->addWidget(calculate);
-  buttons->addWidget(fill_);
-  buttons->addWidget(back);
-  auto* whole = new QVBoxLayout(this);
-  whole->addWidget(targetLabel_);
-  whole->addLayout(choose);
-  whole->addLayout(body, 1);
-  whole->addLayout(buttons);
-
-  connect(family_, &QComboBox::currentIndexChanged, this,
-          [this] { chooseFamily(family_->currentData().toString().toStdString()); });
-  connect(shape_, &QComboBox::currentIndexChanged, this, [this](int k) {
-    if (k > 0) chooseShape(shape_->itemText(k));
-  });
-  connect(drawing_, &QComboBox::currentIndexChanged, this, [this] {
-    {
-      const QSignalBlocker quiet(shape_);
-      shape_->setCurrentIndex(0);
-    }
-    outOfDate();
-  });
+  for (QPushButton* b : {calculate, fill_, back}) {
+    b->setAutoDefault(false);
+    buttons->addWidget(b);
+  }
   connect(calculate, &QPushButton::clicked, this, &CoreShapeWindow::calculate);
   connect(fill_, &QPushButton::clicked, this, &CoreShapeWindow::fillAe);
-  connect(back, &QPushButton::clicked, this, [this] {
-    hide();
-    emit hidden();
-  });
-  chooseFamily("e");
+  connect(back, &QPushButton::clicked, this, &SideWindow::goBack);
+  return buttons;
 }
 
 std::string CoreShapeWindow::family() const { return family_->currentData().toString().toStdString(); }
@@ -209,7 +206,7 @@ void CoreShapeWindow::chooseFamily(const std::string& family) {
   for (QLineEdit* r : results_) r->clear();
   current_ = false;
   status_->clear();
-  chooseShape(usualShape.at(family));
+  chooseShape(qs(f->usualShape));
 }
 
 void CoreShapeWindow::chooseShape(const QString& name) {
@@ -282,11 +279,6 @@ void CoreShapeWindow::refresh() {
                         : target_.isEmpty() ? QStringLiteral("本窗口不是从计算窗口的磁芯截面积处打开的，「填入 Ae」无处可填")
                                             : QStringLiteral("打开本窗口的计算窗口已关闭，「填入 Ae」无处可填"));
   fill_->setEnabled(reachable && current_ && any);
-}
-
-void CoreShapeWindow::closeEvent(QCloseEvent* event) {
-  event->accept();  // hidden, kept for the next time
-  emit hidden();
 }
 
 }  // namespace ombrel

@@ -10,15 +10,16 @@
 // greyed when out of date) and Enter in a field calculates.
 #pragma once
 
+#include <QHash>
 #include <QPointer>
 #include <QString>
-#include <QHash>
-#include <QWidget>
-#include <map>
 #include <string>
+
+#include "app/side_window.h"
 
 class QComboBox;
 class QFormLayout;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -28,7 +29,7 @@ namespace ombrel {
 class CalcWindow;
 class CoreDrawing;
 
-class CoreShapeWindow : public QWidget {
+class CoreShapeWindow : public SideWindow {
   Q_OBJECT
 
  public:
@@ -49,13 +50,13 @@ class CoreShapeWindow : public QWidget {
   QLineEdit* dimension(const QString& letter) const { return dimensions_.value(letter); }
   QLineEdit* result(const QString& name) const { return results_.value(name); }
 
- signals:
-  void hidden();  // by 返回 or the title-bar close
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-
  private:
+  // The window's parts, made once: the family, shape and RM drawing lists;
+  // a field a letter of any family; the results; the buttons.
+  QLayout* makeChoosers();
+  QWidget* makeDimensions();
+  QWidget* makeResults();
+  QLayout* makeButtons();
   std::string family() const;
   // Marks, tooltips and what "填入 Ae" can do, after any change.
   void refresh();

@@ -2,25 +2,19 @@
 #include "app/field_menu.h"
 
 #include <QAction>
-#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <vector>
 
 #include "app/calc_window.h"
+#include "app/looks.h"
+#include "app/standard_parts.h"
+#include "app/window_texts.h"
 #include "common/offers.h"
-#include "common/core_list.h"
-#include "common/parts.h"
+#include "parts/parts.h"
 
 namespace ombrel {
 namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-QByteArray resource(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Choosing an entry puts its text into the field as typing would: it replaces
 // the whole text, can be undone, and calculates nothing.
@@ -62,7 +56,6 @@ void addParts(QMenu* menu, CalcWindow& window, QLineEdit* field, PartList list) 
   }
 }
 
-
 // "取自": a submenu a window, an entry a value; or one disabled entry.
 void addOffers(QMenu* menu, QLineEdit* field, const Quantity& quantity, const QList<CalcWindow*>& others) {
   QMenu* from = menu->addMenu(QStringLiteral("取自"));
@@ -75,17 +68,6 @@ void addOffers(QMenu* menu, QLineEdit* field, const Quantity& quantity, const QL
 }
 
 }  // namespace
-
-const std::vector<CoreShape>& standardShapes() {
-  static const CoreShapeTable table = parseCoreShapes(resource(QStringLiteral(":/data/core-shapes.ndjson")).toStdString());
-  return table.shapes;
-}
-
-const std::vector<CoreChoice>& coreChoiceList() {
-  static const CoreTable makers = parseCores(resource(QStringLiteral(":/data/cores.csv")).toStdString());
-  static const std::vector<CoreChoice> list = coreChoices(makers.cores, standardShapes());
-  return list;
-}
 
 QMenu* fieldMenu(CalcWindow& window, QLineEdit* field, const QList<CalcWindow*>& others) {
   QMenu* menu = field->createStandardContextMenu();

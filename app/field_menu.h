@@ -9,9 +9,6 @@
 #pragma once
 
 #include <QList>
-#include <vector>
-
-#include "common/core_list.h"
 
 class QLineEdit;
 class QMenu;
@@ -24,11 +21,5 @@ class CalcWindow;
 // calculator windows that exist now, in the main menu's order; `window`
 // itself is left out). The caller owns it.
 QMenu* fieldMenu(CalcWindow& window, QLineEdit* field, const QList<CalcWindow*>& others);
-
-// The standard core shapes compiled into the program (:/data/core-shapes.ndjson),
-// and the cores "选择磁芯" offers from them and the makers' figures
-// (:/data/cores.csv): read once.
-const std::vector<CoreShape>& standardShapes();
-const std::vector<CoreChoice>& coreChoiceList();
 
 }  // namespace ombrel

@@ -7,8 +7,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "app/calc_window.h"
 #include "app/fonts.h"
+#include "app/looks.h"
 #include "app/registry.h"
 
 namespace ombrel {
@@ -23,13 +23,12 @@ MainForm::MainForm() : QMainWindow(nullptr, dialogFrame()) {
   menuBar()->setNativeMenuBar(false);
   QMenu* menu = nullptr;
   for (const MenuCommand& row : menuTree()) {
-    const QString title = QString::fromUtf8(row.menu.data(), qsizetype(row.menu.size()));
+    const QString title = qs(row.menu);
     if (!menu || menu->title() != title) {
       menu = menuBar()->addMenu(title);
       menu->setObjectName(title);
     }
-    const QString text = QString::fromUtf8(row.command.data(), qsizetype(row.command.size()));
-    const QString window = QString::fromUtf8(row.window.data(), qsizetype(row.window.size()));
+    const QString text = qs(row.command), window = qs(row.window);
     QAction* action = menu->addAction(text);
     action->setObjectName(text);
     connect(action, &QAction::triggered, this, [this, window] { emit commandChosen(window); });

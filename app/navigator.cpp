@@ -3,6 +3,7 @@
 
 #include "app/calc_window.h"
 #include "app/core_shape_window.h"
+#include "app/looks.h"
 #include "app/main_form.h"
 #include "app/registry.h"
 #include "app/sweep_window.h"
@@ -44,8 +45,7 @@ CalcWindow* Navigator::open(const QString& name) {
     created->setPeers([this] {
       QList<CalcWindow*> windows;
       for (const MenuCommand& row : menuTree())
-        if (CalcWindow* w = window(QString::fromUtf8(row.window.data(), qsizetype(row.window.size())));
-            w && !windows.contains(w))
+        if (CalcWindow* w = window(qs(row.window)); w && !windows.contains(w))
           windows << w;
       return windows;
     });
@@ -64,38 +64,35 @@ void Navigator::present(QWidget* window) {
   window->activateWindow();  // and takes the keyboard, also where no window manager does it
 }
 
-SweepWindow* Navigator::sweep(CalcWindow* from, const QString& input) {
-  if (!sweep_) {
-    sweep_ = std::make_unique<SweepWindow>();
-    connect(sweep_.get(), &SweepWindow::hidden, this, [this] { endIfNothingShown(sweep_.get()); });
+template <class Window, class... Args>
+Window* Navigator::beside(std::unique_ptr<Window>& slot, CalcWindow* from, const Args&... args) {
+  if (!slot) {
+    slot = std::make_unique<Window>();
+    const SideWindow* created = slot.get();
+    sideWindows_.push_back(created);
+    connect(slot.get(), &SideWindow::hidden, this, [this, created] { endIfNothingShown(created); });
   }
-  sweep_->start(from, input.toStdString());
-  presentBeside(sweep_.get(), from);
-  return sweep_.get();
-}
-
-CoreShapeWindow* Navigator::coreShape(CalcWindow* from, const QString& field) {
-  if (!coreShape_) {
-    coreShape_ = std::make_unique<CoreShapeWindow>();
-    connect(coreShape_.get(), &CoreShapeWindow::hidden, this, [this] { endIfNothingShown(coreShape_.get()); });
-  }
-  coreShape_->start(from, field);
-  presentBeside(coreShape_.get(), from);
-  return coreShape_.get();
-}
-
-void Navigator::presentBeside(QWidget* window, const QWidget* from) {
-  const QRect beside(from->frameGeometry().topRight() + QPoint(8, 0), window->frameGeometry().size());
+  slot->start(from, args...);
+  const QRect near(from->frameGeometry().topRight() + QPoint(8, 0), slot->frameGeometry().size());
   if (const QScreen* screen = from->screen()) {
     const QRect room = screen->availableGeometry();
-    QRect at = beside;
+    QRect at = near;
     if (at.right() > room.right()) at.moveRight(room.right());
     if (at.bottom() > room.bottom()) at.moveBottom(room.bottom());
     if (at.left() < room.left()) at.moveLeft(room.left());
     if (at.top() < room.top()) at.moveTop(room.top());
-    window->move(at.topLeft());
+    slot->move(at.topLeft());
   }
-  present(window);
+  present(slot.get());
+  return slot.get();
+}
+
+SweepWindow* Navigator::sweep(CalcWindow* from, const QString& input) {
+  return beside(sweep_, from, input.toStdString());
+}
+
+CoreShapeWindow* Navigator::coreShape(CalcWindow* from, const QString& field) {
+  return beside(coreShape_, from, field);
 }
 
 CalcWindow* Navigator::window(const QString& name) const {
@@ -119,8 +116,8 @@ void Navigator::endIfNothingShown(const QWidget* going) {
   if (main_.get() != going && main_->isVisible()) return;
   for (const auto& [name, window] : slots_)
     if (window != going && window->isVisible()) return;
-  if (sweep_ && sweep_.get() != going && sweep_->isVisible()) return;
-  if (coreShape_ && coreShape_.get() != going && coreShape_->isVisible()) return;
+  for (const SideWindow* side : sideWindows_)
+    if (side != going && side->isVisible()) return;
   emit nothingShown();
 }
 

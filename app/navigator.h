@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include "app/registry.h"
 
@@ -18,6 +19,7 @@ namespace ombrel {
 class CalcWindow;
 class CoreShapeWindow;
 class MainForm;
+class SideWindow;
 class SweepWindow;
 
 class Navigator : public QObject {
@@ -35,12 +37,13 @@ class Navigator : public QObject {
   CalcWindow* open(const QString& name);
   // The window in a slot, or nullptr while the slot is empty.
   CalcWindow* window(const QString& name) const;
-  // The one sweep window: created by the first sweep, a new sweep replaces
-  // its content; shown beside the calculator it sweeps.
+  // The windows beside the calculators (app/side_window.h), each one for the
+  // program. The sweep window: a new sweep replaces its content; shown
+  // beside the calculator it sweeps.
   SweepWindow* sweep(CalcWindow* from, const QString& input);
   SweepWindow* sweepWindow() const { return sweep_.get(); }
-  // The one core shape window: created by the first "按尺寸计算…", then
-  // shown again with what it held, beside the calculator it fills.
+  // The core shape window: shown again with what it held, beside the
+  // calculator it fills.
   CoreShapeWindow* coreShape(CalcWindow* from, const QString& field);
   CoreShapeWindow* coreShapeWindow() const { return coreShape_.get(); }
 
@@ -51,8 +54,10 @@ class Navigator : public QObject {
   void hide(CalcWindow* window, bool alsoShowMainForm);
   void discard(CalcWindow* window);
   void present(QWidget* window);
-  // A window of its own beside the calculator `from`, on the screen it stands on.
-  void presentBeside(QWidget* window, const QWidget* from);
+  // The side window in `slot`, created at its first use, started with
+  // `args` and shown beside the calculator `from`, on the screen it stands on.
+  template <class Window, class... Args>
+  Window* beside(std::unique_ptr<Window>& slot, CalcWindow* from, const Args&... args);
   void endIfNothingShown(const QWidget* going);
 
   Lookup lookup_;
@@ -60,6 +65,7 @@ class Navigator : public QObject {
   std::map<QString, CalcWindow*> slots_;
   std::unique_ptr<SweepWindow> sweep_;
   std::unique_ptr<CoreShapeWindow> coreShape_;
+  std::vector<const SideWindow*> sideWindows_;  // those created, for endIfNothingShown
 };
 
 }  // namespace ombrel

@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -17,19 +16,13 @@
 
 #include "app/calc_window.h"
 #include "app/chart.h"
+#include "app/looks.h"
 #include "common/number.h"
 
 namespace ombrel {
 
-namespace {
-
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-}  // namespace
-
-SweepWindow::SweepWindow() : QWidget(nullptr, Qt::Window) {
+SweepWindow::SweepWindow() : SideWindow(Qt::Window) {
   setObjectName(QStringLiteral("sweep"));
-  setWindowIcon(QIcon(QStringLiteral(":/icons/ombrel.png")));
   resize(960, 600);
 
   swept_ = new QLabel(this);
@@ -101,10 +94,7 @@ SweepWindow::SweepWindow() : QWidget(nullptr, Qt::Window) {
   connect(copy_, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setText(table()); });
   connect(copy, &QPushButton::clicked, copy_, &QAction::trigger);
   connect(calculate, &QPushButton::clicked, this, &SweepWindow::calculate);
-  connect(back, &QPushButton::clicked, this, [this] {
-    hide();
-    emit hidden();
-  });
+  connect(back, &QPushButton::clicked, this, &SideWindow::goBack);
   connect(results_, &QListWidget::itemChanged, this, [this] {
     rememberChoice();
     redraw();
@@ -220,11 +210,6 @@ void SweepWindow::redraw() {
 
 QString SweepWindow::table() const {
   return spec_ ? qs(sweepTable(*spec_, input_, sweep_)) : QString();
-}
-
-void SweepWindow::closeEvent(QCloseEvent* event) {
-  event->accept();  // hidden, kept for the next sweep
-  emit hidden();
 }
 
 }  // namespace ombrel

@@ -7,11 +7,11 @@
 #pragma once
 
 #include <QPointer>
-#include <QWidget>
 #include <map>
 #include <set>
 #include <string>
 
+#include "app/side_window.h"
 #include "sweep/sweep.h"
 
 class QAction;
@@ -25,7 +25,7 @@ namespace ombrel {
 class CalcWindow;
 class Chart;
 
-class SweepWindow : public QWidget {
+class SweepWindow : public SideWindow {
   Q_OBJECT
 
  public:
@@ -45,12 +45,6 @@ class SweepWindow : public QWidget {
   QString table() const;
   QAction* copyAction() const { return copy_; }
   Chart* chart() const { return chart_; }
-
- signals:
-  void hidden();  // by 返回 or the title-bar close
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   void redraw();

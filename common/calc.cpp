@@ -99,11 +99,15 @@ std::string quotedCaption(const WindowSpec& spec, const std::string& field) {
 
 }  // namespace
 
-std::string faultMessage(const WindowSpec& spec, const Fault& fault) {
-  std::string text = "运算出错：" + faultKindText(fault.kind);
-  if (!fault.field.empty()) text += "（" + quotedCaption(spec, fault.field) + "的数值超出范围）";
-  text += "。\n无法计算" + quotedCaption(spec, fault.output) + "，该项及其后各项保持原来的内容。";
+std::string faultWords(FaultKind kind, const std::string& quotedField) {
+  std::string text = "运算出错：" + faultKindText(kind);
+  if (!quotedField.empty()) text += "（" + quotedField + "的数值超出范围）";
   return text;
+}
+
+std::string faultMessage(const WindowSpec& spec, const Fault& fault) {
+  return faultWords(fault.kind, fault.field.empty() ? std::string() : quotedCaption(spec, fault.field)) +
+         "。\n无法计算" + quotedCaption(spec, fault.output) + "，该项及其后各项保持原来的内容。";
 }
 
 }  // namespace ombrel

@@ -99,5 +99,10 @@ std::optional<Fault> press(const Control& button, Fields& fields, std::vector<St
 std::string faultTitle();
 std::string faultMessage(const WindowSpec& spec, const Fault& fault);
 std::string faultKindText(FaultKind kind);
+// The fault's opening words, naming the field read beyond the double range
+// where there is one, its caption already quoted:
+//   (Overflow, "")          -> "运算出错：溢出"
+//   (Overflow, "“D(mm)”")   -> "运算出错：溢出（“D(mm)”的数值超出范围）"
+std::string faultWords(FaultKind kind, const std::string& quotedField = {});
 
 }  // namespace ombrel

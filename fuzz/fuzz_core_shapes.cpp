@@ -39,9 +39,10 @@
 #include <string>
 #include <string_view>
 
-#include "common/core_form.h"
-#include "common/core_list.h"
-#include "common/core_shapes.h"
+#include "parts/core_form.h"
+#include "parts/core_list.h"
+#include "parts/core_shapes.h"
+#include "parts/shape_file.h"
 #include "common/number.h"
 #include "fuzz_support.h"
 

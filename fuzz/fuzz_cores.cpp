@@ -21,7 +21,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/parts.h"
+#include "parts/parts.h"
 #include "fuzz_support.h"
 
 using ombrel::Core;

@@ -7,7 +7,7 @@
 #   python3 tests/core_shapes_pins.py data/core-shapes.ndjson
 #
 # The test compares them bit for bit, so every figure is evaluated as
-# common/core_shapes.cpp evaluates it: the formulas of its header, read left
+# parts/core_shapes.cpp evaluates it: the formulas of its header, read left
 # to right (a - b + c is (a - b) + c, a·b/c is (a·b)/c), the same constants,
 # the sections summed in the same order, squares as x * x, never x ** 2.
 # Python floats are IEEE doubles and its json reads numbers correctly

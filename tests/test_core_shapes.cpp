@@ -7,11 +7,12 @@
 #include <QtTest>
 #include <cmath>
 
-#include "common/core_form.h"
-#include "common/core_list.h"
-#include "common/core_shapes.h"
+#include "parts/core_form.h"
+#include "parts/core_list.h"
+#include "parts/core_shapes.h"
+#include "parts/shape_file.h"
 #include "common/number.h"
-#include "common/parts.h"
+#include "parts/parts.h"
 #include "exact.h"
 
 using namespace ombrel;

@@ -28,6 +28,7 @@
 
 #include "app/calc_window.h"
 #include "app/fonts.h"
+#include "app/looks.h"
 #include "app/main_form.h"
 #include "app/navigator.h"
 #include "app/program.h"

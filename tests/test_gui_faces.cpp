@@ -17,6 +17,7 @@
 #include <QtTest>
 
 #include "app/calc_window.h"
+#include "app/looks.h"
 #include "app/main_form.h"
 #include "app/navigator.h"
 #include "app/program.h"

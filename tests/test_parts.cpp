@@ -7,7 +7,7 @@
 #include <QtTest>
 #include <cmath>
 
-#include "common/parts.h"
+#include "parts/parts.h"
 
 using namespace ombrel;
 

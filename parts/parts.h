@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Standard parts a field can be filled from: ferrite cores from the data
-// file (data/cores.csv, compiled in as :/data/cores.csv) and round copper
-// wires from their series. Choosing one puts its figure into the field as
-// text, through TextFromNumber, as if typed.
+// Standard parts a field can be filled from: the makers' ferrite cores from
+// their data file (data/cores.csv, compiled in as :/data/cores.csv) and round
+// copper wires from their series. Choosing one puts its figure into the
+// field as text, through TextFromNumber, as if typed. Qt-free.
 #pragma once
 
 #include <string>
@@ -20,7 +20,8 @@ struct Core {
   std::string source;  // the standard or datasheet the figures come from
 };
 
-// The families in menu order: EE EI EFD ETD PQ RM EP.
+// The families in menu order, each shape family's submenu (parts/core_families.h)
+// with EI after EE: EE EI EFD ETD PQ RM EP.
 const std::vector<std::string>& coreFamilies();
 
 // The data file: a header line, then one core a line,

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The cores "选择磁芯" offers: every standard shape of the data set
-// (common/core_shapes.h) and every maker's row of data/cores.csv
-// (common/parts.h), a submenu a family, smallest first. Qt-free.
+// (parts/core_shapes.h) and every maker's row of data/cores.csv
+// (parts/parts.h), a submenu a family, smallest first. Qt-free.
 //
 // An entry is named by the shape's IEC designation without blanks; ETD, EFD
 // and EP by their size alone, as designers say them:
@@ -19,8 +19,9 @@
 #include <string>
 #include <vector>
 
-#include "common/core_shapes.h"
-#include "common/parts.h"
+#include "parts/core_families.h"
+#include "parts/core_shapes.h"
+#include "parts/parts.h"
 
 namespace ombrel {
 
@@ -32,7 +33,7 @@ struct CoreChoice {
   const CoreShape* shape = nullptr;  // the standard shape, null for a maker's row alone
 };
 
-// The submenu of a shape's family: "e" -> "EE", "efd" -> "EFD"; "" for none.
+// The submenu of a shape's family (parts/core_families.h): "e" -> "EE", "efd" -> "EFD"; "" for none.
 std::string menuFamily(const std::string& shapeFamily);
 // "EFD 25/13/9" -> "EFD25", "E 25/13/7" -> "E25/13/7" (see above).
 std::string choiceName(const CoreShape& shape);

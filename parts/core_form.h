@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The core shape window ("磁芯有效参数"), Qt-free: the letters each family is
-// drawn with, a standard shape's dimensions as texts in mm, and the set's
-// effective parameters worked out from texts typed in mm
-// (common/core_shapes.h).
+// The core shape window ("磁芯有效参数"), Qt-free: a family's letters
+// (parts/core_families.h) as fields, a standard shape's dimensions as texts
+// in mm, and the set's effective parameters worked out from texts typed in mm
+// (parts/core_shapes.h).
 //
 // Texts are read by the number rules, as every field is: "20abc" is 20, an
 // empty text 0. A letter the family can do without (PQ's G, J and L, EFD's K
@@ -21,25 +21,10 @@
 #include <string>
 #include <vector>
 
-#include "common/core_shapes.h"
+#include "parts/core_families.h"
+#include "parts/core_shapes.h"
 
 namespace ombrel {
-
-struct ShapeLetter {
-  std::string letter;   // "F2"; the field's object name
-  bool optional = false;
-  std::string meaning;  // the field's tooltip
-};
-
-struct ShapeFamily {
-  std::string family;   // "pq", as the data file names it
-  std::string caption;  // "PQ"
-  std::vector<ShapeLetter> letters;
-};
-
-// E, EFD, ETD, PQ, RM, EP, in the core list's order.
-const std::vector<ShapeFamily>& shapeFamilies();
-const ShapeFamily* shapeFamily(const std::string& family);
 
 // The RM drawings, by the way the base plate is cut at the slots:
 // "1" (also for "2", the same cut), "3", "4", each with its caption.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "common/parts.h"
+#include "parts/parts.h"
 
 #include <algorithm>
 #include <charconv>
@@ -7,6 +7,7 @@
 #include <set>
 
 #include "common/number.h"
+#include "parts/core_families.h"
 
 namespace ombrel {
 
@@ -50,7 +51,14 @@ bool figure(const std::string& text, double& value) {
 }  // namespace
 
 const std::vector<std::string>& coreFamilies() {
-  static const std::vector<std::string> families = {"EE", "EI", "EFD", "ETD", "PQ", "RM", "EP"};
+  static const std::vector<std::string> families = [] {
+    std::vector<std::string> menus;
+    for (const ShapeFamily& f : shapeFamilies()) {
+      menus.push_back(f.menu);
+      if (f.family == "e") menus.push_back("EI");  // the makers' E and I pairs, after the E cores
+    }
+    return menus;
+  }();
   return families;
 }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Standard ferrite core shapes (data/core-shapes.ndjson) and the effective
-// parameters of a set of two halves worked out from their dimensions by the
-// rules of IEC 60205. Qt-free.
+// Standard ferrite core shapes (data/core-shapes.ndjson, read by
+// parts/shape_file.h) and the effective parameters of a set of two halves
+// worked out from their dimensions by the rules of IEC 60205. The families
+// computed are those of parts/core_families.h. Qt-free.
 //
 // The magnetic path of the set is cut into sections, each with a length l and
 // a cross-section A: the legs, the yokes and the corners between them. Side
@@ -93,13 +94,11 @@
 
 #include <map>
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace ombrel {
 
 struct CoreShape {
-  std::string family;   // "e", "efd", "etd", "pq", "rm", "ep" (others are read, not computed)
+  std::string family;   // "pq": one of shapeFamilies() is computed, others are read, not computed
   std::string name;     // "PQ 20/16"
   std::string subtype;  // familySubtype, "" where the line has none
   // Letter -> metres, one half. The mean of minimum and maximum; else the
@@ -111,22 +110,6 @@ struct CoreShape {
   // dimensions typed in mm.
   double mmPerUnit = 1000;
 };
-
-// The data file: one JSON object a line,
-//   {"family": "pq", "name": "PQ 20/16", "familySubtype": "1",
-//    "dimensions": {"A": {"minimum": 0.0201, "maximum": 0.0209}, "J": {"nominal": 0.0048}}, ...}
-// Other members are skipped whatever they hold, up to 32 levels deep. Any
-// bytes are read: a line that is no such object (no family, name or
-// dimensions, a dimension without a figure, bad JSON) is left out and named
-// in `errors`; blank lines are skipped:
-//   {"family":"e","name":"E 5","dimensions":{"A":{"nominal":0.005}}} -> E 5, A 0.005
-//   {"family":"e","name":"E 5","dimensions":{"A":{}}}  -> "line 1: E 5: A has no figure"
-//   {"family":"e","name":"E 5"                         -> "line 1: E 5: bad JSON at byte 27"
-struct CoreShapeTable {
-  std::vector<CoreShape> shapes;
-  std::vector<std::string> errors;
-};
-CoreShapeTable parseCoreShapes(std::string_view ndjson);
 
 // The set's effective parameters, or `error` (the figures 0) when the family
 // is not computed, a letter it needs is missing, or the dimensions draw no

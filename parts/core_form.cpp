@@ -1,55 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "common/core_form.h"
+#include "parts/core_form.h"
 
 #include <cmath>
 
+#include "common/calc.h"
 #include "common/number.h"
 
 namespace ombrel {
-
-namespace {
-
-// The letters every family shares, with the meaning that differs by family.
-ShapeLetter a(const char* meaning) { return {"A", false, meaning}; }
-const ShapeLetter B{"B", false, "半磁芯的高：底面到柱端"};
-const ShapeLetter C{"C", false, "磁芯的深（厚）"};
-const ShapeLetter D{"D", false, "窗口高：柱端到磁轭内表面"};
-
-}  // namespace
-
-const std::vector<ShapeFamily>& shapeFamilies() {
-  static const std::vector<ShapeFamily> families = {
-      {"e", "E",
-       {a("总宽：两外柱外侧之间"), B, C, D, {"E", false, "窗口宽：两外柱内侧之间"}, {"F", false, "中柱宽"}}},
-      {"efd", "EFD",
-       {a("总宽：两外柱外侧之间"), B, C, D, {"E", false, "窗口宽：两外柱内侧之间"}, {"F", false, "中柱宽"},
-        {"F2", false, "中柱厚：扁中柱在深度方向的尺寸"},
-        {"K", true, "中柱偏离：中柱到磁芯下侧面的距离；不填则按 0"},
-        {"q", true, "中柱四角 45° 倒角的边长；不填则按 0"}}},
-      {"etd", "ETD",
-       {a("总宽：两外柱外侧之间"), B, C, D, {"E", false, "绕线孔径：外柱内侧圆弧的直径"}, {"F", false, "圆中柱直径"}}},
-      {"pq", "PQ",
-       {a("总宽：两外柱外侧之间"), B, C, D, {"E", false, "绕线孔径：外柱内侧圆弧的直径"}, {"F", false, "圆中柱直径"},
-        {"G", true, "槽口宽：外柱两端切平处之间；不填则外柱占满深度"},
-        {"J", true, "底板伸入槽口处的宽；须与 L 同填，不填则底板止于外柱"},
-        {"L", true, "底板伸入槽口处的深；须与 J 同填，不填则底板止于外柱"}}},
-      {"rm", "RM",
-       {a("两外柱外侧之间的宽"), B, {"C", false, "槽口一侧底板的宽"}, D,
-        {"E", false, "绕线孔径：外柱内侧圆弧的直径"}, {"F", false, "圆中柱直径"},
-        {"G", false, "槽口宽：两外柱之间的开口"}, {"H", true, "中柱孔径；不填则中柱无孔"},
-        {"J", false, "外形方框的边长（外柱在其对角线上）"}}},
-      {"ep", "EP",
-       {a("总宽"), B, C, D, {"E", false, "绕线孔径：绕线空间圆弧的直径"}, {"F", false, "圆中柱直径"},
-        {"K", true, "前面到中柱轴线的距离；不填则中柱贴着前面"}}},
-  };
-  return families;
-}
-
-const ShapeFamily* shapeFamily(const std::string& family) {
-  for (const ShapeFamily& f : shapeFamilies())
-    if (f.family == family) return &f;
-  return nullptr;
-}
 
 const std::vector<RmDrawing>& rmDrawings() {
   static const std::vector<RmDrawing> drawings = {
@@ -97,7 +54,7 @@ ShapeOutcome computeShape(const std::string& family, const std::string& rmDrawin
     const std::string text = t == texts.end() ? std::string() : t->second;
     if (leftOut(l, text)) continue;
     const double value = NumberFromText(text);
-    if (!std::isfinite(value)) return {{}, "运算出错：溢出（“" + l.letter + "(mm)”的数值超出范围）。" + keep};
+    if (!std::isfinite(value)) return {{}, faultWords(FaultKind::Overflow, "“" + l.letter + "(mm)”") + "。" + keep};
     shape.dimensions[l.letter] = value;
   }
   const EffectiveParameters p = effectiveParameters(shape);

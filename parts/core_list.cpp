@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "common/core_list.h"
+#include "parts/core_list.h"
 
 #include <algorithm>
 #include <map>
@@ -47,10 +47,8 @@ std::string dataSheet(const Core& row) {
 }  // namespace
 
 std::string menuFamily(const std::string& shapeFamily) {
-  static const std::map<std::string, std::string> menus = {{"e", "EE"},   {"efd", "EFD"}, {"etd", "ETD"},
-                                                           {"pq", "PQ"},  {"rm", "RM"},   {"ep", "EP"}};
-  const auto m = menus.find(shapeFamily);
-  return m == menus.end() ? std::string() : m->second;
+  const ShapeFamily* f = ombrel::shapeFamily(shapeFamily);
+  return f ? f->menu : std::string();
 }
 
 std::string choiceName(const CoreShape& shape) {
@@ -58,7 +56,7 @@ std::string choiceName(const CoreShape& shape) {
   for (char c : shape.name)
     if (c != ' ') name += c;
   // ETD, EFD and EP go by the first number of the designation alone.
-  if (shape.family == "etd" || shape.family == "efd" || shape.family == "ep") name = name.substr(0, name.find('/'));
+  if (const ShapeFamily* f = shapeFamily(shape.family); f && f->namedBySize) name = name.substr(0, name.find('/'));
   return name;
 }
 

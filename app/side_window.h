@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A window of its own beside the calculators (the sweep window, the core
+// shape window and those to come): one for the program, created by the
+// Navigator at its first use, placed beside the calculator it was opened
+// from, and kept with what it holds when 返回 or the title-bar close hides
+// it. While shown it counts as shown when the program decides whether to
+// end; hidden() tells the Navigator that it went.
+#pragma once
+
+#include <QWidget>
+
+namespace ombrel {
+
+class SideWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit SideWindow(Qt::WindowFlags frame);
+  // 返回: hidden, kept for the next time.
+  void goBack();
+
+ signals:
+  void hidden();  // by 返回 or the title-bar close
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+};
+
+}  // namespace ombrel

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/window_texts.h"
+
+#include <QLineEdit>
+#include <stdexcept>
+
+#include "app/calc_window.h"
+#include "app/looks.h"
+#include "common/results_table.h"
+
+namespace ombrel {
+
+std::string WidgetFields::text(const std::string& name) const { return box(name)->text().toStdString(); }
+
+void WidgetFields::setText(const std::string& name, const std::string& text) {
+  QLineEdit* edit = box(name);
+  edit->setText(qs(text));
+  edit->setCursorPosition(0);  // a long result shows its leading digits
+}
+
+QLineEdit* WidgetFields::box(const std::string& name) const {
+  QLineEdit* edit = window_.field(qs(name));
+  if (!edit) throw std::logic_error("no field " + name);
+  return edit;
+}
+
+WindowsAsTexts::WindowsAsTexts(const QList<CalcWindow*>& windows) {
+  for (CalcWindow* w : windows) texts_.push_back({&w->spec(), &fields_.emplace_back(*w), &w->marks()});
+}
+
+QString allWindowsTable(const QList<CalcWindow*>& windows) { return qs(allTables(WindowsAsTexts(windows).all())); }
+
+}  // namespace ombrel

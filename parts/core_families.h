@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The families of standard core shapes Ombrel computes, described once: the
+// name the shape data gives each, its captions, how its entries are named,
+// the shape the core shape window starts from, and the letters of its
+// drawing with what each means and whether it may stay empty. The geometry
+// (parts/core_shapes.h), the core list, the core shape window and its
+// drawing all go by this table. Qt-free.
+//   "e"   -> caption "E",   submenu "EE",  "E 25/13/7" named "E25/13/7",   starts at E25/13/7
+//   "efd" -> caption "EFD", submenu "EFD", "EFD 25/13/9" named "EFD25",    starts at EFD20
+//   "pq"  -> letters A B C D E F, then G J L (may stay empty)
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace ombrel {
+
+struct ShapeLetter {
+  std::string letter;   // "F2"; the field's object name
+  bool optional = false;  // the family can do without it
+  std::string meaning;  // the field's tooltip
+};
+
+struct ShapeFamily {
+  std::string family;      // "pq", as the data file names it
+  std::string caption;     // "PQ": the core shape window's list
+  std::string menu;        // "PQ": the submenu of "选择磁芯" ("EE" for E)
+  bool namedBySize = false;  // ETD, EFD and EP go by their size alone: "ETD34"
+  std::string usualShape;  // the entry the core shape window starts from: a size designers often use
+  std::vector<ShapeLetter> letters;
+};
+
+// E, EFD, ETD, PQ, RM, EP, in the core list's order.
+const std::vector<ShapeFamily>& shapeFamilies();
+// The family the data file names so, or null: "pq" -> PQ, "t" -> null.
+const ShapeFamily* shapeFamily(const std::string& family);
+
+}  // namespace ombrel
