@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/looks.h"
 #include "common/number.h"
 #include "sweep/chart_scale.h"
 
@@ -16,7 +17,7 @@ namespace ombrel {
 
 namespace {
 
-QString tickText(double v) { return QString::fromStdString(TextFromNumber(v)); }
+QString tickText(double v) { return qs(TextFromNumber(v)); }
 
 constexpr int kLegendWidth = 190;
 

@@ -135,25 +135,18 @@ QWidget* CoreShapeWindow::makeResults() {
 
 // The status in words, then 计算, 填入 Ae and 返回.
 QLayout* CoreShapeWindow::makeButtons() {
-  auto* calculate = new QPushButton(QStringLiteral("计算"), this);
-  calculate->setObjectName(QStringLiteral("calculate"));
-  fill_ = new QPushButton(QStringLiteral("填入 Ae"), this);
-  fill_->setObjectName(QStringLiteral("fillAe"));
-  auto* back = new QPushButton(QStringLiteral("返回"), this);
-  back->setObjectName(QStringLiteral("back"));
+  auto* calculate = makeButton(QStringLiteral("计算"), QStringLiteral("calculate"));
+  fill_ = makeButton(QStringLiteral("填入 Ae"), QStringLiteral("fillAe"));
+  auto* back = makeBackButton();
   status_ = new QLabel(this);
   status_->setObjectName(QStringLiteral("status"));
   status_->setTextFormat(Qt::PlainText);
   status_->setWordWrap(true);
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(status_, 1);
-  for (QPushButton* b : {calculate, fill_, back}) {
-    b->setAutoDefault(false);
-    buttons->addWidget(b);
-  }
+  for (QPushButton* b : {calculate, fill_, back}) buttons->addWidget(b);
   connect(calculate, &QPushButton::clicked, this, &CoreShapeWindow::calculate);
   connect(fill_, &QPushButton::clicked, this, &CoreShapeWindow::fillAe);
-  connect(back, &QPushButton::clicked, this, &SideWindow::goBack);
   return buttons;
 }
 

@@ -4,7 +4,7 @@
 // letters, a field a letter in mm (filled from a standard shape or typed),
 // and on 计算 the set's C1, C2, le, Ae, Ve and Amin; "填入 Ae" types Ae into
 // the field the window was opened from, as "选择磁芯" does. The computation
-// is common/core_form.h; this is its Qt face. Like the sweep window it is no
+// is parts/core_form.h; this is its Qt face. Like the sweep window it is no
 // window of the design: it keeps the calculators' ways (texts read by the
 // number rules and marked, a fault in one box, results kept on a fault and
 // greyed when out of date) and Enter in a field calculates.

@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QPushButton>
 
 namespace ombrel {
 
@@ -18,6 +19,19 @@ void SideWindow::goBack() {
 void SideWindow::closeEvent(QCloseEvent* event) {
   event->accept();  // hidden, kept for the next time
   emit hidden();
+}
+
+QPushButton* SideWindow::makeButton(const QString& text, const QString& name) {
+  auto* button = new QPushButton(text, this);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  return button;
+}
+
+QPushButton* SideWindow::makeBackButton() {
+  QPushButton* back = makeButton(QStringLiteral("返回"), QStringLiteral("back"));
+  connect(back, &QPushButton::clicked, this, &SideWindow::goBack);
+  return back;
 }
 
 }  // namespace ombrel

@@ -9,6 +9,8 @@
 
 #include <QWidget>
 
+class QPushButton;
+
 namespace ombrel {
 
 class SideWindow : public QWidget {
@@ -24,6 +26,10 @@ class SideWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // A push button of this window, found by its object name; Enter presses
+  // none. "返回" is made with goBack() connected.
+  QPushButton* makeButton(const QString& text, const QString& name);
+  QPushButton* makeBackButton();
 };
 
 }  // namespace ombrel

@@ -35,26 +35,21 @@ SweepWindow::SweepWindow() : SideWindow(Qt::Window) {
   points_->setObjectName(QStringLiteral("points"));
   log_ = new QCheckBox(QStringLiteral("对数刻度"), this);
   log_->setObjectName(QStringLiteral("log"));
-  auto* calculate = new QPushButton(QStringLiteral("计算"), this);
-  calculate->setObjectName(QStringLiteral("calculate"));
+  auto* calculate = makeButton(QStringLiteral("计算"), QStringLiteral("calculate"));
   results_ = new QListWidget(this);
   results_->setObjectName(QStringLiteral("results"));
   results_->setMaximumWidth(230);
   results_->setWordWrap(true);
   results_->setTextElideMode(Qt::ElideNone);
-  auto* all = new QPushButton(QStringLiteral("全选"), this);
-  all->setObjectName(QStringLiteral("all"));
-  auto* none = new QPushButton(QStringLiteral("全不选"), this);
-  none->setObjectName(QStringLiteral("none"));
+  auto* all = makeButton(QStringLiteral("全选"), QStringLiteral("all"));
+  auto* none = makeButton(QStringLiteral("全不选"), QStringLiteral("none"));
   chart_ = new Chart(this);
   chart_->setObjectName(QStringLiteral("chart"));
   status_ = new QLabel(this);
   status_->setObjectName(QStringLiteral("status"));
   status_->setTextFormat(Qt::PlainText);
-  auto* copy = new QPushButton(QStringLiteral("复制数据"), this);
-  copy->setObjectName(QStringLiteral("copy"));
-  auto* back = new QPushButton(QStringLiteral("返回"), this);
-  back->setObjectName(QStringLiteral("back"));
+  auto* copy = makeButton(QStringLiteral("复制数据"), QStringLiteral("copy"));
+  auto* back = makeBackButton();
 
   auto* range = new QHBoxLayout;
   for (auto [text, field] : {std::pair{"从", from_}, std::pair{"到", to_}, std::pair{"点数", points_}}) {
@@ -94,7 +89,6 @@ SweepWindow::SweepWindow() : SideWindow(Qt::Window) {
   connect(copy_, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setText(table()); });
   connect(copy, &QPushButton::clicked, copy_, &QAction::trigger);
   connect(calculate, &QPushButton::clicked, this, &SweepWindow::calculate);
-  connect(back, &QPushButton::clicked, this, &SideWindow::goBack);
   connect(results_, &QListWidget::itemChanged, this, [this] {
     rememberChoice();
     redraw();

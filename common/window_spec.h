@@ -38,8 +38,9 @@ enum class ControlKind {
 
 enum class FieldRole { Input, Output };
 
-// Input fields that can be filled from a list of parts in their context menu
-// (common/parts.h).
+// Input fields that can be filled from a list of parts in their context menu.
+// Only the tag: the lists are the standard parts' (parts/), which the window
+// showing the field offers.
 enum class PartList {
   None,
   Cores,  // a core's effective cross-section Ae, mm²: "选择磁芯"
