@@ -41,27 +41,6 @@ QAccessibleInterface* accessibleCalcWindow(const QString& className, QObject* ob
   return nullptr;
 }
 
-// A caption that opens another window when clicked with the left button.
-class ClickableLabel : public QLabel {
- public:
-  ClickableLabel(const QString& text, std::function<void()> clicked, QWidget* parent)
-      : QLabel(text, parent), clicked_(std::move(clicked)) {
-    setCursor(Qt::PointingHandCursor);
-  }
-
- protected:
-  void mouseReleaseEvent(QMouseEvent* event) override {
-    if (event->button() == Qt::LeftButton) {
-      clicked_();
-      return;
-    }
-    QLabel::mouseReleaseEvent(event);
-  }
-
- private:
-  std::function<void()> clicked_;
-};
-
 }  // namespace
 
 CalcWindow::CalcWindow(const WindowSpec& spec) : QWidget(nullptr, dialogFrame()), spec_(spec) {
@@ -96,18 +75,19 @@ CalcWindow::CalcWindow(const WindowSpec& spec) : QWidget(nullptr, dialogFrame())
 // "复制本窗口数据" and "粘贴本窗口数据" with their shortcuts, which work
 // wherever the focus is in the window, and "复制全部窗口数据".
 void CalcWindow::addDataActions() {
-  copyAction_ = new QAction(QStringLiteral("复制本窗口数据"), this);
-  copyAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
-  copyAction_->setShortcutContext(Qt::WindowShortcut);
-  connect(copyAction_, &QAction::triggered, this, [this] { QGuiApplication::clipboard()->setText(dataTable()); });
-  addAction(copyAction_);
-  pasteAction_ = new QAction(QStringLiteral("粘贴本窗口数据"), this);
-  pasteAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
-  pasteAction_->setShortcutContext(Qt::WindowShortcut);
-  connect(pasteAction_, &QAction::triggered, this, &CalcWindow::pasteTable);
-  addAction(pasteAction_);
-  copyAllAction_ = new QAction(QStringLiteral("复制全部窗口数据"), this);
-  connect(copyAllAction_, &QAction::triggered, this, [this] {
+  auto action = [this](const char* text, const QKeySequence& keys, auto done) {
+    auto* made = new QAction(QString::fromUtf8(text), this);
+    connect(made, &QAction::triggered, this, done);
+    if (keys.isEmpty()) return made;
+    made->setShortcut(keys);
+    made->setShortcutContext(Qt::WindowShortcut);
+    addAction(made);
+    return made;
+  };
+  copyAction_ = action("复制本窗口数据", Qt::CTRL | Qt::SHIFT | Qt::Key_C,
+                       [this] { QGuiApplication::clipboard()->setText(dataTable()); });
+  pasteAction_ = action("粘贴本窗口数据", Qt::CTRL | Qt::SHIFT | Qt::Key_V, [this] { pasteTable(); });
+  copyAllAction_ = action("复制全部窗口数据", QKeySequence(), [this] {
     QList<CalcWindow*> windows = peers_ ? peers_() : QList<CalcWindow*>();
     if (!windows.contains(this)) windows << this;
     QGuiApplication::clipboard()->setText(allWindowsTable(windows));
@@ -132,9 +112,12 @@ QWidget* CalcWindow::makeControl(const Control& c) {
 }
 
 QWidget* CalcWindow::makeLabel(const Control& c) {
-  QLabel* label = c.opens.empty()
-                      ? new QLabel(qs(c.text), this)
-                      : new ClickableLabel(qs(c.text), [this, &c] { emit showWanted(qs(c.opens)); }, this);
+  auto* label = new QLabel(qs(c.text), this);
+  if (!c.opens.empty()) {  // a left click shows the window it names (eventFilter)
+    label->setCursor(Qt::PointingHandCursor);
+    label->installEventFilter(this);
+    clickableLabels_.insert(label, qs(c.opens));
+  }
   label->setWordWrap(c.wrap);
   label->setAlignment((c.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
   label->setTextFormat(Qt::PlainText);
@@ -206,17 +189,14 @@ void CalcWindow::pasteTable() {
       edit->insert(qs(text));
       edit->setCursorPosition(0);
     }
-  showNote(pasted.inputs.empty() ? QStringLiteral("剪贴板中没有本窗口的输入")
-                                 : QStringLiteral("已填入 %1 个输入，跳过 %2 行")
-                                       .arg(pasted.inputs.size())
-                                       .arg(pasted.skipped));
-}
-
-void CalcWindow::showNote(const QString& text) {
-  if (!note_) note_ = new PasteNote(this);
+  const QString words = pasted.inputs.empty() ? QStringLiteral("剪贴板中没有本窗口的输入")
+                                              : QStringLiteral("已填入 %1 个输入，跳过 %2 行")
+                                                    .arg(pasted.inputs.size())
+                                                    .arg(pasted.skipped);
   // Below the field with the focus, or at the window's top.
+  if (!note_) note_ = new PasteNote(this);
   auto* focused = qobject_cast<QLineEdit*>(focusWidget());
-  note_->say(text, focused && fields_.values().contains(focused) ? focused : nullptr);
+  note_->say(words, focused && fields_.values().contains(focused) ? focused : nullptr);
 }
 
 QMenu* CalcWindow::contextMenu(QLineEdit* field) {
@@ -269,6 +249,15 @@ void CalcWindow::showMarks() {
       if (QLabel* label = captions_.value(qs(c.name))) label->setToolTip(tip);
     }
   }
+}
+
+bool CalcWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonRelease && clickableLabels_.contains(watched) &&
+      static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    emit showWanted(clickableLabels_.value(watched));
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void CalcWindow::closeEvent(QCloseEvent* event) {

@@ -71,6 +71,8 @@ class CalcWindow : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  // A left click on a clickable label shows the window it names.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // The window built from its table, step by step.
@@ -87,7 +89,6 @@ class CalcWindow : public QWidget {
   // over or out of date in grey italics, impossible ones bold, underlined,
   // dark red.
   void showMarks();
-  void showNote(const QString& text);
 
   const WindowSpec& spec_;
   QHash<QString, QLineEdit*> fields_;
@@ -95,6 +96,7 @@ class CalcWindow : public QWidget {
   ResultMarks marks_;
   bool calculating_ = false;  // the marks are drawn once a run has ended
   std::function<QList<CalcWindow*>()> peers_;
+  QHash<QObject*, QString> clickableLabels_;  // the window each opens
   QAction* copyAction_ = nullptr;
   QAction* pasteAction_ = nullptr;
   QAction* copyAllAction_ = nullptr;
