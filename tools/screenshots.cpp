@@ -31,6 +31,7 @@
 
 #include "app/calc_window.h"
 #include "app/fonts.h"
+#include "app/looks.h"
 #include "app/main_form.h"
 #include "app/navigator.h"
 #include "app/program.h"
@@ -41,7 +42,7 @@
 
 namespace {
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+using ombrel::qs;
 
 bool save(const QPixmap& pixmap, const QDir& out, const QString& file) {
   if (pixmap.save(out.filePath(file))) return true;
@@ -99,11 +100,11 @@ int main(int argc, char* argv[]) {
   if (!save(navigator.mainForm().grab(), out, QStringLiteral("mainform.png"))) return 1;
 
   for (const ombrel::WindowSpec* spec : ombrel::builtWindows()) {
-    const QString name = QString::fromStdString(spec->name);
+    const QString name = qs(spec->name);
     ombrel::CalcWindow* window = navigator.open(name);
     for (const ombrel::Control& c : spec->controls) {
       if (c.buttonRole == ombrel::ButtonRole::Calculate && c.kind == ombrel::ControlKind::Button) {
-        window->findChild<QPushButton*>(QString::fromStdString(c.name))->click();
+        window->findChild<QPushButton*>(qs(c.name))->click();
         break;
       }
     }
@@ -275,15 +276,15 @@ int main(int argc, char* argv[]) {
   for (const ombrel::MenuCommand& row : ombrel::menuTree()) {
     const ombrel::WindowSpec* spec = ombrel::windowSpec(row.window);
     if (!spec) continue;
-    const QString caption = QString::fromStdString(spec->caption);
+    const QString caption = qs(spec->caption);
     md << "\n## " << qs(row.menu) << " → " << qs(row.command) << " → " << caption << "\n\n"
        << "![" << caption << "](" << qs(row.window) << ".png)\n";
     listed << qs(row.window);
   }
   for (const ombrel::WindowSpec* spec : ombrel::builtWindows()) {
-    const QString name = QString::fromStdString(spec->name);
+    const QString name = qs(spec->name);
     if (listed.contains(name)) continue;
-    const QString caption = QString::fromStdString(spec->caption);
+    const QString caption = qs(spec->caption);
     // Where it opens from: the menu path of another window, then the
     // clickable label or button there.
     QString from;
@@ -292,7 +293,7 @@ int main(int argc, char* argv[]) {
         if (c.opens != spec->name) continue;
         for (const ombrel::MenuCommand& row : ombrel::menuTree())
           if (row.window == other->name) from = qs(row.menu) + " → " + qs(row.command) + " → ";
-        from += QString::fromStdString(other->caption + " → “" + c.text + "”");
+        from += qs(other->caption + " → “" + c.text + "”");
       }
     md << "\n## " << (from.isEmpty() ? QString() : from + " → ") << caption << "\n\n"
        << "![" << caption << "](" << name << ".png)\n";
