@@ -127,6 +127,8 @@ QWidget* CalcWindow::makeLabel(const Control& c) {
 QLineEdit* CalcWindow::makeField(const Control& c) {
   auto* edit = new QLineEdit(qs(c.text), this);
   edit->setCursorPosition(0);
+  // An empty input reads as 0, and says so in grey; its text stays empty.
+  if (c.fieldRole == FieldRole::Input) edit->setPlaceholderText(qs(readNote("").value_or("")));
   if (c.fieldRole == FieldRole::Output) {
     tintAsResult(edit);
     // Typed over, a result is the user's text, no run's.
@@ -178,25 +180,22 @@ FieldMark CalcWindow::markOf(const QString& field) const {
   return marks_.mark(spec_, WidgetFields(*this), field.toStdString());
 }
 
-QLabel* CalcWindow::note() const { return note_; }
-
 void CalcWindow::pasteTable() {
   const PastedTable pasted = readTable(spec_, QGuiApplication::clipboard()->text().toStdString());
   // Each input as typing would change it: the whole text replaced, undoable.
-  for (const auto& [name, text] : pasted.inputs)
-    if (QLineEdit* edit = field(qs(name))) {
-      edit->selectAll();
-      edit->insert(qs(text));
-      edit->setCursorPosition(0);
-    }
-  const QString words = pasted.inputs.empty() ? QStringLiteral("剪贴板中没有本窗口的输入")
-                                              : QStringLiteral("已填入 %1 个输入，跳过 %2 行")
-                                                    .arg(pasted.inputs.size())
-                                                    .arg(pasted.skipped);
+  WidgetFields typing(*this, WidgetFields::AsUser);
+  const PasteStep step = applyPaste(pasted, typing);
+  std::function<void()> undo;
+  if (!step.fills.empty())
+    undo = [this, step] {
+      WidgetFields typing(*this, WidgetFields::AsUser);
+      undoPaste(step, typing);
+    };
   // Below the field with the focus, or at the window's top.
   if (!note_) note_ = new PasteNote(this);
   auto* focused = qobject_cast<QLineEdit*>(focusWidget());
-  note_->say(words, focused && fields_.values().contains(focused) ? focused : nullptr);
+  note_->say(qs(pasteNote(spec_, pasted)), focused && fields_.values().contains(focused) ? focused : nullptr,
+             std::move(undo));
 }
 
 QMenu* CalcWindow::contextMenu(QLineEdit* field) {
@@ -242,8 +241,10 @@ void CalcWindow::showMarks() {
     const FieldMark mark = marks_.mark(spec_, fields, c.name);
     showLook(edit, mark.look);
     edit->setAccessibleDescription(qs(mark.description));
-    const QString tip = tipHtml(c.fieldRole == FieldRole::Input ? inputTip(spec_, c, mark.note)
-                                                                : outputTip(c, edit->text().toStdString(), mark.note));
+    const std::string text = edit->text().toStdString();
+    const QString tip = tipHtml(c.fieldRole == FieldRole::Input
+                                    ? inputTip(spec_, c, mark.note, widerThanField(edit) ? text : std::string())
+                                    : outputTip(c, text, mark.note));
     if (edit->toolTip() != tip) {
       edit->setToolTip(tip);
       if (QLabel* label = captions_.value(qs(c.name))) label->setToolTip(tip);

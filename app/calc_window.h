@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <functional>
 
+#include "app/paste_note.h"
 #include "common/marks.h"
 #include "common/window_spec.h"
 
@@ -19,8 +20,6 @@ class QLineEdit;
 class QMenu;
 
 namespace ombrel {
-
-class PasteNote;
 
 class CalcWindow : public QWidget {
   Q_OBJECT
@@ -44,14 +43,15 @@ class CalcWindow : public QWidget {
   QAction* copyAction() const { return copyAction_; }
   // "粘贴本窗口数据" in every field's context menu and Ctrl+Shift+V anywhere
   // in the window: the clipboard's table read back (readTable), its inputs
-  // typed in, a note saying what was filled (pasteTable). "复制全部窗口数据":
+  // typed in, a note saying what was filled and what is read otherwise
+  // (pasteTable). "复制全部窗口数据":
   // every window's table under its name. Null in a window without fields.
   QAction* pasteAction() const { return pasteAction_; }
   QAction* copyAllAction() const { return copyAllAction_; }
   void pasteTable();
-  // The note a paste leaves (app/paste_note.h): shown until the next key or
-  // click in the window; null before the first paste.
-  QLabel* note() const;
+  // The note a paste leaves (app/paste_note.h), with 撤销粘贴; null before
+  // the first paste.
+  PasteNote* note() const { return note_; }
 
   // The context menu of a field (app/field_menu.h). The caller owns it.
   QMenu* contextMenu(QLineEdit* field);

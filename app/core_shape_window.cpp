@@ -17,6 +17,7 @@
 #include "app/core_drawing.h"
 #include "app/looks.h"
 #include "app/standard_parts.h"
+#include "app/window_texts.h"
 #include "common/calc.h"
 #include "common/marks.h"
 #include "parts/core_form.h"
@@ -240,8 +241,7 @@ void CoreShapeWindow::fillAe() {
   QLineEdit* field = source_ ? source_->field(field_) : nullptr;
   const QString ae = results_.value(QStringLiteral("Ae"))->text();
   if (!field || !current_ || ae.isEmpty()) return;
-  field->selectAll();
-  field->insert(ae);
+  typeAsUser(field, ae);
   status_->setText(QStringLiteral("已将 Ae %1 填入%2").arg(ae, target_));
 }
 

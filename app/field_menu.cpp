@@ -16,15 +16,12 @@
 namespace ombrel {
 namespace {
 
-// Choosing an entry puts its text into the field as typing would: it replaces
-// the whole text, can be undone, and calculates nothing.
+// Choosing an entry puts its text into the field as typing would
+// (typeAsUser): it replaces the whole text, can be undone, calculates nothing.
 void addEntry(QMenu* menu, QLineEdit* field, const std::string& label, const std::string& entryText) {
   QAction* action = menu->addAction(qs(label));
   const QString text = qs(entryText);
-  QObject::connect(action, &QAction::triggered, field, [field, text] {
-    field->selectAll();
-    field->insert(text);
-  });
+  QObject::connect(action, &QAction::triggered, field, [field, text] { typeAsUser(field, text); });
 }
 
 // "选择磁芯" with a submenu a family, or "选择线径" with the IEC and AWG series.

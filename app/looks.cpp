@@ -3,6 +3,8 @@
 
 #include <QLineEdit>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <cmath>
 
 namespace ombrel {
@@ -62,6 +64,17 @@ void tintAsResult(QLineEdit* edit) {
   QPalette tinted = edit->palette();
   tinted.setColor(QPalette::Base, resultBase(tinted));
   edit->setPalette(tinted);
+}
+
+bool widerThanField(const QLineEdit* edit) {
+  QStyleOptionFrame frame;
+  frame.initFrom(edit);
+  frame.rect = edit->rect();
+  frame.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, edit) : 0;
+  const QRect room = edit->style()->subElementRect(QStyle::SE_LineEditContents, &frame, edit)
+                         .marginsRemoved(edit->textMargins());
+  // A line edit keeps two pixels free at either side of its text.
+  return edit->fontMetrics().horizontalAdvance(edit->text()) > room.width() - 4;
 }
 
 }  // namespace ombrel

@@ -40,5 +40,7 @@ QColor mixed(const QColor& a, const QColor& b, double share);
 void showLook(QLineEdit* edit, Look look);
 // The tinted base every result field has.
 void tintAsResult(QLineEdit* edit);
+// Whether a field's text is wider than the room the field gives it.
+bool widerThanField(const QLineEdit* edit);
 
 }  // namespace ombrel

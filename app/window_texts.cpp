@@ -14,6 +14,7 @@ std::string WidgetFields::text(const std::string& name) const { return box(name)
 
 void WidgetFields::setText(const std::string& name, const std::string& text) {
   QLineEdit* edit = box(name);
+  if (writing_ == AsUser) return typeAsUser(edit, qs(text));
   edit->setText(qs(text));
   edit->setCursorPosition(0);  // a long result shows its leading digits
 }
@@ -26,6 +27,12 @@ QLineEdit* WidgetFields::box(const std::string& name) const {
 
 WindowsAsTexts::WindowsAsTexts(const QList<CalcWindow*>& windows) {
   for (CalcWindow* w : windows) texts_.push_back({&w->spec(), &fields_.emplace_back(*w), &w->marks()});
+}
+
+void typeAsUser(QLineEdit* field, const QString& text) {
+  field->selectAll();
+  field->insert(text);
+  field->setCursorPosition(0);
 }
 
 QString allWindowsTable(const QList<CalcWindow*>& windows) { return qs(allTables(WindowsAsTexts(windows).all())); }

@@ -21,16 +21,19 @@ namespace ombrel {
 class CalcWindow;
 
 // A window's text boxes as Fields. A text written by the program shows from
-// its first character.
+// its first character: a result is set, an input typed as the user would
+// (typeAsUser) where the fields are made `AsUser`.
 class WidgetFields : public Fields {
  public:
-  explicit WidgetFields(const CalcWindow& window) : window_(window) {}
+  enum Writing { Set, AsUser };
+  explicit WidgetFields(const CalcWindow& window, Writing writing = Set) : window_(window), writing_(writing) {}
   std::string text(const std::string& name) const override;
   void setText(const std::string& name, const std::string& text) override;
 
  private:
   QLineEdit* box(const std::string& name) const;
   const CalcWindow& window_;
+  Writing writing_;
 };
 
 // Live windows as the Qt-free code reads them (common/marks.h WindowTexts):
@@ -44,6 +47,13 @@ class WindowsAsTexts {
   std::deque<WidgetFields> fields_;  // stays where it is as it grows
   std::vector<WindowTexts> texts_;
 };
+
+// Types `text` into a field as the user would, for every text the program
+// puts into an input (取自, a part picked, 填入 Ae, a pasted table): the
+// whole text replaced, undoable, nothing calculated; the cursor at its
+// beginning, so that a text wider than the field shows from its first
+// character, focused or not.
+void typeAsUser(QLineEdit* field, const QString& text);
 
 // The tables of these windows, each under its name, as "复制全部窗口数据" copies them.
 QString allWindowsTable(const QList<CalcWindow*>& windows);

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <optional>
 
-
 namespace ombrel {
 
 namespace {
@@ -25,7 +24,7 @@ std::string cell(const std::string& text) {
 }  // namespace
 
 std::string resultsTable(const WindowSpec& spec, const Fields& fields, const ResultMarks& marks) {
-  std::string table = spec.caption + "\n";
+  std::string table = "【" + spec.caption + "】\n" + spec.caption + "\n";
   for (const FieldGroup& group : spec.fieldGroups()) {
     if (!group.heading.empty()) table += group.heading + "\n";
     for (const Control* field : group.fields) {
@@ -40,7 +39,7 @@ std::string allTables(const std::vector<WindowTexts>& windows) {
   std::string all;
   for (const WindowTexts& w : windows)
     if (w.spec && w.fields)
-      all += "【" + w.spec->caption + "】\n" + resultsTable(*w.spec, *w.fields, w.marks ? *w.marks : ResultMarks());
+      all += resultsTable(*w.spec, *w.fields, w.marks ? *w.marks : ResultMarks());
   return all;
 }
 
@@ -112,11 +111,15 @@ PastedTable readTable(const WindowSpec& spec, std::string_view text) {
     if (!g.heading.empty()) headings.push_back(trimmedCell(g.heading));
   PastedTable pasted;
   std::string heading;
+  bool own = false;  // the text names this window
+  std::vector<std::string> others;
   for (const std::vector<std::string>& cells : lines) {
     const std::string first = trimmedCell(cells.front());
     if (const auto section = sectionName(first)) {
       if (!sectioned) pasted = {}, sectioned = true;  // what came before named no window
       inside = *section == spec.caption;
+      own = own || inside;
+      if (!inside && std::find(others.begin(), others.end(), *section) == others.end()) others.push_back(*section);
       heading.clear();
       continue;
     }
@@ -148,7 +151,40 @@ PastedTable readTable(const WindowSpec& spec, std::string_view text) {
     else
       pasted.inputs.emplace_back(field->name, value);
   }
+  if (sectioned && !own) pasted.otherWindows = std::move(others);
   return pasted;
+}
+
+std::string pasteNote(const WindowSpec& spec, const PastedTable& pasted) {
+  if (!pasted.otherWindows.empty()) {
+    const std::size_t named = std::min<std::size_t>(pasted.otherWindows.size(), 3);
+    std::string from;
+    for (std::size_t k = 0; k < named; ++k) from += (k ? "、「" : "「") + pasted.otherWindows[k] + "」";
+    if (named < pasted.otherWindows.size()) from += "等 " + std::to_string(pasted.otherWindows.size()) + " 个窗口";
+    return "表格来自" + from + "，不是本窗口的数据";
+  }
+  if (pasted.inputs.empty()) return "剪贴板中没有本窗口的输入";
+  std::string note =
+      "已填入 " + std::to_string(pasted.inputs.size()) + " 个输入，跳过 " + std::to_string(pasted.skipped) + " 行";
+  std::string readAs;
+  for (const auto& [field, text] : pasted.inputs)
+    if (const std::optional<std::string> reading = readNote(text))
+      readAs += (readAs.empty() ? "" : "，") + spec.placedCaption(field, "「", "」") + *reading;
+  return readAs.empty() ? note : note + "；其中" + readAs;
+}
+
+PasteStep applyPaste(const PastedTable& pasted, Fields& fields) {
+  PasteStep step;
+  for (const auto& [field, text] : pasted.inputs) {
+    step.fills.push_back({field, fields.text(field), text});
+    fields.setText(field, text);
+  }
+  return step;
+}
+
+void undoPaste(const PasteStep& step, Fields& fields) {
+  for (auto fill = step.fills.rbegin(); fill != step.fills.rend(); ++fill)  // the last fill first
+    if (fields.text(fill->field) == fill->pasted) fields.setText(fill->field, fill->before);
 }
 
 }  // namespace ombrel

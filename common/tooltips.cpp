@@ -3,9 +3,9 @@
 
 namespace ombrel {
 
-
-std::string inputTip(const WindowSpec& spec, const Control& input, const std::string& note) {
-  std::string tip = (note.empty() ? std::string() : note + "\n") + input.meaning + "\n";
+std::string inputTip(const WindowSpec& spec, const Control& input, const std::string& note, const std::string& wider) {
+  std::string tip = (wider.empty() ? std::string() : wider + "\n") + (note.empty() ? std::string() : note + "\n") +
+                    input.meaning + "\n";
   const std::vector<std::string> outputs = spec.usedBy(input.name);
   if (outputs.empty()) return tip + "不参与计算";
   tip += "用于：";

@@ -7,6 +7,9 @@
 //   lg Text1    -> "磁芯上绕线的圈数 N\n用于：「气隙(mm)」"
 //   lout Text2  -> "直流输出电压（V），只作记录\n不参与计算"
 //   lg Text1 "20abc" -> "按 20 读取\n磁芯上绕线的圈数 N\n用于：「气隙(mm)」"
+// An input whose text is wider than its field starts with that whole text,
+// as an output does:
+//   lg Text1 "79.5020080321285" (wider) -> "79.5020080321285\n磁芯上绕线的圈数 N\n用于：…"
 // An output starts with its whole text, so that a value wider than its field
 // can be read, then its formula; a marked result (left over, out of date,
 // impossible) says so on that first line after its text; a field with no
@@ -21,7 +24,9 @@
 
 namespace ombrel {
 
-std::string inputTip(const WindowSpec& spec, const Control& input, const std::string& note = {});
+// `wider`: the field's text where it is wider than the field, else empty.
+std::string inputTip(const WindowSpec& spec, const Control& input, const std::string& note = {},
+                     const std::string& wider = {});
 std::string outputTip(const Control& output, const std::string& text, const std::string& note = {});
 
 }  // namespace ombrel

@@ -155,7 +155,7 @@ void TestGuiCopy::copiedTable() {
   QVERIFY(w->copyAction());
   QVERIFY(w->copyAction());
   w->copyAction()->trigger();
-  QCOMPARE(clipboardBytes(), QByteArray("TL431电阻计算\n"
+  QCOMPARE(clipboardBytes(), QByteArray("【TL431电阻计算】\nTL431电阻计算\n"
                                         "分压估计\n"
                                         "输出电压(V)\t5\t输入\n"
                                         "R1(K)\t2.5\t结果\n"
@@ -186,7 +186,7 @@ void TestGuiCopy::leftOverResultsAreMarked() {
   QCOMPARE(boxes().size(), 1);
   QVERIFY(w->copyAction());
   w->copyAction()->trigger();
-  QCOMPARE(clipboardBytes(), QByteArray("反激变压器\n"
+  QCOMPARE(clipboardBytes(), QByteArray("【反激变压器】\n反激变压器\n"
                                         "设计条件：\n"
                                         "输出功率（W）\t20\t输入\n"
                                         "输出电压（V）\t12\t输入\n"
@@ -350,7 +350,7 @@ void TestGuiCopy::contextMenuHasTheEntry() {
     clearClipboard();
     copy->trigger();
     QCOMPARE(clipboardBytes(), cin->dataTable().toUtf8());
-    QVERIFY(clipboardBytes().startsWith("输入电容\n交流电网频率(Hz)\t50\t输入\n"));
+    QVERIFY(clipboardBytes().startsWith("【输入电容】\n输入电容\n交流电网频率(Hz)\t50\t输入\n"));
   }
 }
 
@@ -363,7 +363,7 @@ void TestGuiCopy::contextMenuPopsUpAndCopies() {
   FIND(field, QLineEdit, td, "Text3");
   copyFromContextMenu(field);
   if (QTest::currentTestFailed()) return;
-  QCOMPARE(clipboardBytes(), QByteArray("铜带电阻计算\n"
+  QCOMPARE(clipboardBytes(), QByteArray("【铜带电阻计算】\n铜带电阻计算\n"
                                         "铜带长度（m）\t10\t输入\n"
                                         "并绕层数\t1\t输入\n"
                                         "通过电流(A)\t2\t输入\n"
@@ -812,7 +812,7 @@ void TestGuiCopy::fieldTextsUnchanged() {
 
   FIND(r1, QLineEdit, tl, "Text2");
   QTest::keyClick(r1, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-  QVERIFY(clipboardBytes().startsWith("TL431电阻计算\n"));
+  QVERIFY(clipboardBytes().startsWith("【TL431电阻计算】\nTL431电阻计算\n"));
   FIND(field, QLineEdit, tl, "Text12");
   copyFromContextMenu(field);
   if (QTest::currentTestFailed()) return;

@@ -182,7 +182,7 @@ void TestResultsTable::tableAfterCalculating_data() {
   QTest::addColumn<QByteArray>("expected");
 
   QTest::newRow("ForwardForm") << "ForwardForm" << QStringList{} << QStringList{"Command1", "Command3"}
-                               << QByteArray("正激变压器\n"
+                               << QByteArray("【正激变压器】\n正激变压器\n"
                                              "输入电压（V）\t420\t输入\n"
                                              "开关频率（KHz）\t20\t输入\n"
                                              "最大占空比\t0.44\t输入\n"
@@ -192,13 +192,13 @@ void TestResultsTable::tableAfterCalculating_data() {
                                              "次级圈数\t55.5555555555556\t结果\n"
                                              "初级圈数\t213.888888888889\t结果\n");
   QTest::newRow("lg") << "lg" << QStringList{"Text1=33"} << QStringList{"Command1"}
-                      << QByteArray("电感气隙计算\n"
+                      << QByteArray("【电感气隙计算】\n电感气隙计算\n"
                                     "圈数\t33\t输入\n"
                                     "有效截面积（mm2）\t144\t输入\n"
                                     "电感量(uH)\t560\t输入\n"
                                     "气隙(mm)\t0.355636285714286\t结果\n");
   QTest::newRow("cout") << "cout" << QStringList{} << QStringList{"Command1"}
-                        << QByteArray("输出电容\n"
+                        << QByteArray("【输出电容】\n输出电容\n"
                                       "输出电流(A)\t2\t输入\n"
                                       "输出电压(V)\t12\t输入\n"
                                       "所需容量(uF)\t120\t结果\n"
@@ -207,7 +207,7 @@ void TestResultsTable::tableAfterCalculating_data() {
                                       "开关频率(KHz)\t100\t输入\n"
                                       "输出纹波(mV)\t100\t输入\n");
   QTest::newRow("huanlu") << "huanlu" << QStringList{} << QStringList{"Command1"}
-                          << QByteArray("环路控制\n"
+                          << QByteArray("【环路控制】\n环路控制\n"
                                         "初级直流电压(v)\t300\t输入\n"
                                         "输出电压(v)\t5\t输入\n"
                                         "运放参考电压(V)\t2.5\t输入\n"
@@ -230,7 +230,7 @@ void TestResultsTable::tableAfterCalculating_data() {
   // Grouped under its three headings; the estimate's R1 R2 R3 are results,
   // the check's are inputs.
   QTest::newRow("TL431") << "TL431" << QStringList{} << QStringList{"Command1", "Command2", "Command3"}
-                         << QByteArray("TL431电阻计算\n"
+                         << QByteArray("【TL431电阻计算】\nTL431电阻计算\n"
                                        "分压估计\n"
                                        "输出电压(V)\t12\t输入\n"
                                        "R1(K)\t9.5\t结果\n"
@@ -247,7 +247,7 @@ void TestResultsTable::tableAfterCalculating_data() {
                                        "R5(K)\t0.47\t输入\n"
                                        "光耦电流(mA)\t16.3829787234043\t结果\n");
   QTest::newRow("tx") << "tx" << QStringList{} << QStringList{"Command1"}
-                      << QByteArray("20℃时铜的电阻计算\n"
+                      << QByteArray("【20℃时铜的电阻计算】\n20℃时铜的电阻计算\n"
                                     "铜线长度（m）\t1\t输入\n"
                                     "铜线直径(mm)\t0.64\t输入\n"
                                     "并绕根数\t5\t输入\n"
@@ -257,7 +257,7 @@ void TestResultsTable::tableAfterCalculating_data() {
                                     "铜线电阻值(mΩ)\t10.5742436305732\t结果\n"
                                     "铜线电压降（V）\t0.105742436305732\t结果\n");
   QTest::newRow("chamo") << "chamo" << QStringList{} << QStringList{"Command1"}
-                         << QByteArray("共模电感\n"
+                         << QByteArray("【共模电感】\n共模电感\n"
                                        "开关频率(KHz)\t20\t输入\n"
                                        "衰减dB\t-24\t输入\n"
                                        "测试阻抗(R)\t50\t输入\n"
@@ -294,7 +294,7 @@ void TestResultsTable::tableKeepsTextsAsTheyAre() {
   fields.setText("Text4", "abc");
   fields.setText("Text6", "");
   QCOMPARE(QByteArray::fromStdString(resultsTable(spec, fields)),
-           QByteArray("双\nR1\t 12V \t输入（按 12 读取）\nR1\tabc\t输入（按 0 读取）\n极点\t\t结果\n极点\t\t结果\n"
+           QByteArray("【双】\n双\nR1\t 12V \t输入（按 12 读取）\nR1\tabc\t输入（按 0 读取）\n极点\t\t结果\n极点\t\t结果\n"
                       "圈数 \t\t结果\n"));
 }
 
@@ -342,7 +342,7 @@ void TestResultsTable::leftOverResults() {
                         .focus = {}};
   const FieldStore fields(spec);
   QCOMPARE(QByteArray::fromStdString(resultsTable(spec, fields, marks)),
-           QByteArray("窗\n甲\t1\t") + (marked.contains("A") ? "结果（上次计算）" : "结果") + "\n乙\t2\t" +
+           QByteArray("【窗】\n窗\n甲\t1\t") + (marked.contains("A") ? "结果（上次计算）" : "结果") + "\n乙\t2\t" +
                (marked.contains("B") ? "结果（上次计算）" : "结果") + "\n");
 }
 
