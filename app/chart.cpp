@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/chart.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollArea>
@@ -27,17 +29,74 @@ bool flat(double lo, double hi) { return hi / 2 - lo / 2 <= 0.5e-9 * std::max(st
 
 bool finite(const QPointF& p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
+QPen linePen(const SeriesLook& look) {
+  QPen pen(look.colour, 2, look.line, Qt::FlatCap, Qt::RoundJoin);
+  return pen;
+}
+
+// A series' mark at c, about 7 pixels across, filled in its colour.
+void drawMark(QPainter& p, QPointF c, const SeriesLook& look) {
+  const double r = 3.5;
+  p.save();
+  p.setPen(QPen(look.colour, 1.2));
+  p.setBrush(look.colour);
+  switch (look.mark) {
+    case 0: p.drawEllipse(c, r, r); break;
+    case 1: p.drawRect(QRectF(c - QPointF(r * 0.85, r * 0.85), QSizeF(1.7 * r, 1.7 * r))); break;
+    case 2: p.drawPolygon(QPolygonF{c + QPointF(0, -r), c + QPointF(r, r * 0.8), c + QPointF(-r, r * 0.8)}); break;
+    case 3: p.drawPolygon(QPolygonF{c + QPointF(0, -r), c + QPointF(r, 0), c + QPointF(0, r), c + QPointF(-r, 0)}); break;
+    case 4: p.drawPolygon(QPolygonF{c + QPointF(0, r), c + QPointF(r, -r * 0.8), c + QPointF(-r, -r * 0.8)}); break;
+    default:
+      p.setPen(QPen(look.colour, 2));
+      p.drawLine(c + QPointF(-r, -r), c + QPointF(r, r));
+      p.drawLine(c + QPointF(-r, r), c + QPointF(r, -r));
+  }
+  p.restore();
+}
+
+// A series' line with one mark, as a picture the legend's rich text holds.
+QString sampleOf(const SeriesLook& look) {
+  constexpr int w = 34, h = 12, scale = 2;
+  QImage image(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  {
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
+    p.setPen(linePen(look));
+    p.drawLine(QPointF(1, h / 2.0), QPointF(w - 1, h / 2.0));
+    drawMark(p, QPointF(w / 2.0, h / 2.0), look);
+  }
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return QStringLiteral("<img src=\"data:image/png;base64,%1\" width=\"%2\" height=\"%3\">")
+      .arg(QString::fromLatin1(png.toBase64()))
+      .arg(w)
+      .arg(h);
+}
+
 }  // namespace
 
 QColor seriesColour(std::size_t n) {
-  static const QColor colours[] = {QColor(0x1f, 0x77, 0xb4), QColor(0xd6, 0x27, 0x28), QColor(0x2c, 0xa0, 0x2c),
-                                   QColor(0x94, 0x67, 0xbd), QColor(0xff, 0x7f, 0x0e), QColor(0x8c, 0x56, 0x4b),
-                                   QColor(0xe3, 0x77, 0xc2), QColor(0x7f, 0x7f, 0x7f), QColor(0xbc, 0xbd, 0x22),
-                                   QColor(0x17, 0xbe, 0xcf)};
+  // Ten light and clear, then ten dark ones of other hues: a window's
+  // results (seventeen at most) each have a colour unlike the others.
+  static const QColor colours[] = {
+      QColor(0x1f, 0x77, 0xb4), QColor(0xd6, 0x27, 0x28), QColor(0x2c, 0xa0, 0x2c), QColor(0x94, 0x67, 0xbd),
+      QColor(0xff, 0x7f, 0x0e), QColor(0x8c, 0x56, 0x4b), QColor(0xe3, 0x77, 0xc2), QColor(0x7f, 0x7f, 0x7f),
+      QColor(0xbc, 0xbd, 0x22), QColor(0x17, 0xbe, 0xcf), QColor(0x1a, 0x23, 0x7e), QColor(0x7b, 0x1e, 0x1e),
+      QColor(0x00, 0x69, 0x5c), QColor(0xb8, 0x86, 0x0b), QColor(0x4a, 0x14, 0x8c), QColor(0x22, 0x22, 0x22),
+      QColor(0xc2, 0x18, 0x5b), QColor(0x55, 0x6b, 0x2f), QColor(0x45, 0x5a, 0x64), QColor(0xe6, 0x51, 0x00)};
   if (n < std::size(colours)) return colours[n];
   // Beyond them, hues a golden angle apart, two shades alternating: no two alike.
   const double hue = std::fmod(0.05 + double(n) * 0.6180339887498949, 1.0);
   return QColor::fromHsvF(float(hue), 0.85f, n % 2 ? 0.55f : 0.72f);
+}
+
+SeriesLook seriesLook(std::size_t n) {
+  static const Qt::PenStyle lines[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine, Qt::DashDotDotLine};
+  return {seriesColour(n), lines[n % std::size(lines)], int(n % 6)};
 }
 
 Chart::Chart(QWidget* parent) : QWidget(parent) {
@@ -100,8 +159,8 @@ void Chart::setSeries(std::vector<Series> series, bool ownRanges) {
   if (ownRanges_ && !series_.empty())
     legend += QStringLiteral("<p>各结果按自身范围归一化：</p>");
   for (std::size_t n = 0; n < series_.size(); ++n) {
-    legend += QStringLiteral("<p style=\"margin-bottom:4px\"><span style=\"color:%1\">■■</span> %2")
-                  .arg(seriesColour(n).name(), series_[n].name.toHtmlEscaped());
+    legend += QStringLiteral("<p style=\"margin-bottom:4px\">%1 %2")
+                  .arg(sampleOf(seriesLook(series_[n].look)), series_[n].name.toHtmlEscaped());
     const auto [lo, hi] = ranges_[n];
     if (ownRanges_ && std::isfinite(lo))
       legend += QStringLiteral("<br>") + (flat(lo, hi) ? QStringLiteral("不变，") + tickText(lo)
@@ -115,9 +174,20 @@ void Chart::setSeries(std::vector<Series> series, bool ownRanges) {
 
 QRectF Chart::plotArea() const {
   const QFontMetrics fm(font());
-  const double left = fm.horizontalAdvance(QStringLiteral("-1.23456E+15")) + 16;
-  return QRectF(left, 12, std::max(10.0, width() - left - kLegendWidth - 16),
-                std::max(10.0, height() - 12 - 2.6 * fm.height() - 8));
+  const double height = std::max(10.0, this->height() - 12 - 2.6 * fm.height() - 8);
+  // Room for the widest y label, and never less than a long one takes.
+  double labels = fm.horizontalAdvance(QStringLiteral("-1.23456E+15"));
+  for (const auto& [t, label] : yTicks(height)) labels = std::max<double>(labels, fm.horizontalAdvance(label));
+  const double left = labels + 16;
+  return QRectF(left, 12, std::max(10.0, width() - left - kLegendWidth - 16), height);
+}
+
+std::vector<std::pair<double, QString>> Chart::yTicks(double height) const {
+  const QFontMetrics fm(font());
+  std::vector<std::pair<double, QString>> ticks;
+  for (const double t : linearTicks(yLo_, yHi_, std::max(2, int(height / (2.2 * fm.height())))))
+    ticks.emplace_back(t, ownRanges_ ? tickText(t * 100) + QStringLiteral("%") : tickText(t));
+  return ticks;
 }
 
 QPointF Chart::at(const QRectF& area, std::size_t n, std::size_t i) const {
@@ -148,17 +218,20 @@ void Chart::paintEvent(QPaintEvent*) {
       p.setPen(grid);
       p.drawLine(QPointF(px, area.top()), QPointF(px, area.bottom()));
       p.setPen(text);
+      // Centred under its tick; at the ends moved in so that neither the
+      // widget's edge nor the legend cuts it.
       const QString label = tickText(t);
-      p.drawText(QPointF(px - fm.horizontalAdvance(label) / 2.0, area.bottom() + fm.ascent() + 4), label);
+      const double w = fm.horizontalAdvance(label);
+      const double x = std::clamp(px - w / 2, 2.0, std::max(2.0, area.right() + 10 - w));
+      p.drawText(QPointF(x, area.bottom() + fm.ascent() + 4), label);
     }
   }
   const AxisScale ys{yLo_, yHi_, false};
-  for (const double t : linearTicks(yLo_, yHi_, std::max(2, int(area.height() / (2.2 * fm.height()))))) {
+  for (const auto& [t, label] : yTicks(area.height())) {
     const double py = area.bottom() - ys.fraction(t) * area.height();
     p.setPen(grid);
     p.drawLine(QPointF(area.left(), py), QPointF(area.right(), py));
     p.setPen(text);
-    const QString label = ownRanges_ ? tickText(t * 100) + QStringLiteral("%") : tickText(t);
     p.drawText(QPointF(area.left() - 6 - fm.horizontalAdvance(label), py + fm.ascent() / 2.0 - 1), label);
   }
   p.setPen(text);
@@ -166,48 +239,68 @@ void Chart::paintEvent(QPaintEvent*) {
   p.drawText(QRectF(area.left(), area.bottom() + fm.height() + 6, area.width(), fm.height() + 4),
              Qt::AlignHCenter | Qt::AlignTop, xTitle_ + (log_ ? QStringLiteral("（对数刻度）") : QString()));
 
-  // The lines, broken where a point has no value, and the points themselves.
+  // The lines, broken where a point has no value, each in its colour and
+  // dashes, and about a dozen of its marks, each series' at other points
+  // than the next one's, so that curves on each other show all their marks.
   p.save();
-  p.setClipRect(area.adjusted(-3, -3, 3, 3));
+  p.setClipRect(area.adjusted(-5, -5, 5, 5));
+  const std::size_t step = std::max<std::size_t>(1, (x_.size() + 11) / 12);
+  std::vector<QPainterPath> paths(series_.size());
+  std::vector<std::vector<QPointF>> marks(series_.size());
   for (std::size_t n = 0; n < series_.size(); ++n) {
-    QPen pen(seriesColour(n), 2);
-    p.setPen(pen);
-    QPainterPath path;
     bool open = false;
     for (std::size_t i = 0; i < x_.size() && i < series_[n].y.size(); ++i) {
-      if (!series_[n].y[i]) {
-        open = false;
-        continue;
-      }
-      const QPointF pt = at(area, n, i);
-      if (!finite(pt)) {  // nothing the painter cannot place
+      const QPointF pt = series_[n].y[i] ? at(area, n, i) : QPointF(NAN, NAN);
+      if (!finite(pt)) {  // a gap, or nothing the painter can place
         open = false;
         continue;
       }
       if (open)
-        path.lineTo(pt);
+        paths[n].lineTo(pt);
       else
-        path.moveTo(pt);
+        paths[n].moveTo(pt);
       open = true;
-      if (x_.size() <= 60) p.drawEllipse(pt, 2.0, 2.0);
+      if (i % step == series_[n].look % step) marks[n].push_back(pt);
     }
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(path);
   }
+  // Solid lines under dashed ones, dashed under dotted: a line lying on
+  // another shows through its gaps. The marks over all lines.
+  std::vector<std::size_t> order(series_.size());
+  for (std::size_t n = 0; n < order.size(); ++n) order[n] = n;
+  std::stable_sort(order.begin(), order.end(), [this](std::size_t a, std::size_t b) {
+    return seriesLook(series_[a].look).line < seriesLook(series_[b].look).line;
+  });
+  p.setBrush(Qt::NoBrush);
+  for (const std::size_t n : order) {
+    p.setPen(linePen(seriesLook(series_[n].look)));
+    p.drawPath(paths[n]);
+  }
+  for (std::size_t n = 0; n < series_.size(); ++n)
+    for (const QPointF& pt : marks[n]) drawMark(p, pt, seriesLook(series_[n].look));
   p.restore();
 
-  // Where the mouse rests: the point ringed, its texts in a box beside it.
+  // Where the mouse rests: every series' point at that x ringed, the texts
+  // in a box beside the nearest.
   if (hoverPoint_) {
-    const QPointF pt = at(area, hoverPoint_->first, hoverPoint_->second);
-    p.setPen(QPen(seriesColour(hoverPoint_->first), 2));
-    p.setBrush(palette().color(QPalette::Base));
-    p.drawEllipse(pt, 5.0, 5.0);
+    std::optional<QPointF> anchor;
+    for (std::size_t n = 0; n < series_.size(); ++n) {
+      if (*hoverPoint_ >= series_[n].y.size() || !series_[n].y[*hoverPoint_]) continue;
+      const QPointF pt = at(area, n, *hoverPoint_);
+      if (!finite(pt)) continue;
+      p.setPen(QPen(seriesLook(series_[n].look).colour, 2));
+      p.setBrush(Qt::NoBrush);
+      p.drawEllipse(pt, 6.0, 6.0);
+      if (!anchor) anchor = pt;
+    }
+    const QPointF pt = anchor.value_or(area.center());
     const QStringList lines = hovered_.split(QStringLiteral(" | "));
     double w = 0;
     for (const QString& line : lines) w = std::max<double>(w, fm.horizontalAdvance(line));
     QRectF box(pt + QPointF(10, 10), QSizeF(w + 12, lines.size() * fm.height() + 8));
     if (box.right() > width()) box.moveRight(pt.x() - 10);
     if (box.bottom() > height()) box.moveBottom(pt.y() - 10);
+    box.moveTop(std::max(0.0, box.top()));
+    box.moveLeft(std::max(0.0, box.left()));
     p.setPen(text);
     p.setBrush(palette().color(QPalette::ToolTipBase));
     p.drawRect(box);
@@ -220,8 +313,8 @@ void Chart::paintEvent(QPaintEvent*) {
 void Chart::mouseMoveEvent(QMouseEvent* event) {
   const QPointF m = event->position();
   const QRectF area = plotArea();
-  std::optional<std::pair<std::size_t, std::size_t>> best;
-  double bestDistance = 24 * 24;  // within 24 pixels
+  std::optional<std::size_t> best;
+  double bestDistance = 24 * 24;  // within 24 pixels of a drawn point
   if (x_.size() >= 2 && x_.front() != x_.back())
     for (std::size_t n = 0; n < series_.size(); ++n)
       for (std::size_t i = 0; i < x_.size() && i < series_[n].y.size(); ++i) {
@@ -229,14 +322,17 @@ void Chart::mouseMoveEvent(QMouseEvent* event) {
         const QPointF d = at(area, n, i) - m;
         if (!finite(d)) continue;
         const double distance = d.x() * d.x() + d.y() * d.y();
-        if (distance < bestDistance) bestDistance = distance, best = std::pair{n, i};
+        if (distance < bestDistance) bestDistance = distance, best = i;
       }
   if (best == hoverPoint_) return;
   hoverPoint_ = best;
-  hovered_ = best ? QStringLiteral("%1 = %2 | %3 = %4")
-                        .arg(xTitle_, xTexts_[best->second], series_[best->first].name,
-                             series_[best->first].yTexts[best->second])
-                  : QString();
+  hovered_.clear();
+  if (best) {
+    hovered_ = QStringLiteral("%1 = %2").arg(xTitle_, xTexts_[*best]);
+    for (const Series& s : series_)
+      hovered_ += QStringLiteral(" | %1 = %2")
+                      .arg(s.name, *best < s.y.size() && s.y[*best] ? s.yTexts[*best] : QStringLiteral("（无）"));
+  }
   update();
 }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A small line chart of our own, drawn with QPainter: series of points
 // against one x axis (linear or logarithmic), round ticks, a legend, and
-// the nearest point's texts where the mouse rests. A point without a value
+// every series' value at the nearest point where the mouse rests. Each
+// series keeps its colour, dashes and marks whatever else is drawn. A point without a value
 // leaves a gap in its line. One y axis in the series' unit, or, with
 // several series of different units, each series drawn over its own range
 // (0 % at its least value, 100 % at its greatest), as the legend then says.
@@ -26,6 +27,7 @@ class Chart : public QWidget {
     QString name;
     std::vector<std::optional<double>> y;  // one a point of the x axis; none: a gap
     std::vector<QString> yTexts;           // as shown where the mouse rests
+    std::size_t look = 0;                  // its colour, line and marks (seriesLook), whatever else is drawn
   };
 
   explicit Chart(QWidget* parent = nullptr);
@@ -34,9 +36,11 @@ class Chart : public QWidget {
   void setX(const QString& title, std::vector<double> x, std::vector<QString> xTexts, bool log);
   // Each series over its own range (true), or all on one y axis in their unit.
   void setSeries(std::vector<Series> series, bool ownRanges);
-  // The point the mouse rests on, as "x text | series name: y text", or empty.
+  // Where the mouse rests, the nearest point's x and every series' value
+  // there, as "x title = x text | name = y text | ...", or empty.
   QString hovered() const { return hovered_; }
-  // The legend as rich text: each series' colour, name and, with own ranges, its range.
+  // The legend as rich text: each series' line and marks as a picture, its
+  // name and, with own ranges, its range.
   QString legendText() const;
 
  protected:
@@ -47,6 +51,8 @@ class Chart : public QWidget {
 
  private:
   QRectF plotArea() const;
+  // The y axis' ticks over the plot's height, and their labels.
+  std::vector<std::pair<double, QString>> yTicks(double height) const;
   // Screen position, inside `area`, of a point with a value.
   QPointF at(const QRectF& area, std::size_t series, std::size_t point) const;
 
@@ -60,10 +66,20 @@ class Chart : public QWidget {
   QString hovered_;
   QScrollArea* legendView_;
   QLabel* legend_;
-  std::optional<std::pair<std::size_t, std::size_t>> hoverPoint_;
+  std::optional<std::size_t> hoverPoint_;  // the x point the mouse rests nearest
 };
 
 // The colour of the n-th series: distinct, dark enough on white.
 QColor seriesColour(std::size_t n);
+
+// How the n-th series is drawn: its colour, its line's dashes and the shape
+// of its marks, so that curves lying on each other stay told apart. The
+// pairs of dashes and shapes repeat only after 30 series.
+struct SeriesLook {
+  QColor colour;
+  Qt::PenStyle line;
+  int mark;  // 0 circle, 1 square, 2 triangle, 3 diamond, 4 triangle down, 5 cross
+};
+SeriesLook seriesLook(std::size_t n);
 
 }  // namespace ombrel

@@ -189,7 +189,7 @@ void SweepWindow::redraw() {
   std::vector<Chart::Series> series;
   for (int k = 0; k < results_->count(); ++k) {
     if (results_->item(k)->checkState() != Qt::Checked) continue;
-    Chart::Series s{results_->item(k)->text(), {}, {}};
+    Chart::Series s{results_->item(k)->text(), {}, {}, std::size_t(k)};  // its look whatever else is ticked
     for (const auto& row : sweep_.texts) {
       const std::string& text = row[std::size_t(k)];
       s.y.push_back(text.empty() ? std::nullopt : std::optional<double>(NumberFromText(text)));

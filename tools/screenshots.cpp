@@ -8,13 +8,16 @@
 // cores a core's cross-section offers, its PQ list and an entry's tooltip
 // (core-menu.png), the core shape window for a PQ and an RM core
 // (core-shape.png, core-shape-rm.png), "取自" on the air-gap
-// window's inductance (take-from.png), the note a paste leaves (paste-note.png),
+// window's inductance (take-from.png), the note a paste leaves (paste-note.png,
+// and naming the cells read otherwise, paste-read-as.png), an empty input
+// (mark-empty.png), two coinciding sweep curves (sweep-coinciding.png),
 // a sweep of FlybackForm's
 // switching frequency (sweep.png, sweep-all.png), and writes
 // windows.md, a page that shows every window under its menu and command. Run it on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen ombrel_screenshots docs
 // The output directory is created if it is missing.
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -182,6 +185,22 @@ int main(int argc, char* argv[]) {
   sweep->findChild<QPushButton*>(QStringLiteral("all"))->click();
   app.processEvents();
   if (!save(sweep->grab(), out, QStringLiteral("sweep-all.png"))) return 1;
+  // Two results of the same shape, each over its own range: their curves lie
+  // on each other, told apart by dashes and marks; the mouse shows both values.
+  for (int k = 0; k < results->count(); ++k)
+    results->item(k)->setCheckState(
+        QStringList{QStringLiteral("初级圈数(T)"), QStringLiteral("衰减倍数")}.contains(results->item(k)->text())
+            ? Qt::Checked
+            : Qt::Unchecked);
+  app.processEvents();
+  for (int x = chart->width() / 4; x < chart->width() && chart->hovered().isEmpty(); x += 2)
+    for (int y = 0; y < chart->height() && chart->hovered().isEmpty(); y += 2) {
+      QMouseEvent move(QEvent::MouseMove, QPointF(x, y), chart->mapToGlobal(QPointF(x, y)), Qt::NoButton,
+                       Qt::NoButton, Qt::NoModifier);
+      QApplication::sendEvent(chart, &move);
+    }
+  app.processEvents();
+  if (!save(sweep->grab(), out, QStringLiteral("sweep-coinciding.png"))) return 1;
   sweep->hide();
 
   // The result's context menu: Qt's entries and the copy entry.
@@ -258,6 +277,23 @@ int main(int argc, char* argv[]) {
   app.processEvents();
   if (!save(flyback->grab(), out, QStringLiteral("paste-note.png"))) return 1;
   flyback->note()->hide();
+  // A spreadsheet's cells read otherwise than they look, named in the note
+  // with their readings; then the paste taken back.
+  QGuiApplication::clipboard()->setText(
+      QStringLiteral("输出功率（W）\t２０\n效率\t80%\n磁材横截面积(mm2)\t1,234\n开关频率(Khz)\t65\n"));
+  flyback->field(QStringLiteral("Text1"))->setFocus();
+  flyback->pasteAction()->trigger();
+  app.processEvents();
+  if (!save(flyback->grab(), out, QStringLiteral("paste-read-as.png"))) return 1;
+  flyback->note()->takeBack();
+  // An empty input reads as 0, and says so in grey.
+  QLineEdit* lgTurns = lg->field(QStringLiteral("Text1"));
+  const QString turnsWere = lgTurns->text();
+  lgTurns->clear();
+  gap->setFocus();
+  app.processEvents();
+  if (!save(lg->grab(), out, QStringLiteral("mark-empty.png"))) return 1;
+  lgTurns->setText(turnsWere);
 
   // The gallery: every window under its menu and command, then the windows
   // that another window opens.
