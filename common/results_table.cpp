@@ -176,8 +176,10 @@ std::string pasteNote(const WindowSpec& spec, const PastedTable& pasted) {
 PasteStep applyPaste(const PastedTable& pasted, Fields& fields) {
   PasteStep step;
   for (const auto& [field, text] : pasted.inputs) {
-    step.fills.push_back({field, fields.text(field), text});
+    std::string before = fields.text(field);
     fields.setText(field, text);
+    // What the field took: a text box may hold less than was pasted.
+    step.fills.push_back({field, std::move(before), fields.text(field)});
   }
   return step;
 }

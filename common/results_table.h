@@ -53,7 +53,7 @@ PastedTable readTable(const WindowSpec& spec, std::string_view text);
 std::string pasteNote(const WindowSpec& spec, const PastedTable& pasted);
 
 // A paste as one step that can be taken back: each input it filled, with
-// the text it held before and the text pasted.
+// the text it held before and the text it took.
 struct PasteStep {
   struct Fill {
     std::string field, before, pasted;

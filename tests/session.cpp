@@ -86,6 +86,13 @@ std::string partsCopyAndSweep(Navigator& navigator) {
   const qsizetype copied = QGuiApplication::clipboard()->text().size();
   if (tx->pasteAction()) tx->pasteAction()->trigger();
   const std::string pasted = tx->note() ? tx->note()->text().toStdString() : "no note";
+  // A spreadsheet's cell read otherwise than it looks, named in the note; the paste taken back.
+  const QString wireBefore = tx->field(QStringLiteral("Text4"))->text();
+  QGuiApplication::clipboard()->setText(QStringLiteral("铜线直径(mm)\t0,64\n"));
+  if (tx->pasteAction()) tx->pasteAction()->trigger();
+  const std::string readAs = tx->note() ? tx->note()->text().toStdString() : "no note";
+  if (QPushButton* undo = tx->findChild<QPushButton*>(QStringLiteral("undoPaste"))) undo->click();
+  const bool undone = tx->field(QStringLiteral("Text4"))->text() == wireBefore;
   menu.reset(lg->contextMenu(lg->field(QStringLiteral("Text1"))));
   QAction* taken = entryAt(menu.get(), {QStringLiteral("取自"), QStringLiteral("反激变压器")});
   if (taken && taken->menu() && !taken->menu()->actions().isEmpty()) taken->menu()->actions().first()->trigger();
@@ -114,7 +121,7 @@ std::string partsCopyAndSweep(Navigator& navigator) {
   shape->findChild<QPushButton*>(QStringLiteral("back"))->click();
   return "took " + turns + ", core " + picked + ", wire " +
          tx->field(QStringLiteral("Text4"))->text().toStdString() + ", copied " + std::to_string(copied) +
-         " characters, " + pasted + ", swept " + std::to_string(lines - 1) + " points, filled Ae " + filled;
+         " characters, " + pasted + ", " + readAs + (undone ? " 已撤销" : " 未撤销") + ", swept " + std::to_string(lines - 1) + " points, filled Ae " + filled;
 }
 
 }  // namespace

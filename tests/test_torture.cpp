@@ -3,7 +3,8 @@
 // seed: menu commands, typing and pasting random texts (long ones up to a
 // text box's limit, and ones that are no number), every button, the
 // clickable labels, every entry of every field's context menu (Qt's own,
-// 选择磁芯 with 按尺寸计算…, 选择线径, 复制本窗口数据, 参数扫描…), the sweep
+// 选择磁芯 with 按尺寸计算…, 选择线径, 复制本窗口数据, 粘贴本窗口数据 and its
+// note's 撤销粘贴 or Ctrl+Z, 参数扫描…), the sweep
 // window (its three fields, 对数刻度, the result check boxes, 全选, 全不选, 计算,
 // 复制数据, 返回, the mouse over the chart), the core shape window (its family,
 // standard shapes and RM drawings, its fields, 计算, 填入 Ae, 返回, title-bar
@@ -383,6 +384,20 @@ void TestTorture::randomSession() {
           QCOMPARE(textsOf(w), others);
         } else if (chosen == QStringLiteral("复制本窗口数据")) {
           QCOMPARE(QGuiApplication::clipboard()->text(), w->dataTable());
+        } else if (chosen == QStringLiteral("粘贴本窗口数据") && w->note() && w->note()->isVisible() && pick(2)) {
+          // The paste taken back, by its button or Ctrl+Z: every field as before it.
+          QPushButton* undo = w->note()->findChild<QPushButton*>("undoPaste");
+          QVERIFY(undo);
+          if (!undo->isVisibleTo(w->note())) {
+            QCOMPARE(textsOf(w), others);  // nothing filled, nothing to take back
+          } else {
+            if (pick(2))
+              undo->click();
+            else
+              QTest::keyClick(w->focusWidget() ? w->focusWidget() : w, Qt::Key_Z, Qt::ControlModifier);
+            QCOMPARE(textsOf(w), others);
+            QVERIFY(!w->note()->isVisible());
+          }
         }
       } else if (kind < 85) {  // a button
         std::vector<const Control*> buttons;
