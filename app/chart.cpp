@@ -182,6 +182,38 @@ QRectF Chart::plotArea() const {
   return QRectF(left, 12, std::max(10.0, width() - left - kLegendWidth - 16), height);
 }
 
+std::vector<Chart::TickLabel> Chart::tickLabels(const QRectF& area) const {
+  const QFontMetrics fm(font());
+  std::vector<TickLabel> labels;
+  if (x_.size() >= 2 && x_.front() != x_.back()) {
+    const double lo = std::min(x_.front(), x_.back()), hi = std::max(x_.front(), x_.back());
+    const AxisScale xs{x_.front(), x_.back(), log_};
+    const int most = std::max(2, int(area.width() / (fm.horizontalAdvance(QStringLiteral("0.000000")) + 12)));
+    for (const double t : log_ ? logTicks(lo, hi) : linearTicks(lo, hi, most)) {
+      const double px = area.left() + xs.fraction(t) * area.width();
+      // Centred under its tick; at the ends moved in so that neither the
+      // widget's edge nor the legend cuts it.
+      const QString text = tickText(t);
+      const double w = fm.horizontalAdvance(text);
+      const double x = std::clamp(px - w / 2, 2.0, std::max(2.0, area.right() + 10 - w));
+      labels.push_back({true, px, text, QRectF(x, area.bottom() + 4, w, fm.height())});
+    }
+  }
+  const AxisScale ys{yLo_, yHi_, false};
+  for (const auto& [t, text] : yTicks(area.height())) {
+    const double py = area.bottom() - ys.fraction(t) * area.height();
+    const double w = fm.horizontalAdvance(text);
+    labels.push_back({false, py, text, QRectF(area.left() - 6 - w, py - fm.ascent() / 2.0 - 1, w, fm.height())});
+  }
+  return labels;
+}
+
+std::vector<QRectF> Chart::labelBoxes() const {
+  std::vector<QRectF> boxes;
+  for (const TickLabel& tick : tickLabels(plotArea())) boxes.push_back(tick.box);
+  return boxes;
+}
+
 std::vector<std::pair<double, QString>> Chart::yTicks(double height) const {
   const QFontMetrics fm(font());
   std::vector<std::pair<double, QString>> ticks;
@@ -209,30 +241,14 @@ void Chart::paintEvent(QPaintEvent*) {
   const QColor text = palette().color(QPalette::Text), grid(0xdd, 0xdd, 0xdd);
 
   // Ticks and grid: x over the swept range, y over the shared axis or 0..100 %.
-  if (x_.size() >= 2 && x_.front() != x_.back()) {
-    const double lo = std::min(x_.front(), x_.back()), hi = std::max(x_.front(), x_.back());
-    const AxisScale xs{x_.front(), x_.back(), log_};
-    const int most = std::max(2, int(area.width() / (fm.horizontalAdvance(QStringLiteral("0.000000")) + 12)));
-    for (const double t : log_ ? logTicks(lo, hi) : linearTicks(lo, hi, most)) {
-      const double px = area.left() + xs.fraction(t) * area.width();
-      p.setPen(grid);
-      p.drawLine(QPointF(px, area.top()), QPointF(px, area.bottom()));
-      p.setPen(text);
-      // Centred under its tick; at the ends moved in so that neither the
-      // widget's edge nor the legend cuts it.
-      const QString label = tickText(t);
-      const double w = fm.horizontalAdvance(label);
-      const double x = std::clamp(px - w / 2, 2.0, std::max(2.0, area.right() + 10 - w));
-      p.drawText(QPointF(x, area.bottom() + fm.ascent() + 4), label);
-    }
-  }
-  const AxisScale ys{yLo_, yHi_, false};
-  for (const auto& [t, label] : yTicks(area.height())) {
-    const double py = area.bottom() - ys.fraction(t) * area.height();
+  for (const TickLabel& tick : tickLabels(area)) {
     p.setPen(grid);
-    p.drawLine(QPointF(area.left(), py), QPointF(area.right(), py));
+    if (tick.alongX)
+      p.drawLine(QPointF(tick.at, area.top()), QPointF(tick.at, area.bottom()));
+    else
+      p.drawLine(QPointF(area.left(), tick.at), QPointF(area.right(), tick.at));
     p.setPen(text);
-    p.drawText(QPointF(area.left() - 6 - fm.horizontalAdvance(label), py + fm.ascent() / 2.0 - 1), label);
+    p.drawText(QPointF(tick.box.left(), tick.box.top() + fm.ascent()), tick.text);
   }
   p.setPen(text);
   p.drawRect(area);

@@ -42,6 +42,8 @@ class Chart : public QWidget {
   // The legend as rich text: each series' line and marks as a picture, its
   // name and, with own ranges, its range.
   QString legendText() const;
+  // Where each axis label is drawn, measured: inside the chart, clear of the legend.
+  std::vector<QRectF> labelBoxes() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -53,6 +55,15 @@ class Chart : public QWidget {
   QRectF plotArea() const;
   // The y axis' ticks over the plot's height, and their labels.
   std::vector<std::pair<double, QString>> yTicks(double height) const;
+  // Each tick of both axes: where its grid line runs (x or y on the
+  // screen), its label and the label's box.
+  struct TickLabel {
+    bool alongX;
+    double at;
+    QString text;
+    QRectF box;
+  };
+  std::vector<TickLabel> tickLabels(const QRectF& area) const;
   // Screen position, inside `area`, of a point with a value.
   QPointF at(const QRectF& area, std::size_t series, std::size_t point) const;
 

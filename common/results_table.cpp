@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <set>
 
 namespace ombrel {
 
@@ -112,14 +113,15 @@ PastedTable readTable(const WindowSpec& spec, std::string_view text) {
   PastedTable pasted;
   std::string heading;
   bool own = false;  // the text names this window
-  std::vector<std::string> others;
+  std::vector<std::string> others;  // the other windows it names, in order, each once
+  std::set<std::string> named;
   for (const std::vector<std::string>& cells : lines) {
     const std::string first = trimmedCell(cells.front());
     if (const auto section = sectionName(first)) {
       if (!sectioned) pasted = {}, sectioned = true;  // what came before named no window
       inside = *section == spec.caption;
       own = own || inside;
-      if (!inside && std::find(others.begin(), others.end(), *section) == others.end()) others.push_back(*section);
+      if (!inside && named.insert(*section).second) others.push_back(*section);
       heading.clear();
       continue;
     }

@@ -9,7 +9,12 @@
 // - the skipped lines are no more than the text's line ends plus one;
 // - the window's own copy with those inputs typed in reads back to the same
 //   inputs with the same texts (one format, written and read in one place),
-//   and so does a copy of it between two other windows' sections.
+//   and so does a copy of it between two other windows' sections;
+// - the note names every filled input read otherwise than it looks, with
+//   its reading, or says that nothing was filled and why; a text naming only
+//   other windows fills nothing;
+// - the paste typed into the window's fields and taken back in one step
+//   leaves every field with its text from before.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -20,6 +25,7 @@
 
 #include "app/registry.h"
 #include "common/calc.h"
+#include "common/marks.h"
 #include "common/results_table.h"
 
 using namespace ombrel;
@@ -46,8 +52,24 @@ void check(const WindowSpec& spec, std::string_view text) {
   if (pasted.skipped < 0 || std::size_t(pasted.skipped) > std::size_t(std::count(text.begin(), text.end(), '\n')) + 1)
     fail(spec, "skipped " + std::to_string(pasted.skipped));
 
+  const std::string note = pasteNote(spec, pasted);
+  if (!pasted.otherWindows.empty() && (!pasted.inputs.empty() || note.rfind("表格来自", 0) != 0))
+    fail(spec, "another window's table filled something or said " + note);
+  if (pasted.otherWindows.empty() && pasted.inputs.empty() && note != "剪贴板中没有本窗口的输入") fail(spec, note);
+  for (const auto& [field, value] : pasted.inputs)
+    if (const auto reading = readNote(value);
+        reading && note.find(spec.placedCaption(field, "「", "」") + *reading) == std::string::npos)
+      fail(spec, field + " read otherwise, not in the note: " + note);
+
   FieldStore store(spec);
-  for (const auto& [field, value] : pasted.inputs) store.setText(field, value);
+  const FieldStore design(spec);
+  const PasteStep step = applyPaste(pasted, store);
+  for (const auto& [field, value] : pasted.inputs)
+    if (store.text(field) != value) fail(spec, field + " not filled");
+  FieldStore undone = store;
+  undoPaste(step, undone);
+  for (const Control& c : spec.controls)
+    if (c.kind == ControlKind::Field && undone.text(c.name) != design.text(c.name)) fail(spec, c.name + " not taken back");
   auto expected = pasted.inputs;
   std::sort(expected.begin(), expected.end());
   // In sections: a window before it and one after it, with their design texts.
@@ -81,6 +103,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     check(*spec, std::string(1 << 18, '\n') + "\r\n\r");
     check(*spec, "【" + spec->caption + "】\n" + std::string(100000, 'x') + "\t1\n\"" + std::string(100000, '\t'));
     check(*spec, std::string("\0\0\t\0\n", 5));
+    std::string sections;  // a hundred thousand windows named, none of them this one
+    for (int k = 0; k < 100000; ++k) sections += "【" + std::to_string(k) + "】\n";
+    check(*spec, sections);
   }
   return 0;
 }

@@ -18,12 +18,14 @@
 #include <QMenu>
 #include <QScrollArea>
 #include <QPointer>
+#include <QTimer>
 #include <QToolTip>
 #include <QtTest>
 #include <set>
 #include <tuple>
 
 #include "app/chart.h"
+#include "app/looks.h"
 #include "app/program.h"
 #include "app/core_shape_window.h"
 #include "app/sweep_window.h"
@@ -52,6 +54,26 @@ QAction* entryAt(QMenu* menu, const QStringList& path) {
 }
 
 void clearClipboard() { QGuiApplication::clipboard()->setText(QStringLiteral("<nothing copied>")); }
+
+// Whether a field shows its text from the first character: the cursor at
+// the beginning, drawn at the left of the field once it has painted.
+QString notFromTheStart(QLineEdit* e) {
+  (void)e->grab();
+  const int x = e->inputMethodQuery(Qt::ImCursorRectangle).toRect().left();
+  if (e->cursorPosition() == 0 && x > -6 && x < 12) return {};
+  return QString("%1 shows %2 from %3, cursor at x %4").arg(e->objectName(), e->text()).arg(e->cursorPosition()).arg(x);
+}
+
+// The entry of a menu and its submenus whose text, after its tab, is the longest.
+QAction* longestEntry(QMenu* menu) {
+  QAction* best = nullptr;
+  for (QAction* a : menu ? menu->actions() : QList<QAction*>()) {
+    QAction* found = a->menu() ? longestEntry(a->menu()) : a;
+    if (found && found->isEnabled() && (!best || found->text().section('\t', 1).size() > best->text().section('\t', 1).size()))
+      best = found;
+  }
+  return best;
+}
 
 // Everything a user could see of a field's text: the text, what it shows,
 // the cursor, the selection, the edit flags.
@@ -96,6 +118,10 @@ class TestGuiCopy : public QObject, public test::GuiFixture {
   void sweepChecksWhatTheInputReaches();
   void hintWindowHasNoCopy();
   void fieldTextsUnchanged();
+  void typedTextsShowFromTheStart();
+  void pasteSaysWhatItReadAndTakesBack();
+  void noteGoesWhenTheUserMovesOn();
+  void coincidingCurvesToldApart();
 
  private:
   // Every field of every window open now, hidden or shown.
@@ -831,3 +857,182 @@ void TestGuiCopy::fieldTextsUnchanged() {
 
 QTEST_MAIN(TestGuiCopy)
 #include "test_gui_copy.moc"
+
+// Every input of every window, typed into by each way the program types: a
+// pasted table, 取自, a picked part and 填入 Ae. Each shows its text from the
+// first character, focused or not, and where the text is wider than the
+// field its tooltip starts with it whole. An empty input says in grey that
+// it reads as 0.
+void TestGuiCopy::typedTextsShowFromTheStart() {
+  const QString digits = "1.23456789012345";
+  std::vector<CalcWindow*> windows;
+  for (const WindowSpec* spec : builtWindows()) {
+    OPEN(w, spec->name.c_str());
+    windows.push_back(w);
+    for (const Control& c : spec->controls)
+      if (c.kind == ControlKind::Button && c.buttonRole == ButtonRole::Calculate) {
+        dismissNextBoxAtOnce();
+        click(w, c.name.c_str());
+      }
+  }
+  boxes();
+  int typed = 0;
+  for (CalcWindow* w : windows) {
+    if (!w->copyAction()) continue;
+    std::vector<QLineEdit*> inputs;
+    for (const Control& c : w->spec().controls)
+      if (c.kind == ControlKind::Field && c.fieldRole == FieldRole::Input) inputs.push_back(w->field(qs(c.name)));
+    for (QLineEdit* e : inputs) {
+      QCOMPARE(e->placeholderText(), QString("按 0 读取"));
+      e->setText(digits);
+    }
+    w->copyAction()->trigger();
+    for (QLineEdit* e : inputs) e->setText(QString());
+    w->pasteAction()->trigger();
+    for (QLineEdit* e : inputs) {
+      QVERIFY2(notFromTheStart(e).isEmpty(), qPrintable(w->objectName() + ": pasted, " + notFromTheStart(e)));
+      if (widerThanField(e))
+        QVERIFY2(e->toolTip().startsWith("<p style=\"white-space:pre\">" + digits + "\n"), qPrintable(e->toolTip()));
+      ++typed;
+      std::unique_ptr<QMenu> menu(w->contextMenu(e));
+      for (const QString& way : {QString("取自"), QString("选择磁芯"), QString("选择线径")})
+        if (QAction* entry = longestEntry(entryAt(menu.get(), {way}) ? entryAt(menu.get(), {way})->menu() : nullptr)) {
+          if (entry->text() == "按尺寸计算…") {
+            entry->trigger();
+            CoreShapeWindow* shape = nav_->coreShapeWindow();
+            QVERIFY(shape);
+            click(shape, "calculate");
+            click(shape, "fillAe");
+            QCOMPARE(e->text(), shape->result("Ae")->text());
+            click(shape, "back");
+          } else {
+            entry->trigger();
+          }
+          QVERIFY2(notFromTheStart(e).isEmpty(), qPrintable(w->objectName() + ": " + way + ", " + notFromTheStart(e)));
+          ++typed;
+        }
+    }
+  }
+  QVERIFY2(typed > 200, qPrintable(QString::number(typed)));  // every input pasted into, most taken from elsewhere
+  QCOMPARE(boxes(), QStringList());
+}
+
+// A spreadsheet's cells read otherwise than they look are named in the
+// note with their readings; 撤销粘贴, or Ctrl+Z while the note shows, gives
+// every filled field its text back in one step; once the note has gone, each
+// field's own undo works. Another window's table fills nothing and says so.
+void TestGuiCopy::pasteSaysWhatItReadAndTakesBack() {
+  CHOOSE(fly, "反激电源");
+  const auto texts = [](CalcWindow* w) {
+    QStringList all;
+    for (const Control& c : w->spec().controls)
+      if (c.kind == ControlKind::Field) all << w->field(qs(c.name))->text();
+    return all;
+  };
+  const QStringList before = texts(fly);
+  QGuiApplication::clipboard()->setText("效率\t80%\n磁材横截面积(mm2)\t1,234\n输出功率（W）\t２０\n");
+  fly->pasteAction()->trigger();
+  QCOMPARE(fly->note()->text(), QString("已填入 3 个输入，跳过 0 行；其中「效率」按 80 读取，「磁材横截面积(mm2)」按 1 读取，"
+                                        "「输出功率（W）」按 0 读取"));
+  QCOMPARE(text(fly, "Text3"), QString("80%"));
+  click(fly->note(), "undoPaste");
+  QVERIFY(!fly->note()->isVisible());
+  QCOMPARE(texts(fly), before);
+
+  fly->field("Text3")->setFocus();
+  fly->pasteAction()->trigger();
+  QTest::keyClick(fly->field("Text3"), Qt::Key_Z, Qt::ControlModifier);
+  QVERIFY(!fly->note()->isVisible());
+  QCOMPARE(texts(fly), before);
+
+  fly->pasteAction()->trigger();
+  QTest::keyClick(fly->field("Text3"), Qt::Key_End);  // the note goes; the field's own undo is back
+  QVERIFY(!fly->note()->isVisible());
+  QTest::keyClick(fly->field("Text3"), Qt::Key_Z, Qt::ControlModifier);
+  QCOMPARE(text(fly, "Text3") + " " + text(fly, "Text7"), QString("0.8 1,234"));
+
+  fly->copyAction()->trigger();
+  CHOOSE(cout, "输出电容");
+  const QStringList coutBefore = texts(cout);
+  cout->pasteAction()->trigger();
+  QCOMPARE(cout->note()->text(), QString("表格来自「反激变压器」，不是本窗口的数据"));
+  QVERIFY(!cout->note()->findChild<QPushButton*>("undoPaste")->isVisibleTo(cout->note()));
+  QCOMPARE(texts(cout), coutBefore);
+}
+
+// A note stays inside its window and goes when its window is left, hidden
+// or after 15 seconds; a click on it (its 撤销粘贴) does not take it away first.
+void TestGuiCopy::noteGoesWhenTheUserMovesOn() {
+  OPEN(tx, "tx");
+  CHOOSE(lg, "电感气隙计算");
+  QVERIFY(QTest::qWaitForWindowActive(lg));
+  QGuiApplication::clipboard()->setText("圈数\t3x\n");
+  const auto paste = [lg] {
+    lg->pasteAction()->trigger();
+    return lg->note() && lg->note()->isVisible() && lg->rect().contains(lg->note()->geometry());
+  };
+  QVERIFY(paste());
+  nav_->open("tx");
+  QTRY_VERIFY(!lg->note()->isVisible());  // another window active
+  nav_->open("lg");
+  QVERIFY(QTest::qWaitForWindowActive(lg));
+  QVERIFY(paste());
+  auto* timer = lg->note()->findChild<QTimer*>();
+  QVERIFY(timer && timer->isActive() && timer->interval() == 15000);
+  timer->start(1);
+  QTRY_VERIFY(!lg->note()->isVisible());
+  QVERIFY(paste());
+  click(lg, "Command2");  // 返回
+  QVERIFY(!lg->note()->isVisible());
+  QCOMPARE(tx->isVisible(), true);
+}
+
+// Two results of the same shape, each over its own range, lie on each
+// other: they differ in colour, dashes and marks, which the legend shows and
+// which stay when other results are ticked; the mouse shows both values;
+// axis labels stand whole inside the chart, clear of the legend.
+void TestGuiCopy::coincidingCurvesToldApart() {
+  for (std::size_t a = 0; a < 17; ++a)
+    for (std::size_t b = a + 1; b < 17; ++b) {
+      const SeriesLook la = seriesLook(a), lb = seriesLook(b);
+      QVERIFY(la.colour != lb.colour && (la.line != lb.line || la.mark != lb.mark));
+    }
+  CHOOSE(fly, "反激电源");
+  SweepWindow* sweep = sweepFrom(fly, "Text8");
+  QVERIFY(sweep);
+  FIND(results, QListWidget, sweep, "results");
+  const QStringList two = {"初级圈数(T)", "衰减倍数"};
+  const auto pictureOf = [sweep](const QString& name) {
+    const QString legend = sweep->chart()->legendText();
+    const int at = legend.indexOf(name.toHtmlEscaped());
+    return at < 0 ? QString() : legend.left(at).section("<img", -1);
+  };
+  for (int k = 0; k < results->count(); ++k)
+    results->item(k)->setCheckState(two.contains(results->item(k)->text()) ? Qt::Checked : Qt::Unchecked);
+  const QString first = pictureOf(two[0]), second = pictureOf(two[1]);
+  QVERIFY(!first.isEmpty() && !second.isEmpty() && first != second);
+  click(sweep, "all");
+  QCOMPARE(pictureOf(two[0]), first);
+  QCOMPARE(pictureOf(two[1]), second);
+  for (int k = 0; k < results->count(); ++k)
+    results->item(k)->setCheckState(two.contains(results->item(k)->text()) ? Qt::Checked : Qt::Unchecked);
+  Chart* chart = sweep->chart();
+  for (int x = chart->width() / 4; x < chart->width() && chart->hovered().isEmpty(); x += 3)
+    for (int y = 0; y < chart->height() && chart->hovered().isEmpty(); y += 3) QTest::mouseMove(chart, QPoint(x, y));
+  QVERIFY2(chart->hovered().contains(" | 初级圈数(T) = ") && chart->hovered().contains(" | 衰减倍数 = "),
+           qPrintable(chart->hovered()));
+
+  FIND(from, QLineEdit, sweep, "from");
+  FIND(to, QLineEdit, sweep, "to");
+  FIND(log, QCheckBox, sweep, "log");
+  FIND(legend, QScrollArea, chart, "legend");
+  from->setText("1e-300");
+  to->setText("1e300");
+  log->setChecked(true);
+  click(sweep, "calculate");
+  const std::vector<QRectF> labels = chart->labelBoxes();
+  QVERIFY(labels.size() > 4);
+  for (const QRectF& box : labels)
+    QVERIFY2(QRectF(chart->rect()).contains(box) && !box.intersects(QRectF(legend->geometry())),
+             qPrintable(QString("%1,%2 %3x%4").arg(box.x()).arg(box.y()).arg(box.width()).arg(box.height())));
+}

@@ -92,6 +92,7 @@ class TestResultsTable : public QObject {
   void marks();
   void tableReadBack_data();
   void tableReadBack();
+  void pasteTakenBack();
   void everyWindowReadsBackItsInputs();
   void leftOverResults_data();
   void leftOverResults();
@@ -347,39 +348,74 @@ void TestResultsTable::leftOverResults() {
 }
 
 // A table read back into a window: its own copy, a spreadsheet's, sections,
-// lines to skip. Expected: the inputs filled as "field=text", and how many
-// lines were skipped.
+// lines to skip. Expected: the inputs filled as "field=text", how many lines
+// were skipped, and the note the paste leaves.
 void TestResultsTable::tableReadBack_data() {
   QTest::addColumn<QString>("window");
   QTest::addColumn<QByteArray>("text");
   QTest::addColumn<QString>("expected");
+  QTest::addColumn<QString>("note");
   QTest::newRow("a spreadsheet's copy") << "lg" << QByteArray("圈数\t 25 \r\n\"有效截面积（mm2）\"\t\"144\"\r\n\r\n电感量(uH)\t560")
-                                        << "Text1=25 Text2=144 Text3=560 | 0";
+                                        << "Text1=25 Text2=144 Text3=560 | 0" << "已填入 3 个输入，跳过 0 行";
   QTest::newRow("results, headings, unknown lines skipped")
-      << "lg" << QByteArray("电感气隙计算\n圈数\t30\t输入\n气隙(mm)\t9\t结果\n线径\t1\n\n") << "Text1=30 | 3";
+      << "lg" << QByteArray("电感气隙计算\n圈数\t30\t输入\n气隙(mm)\t9\t结果\n线径\t1\n\n") << "Text1=30 | 3"
+      << "已填入 1 个输入，跳过 3 行";
+  // Blanks, tabs and line ends are dropped before reading: 25"x reads as 25.
   QTest::newRow("a quoted cell holds a tab, a line end and a quote")
-      << "lg" << QByteArray("圈数\t\"2\t5\n\"\"x\"\n电感量(uH)\t7") << "Text1=2\t5\n\"x Text3=7 | 0";
+      << "lg" << QByteArray("圈数\t\"2\t5\n\"\"x\"\n电感量(uH)\t7") << "Text1=2\t5\n\"x Text3=7 | 0"
+      << "已填入 2 个输入，跳过 0 行；其中「圈数」按 25 读取";
   // The same caption under two headings: the heading above it decides, or its place after it.
   QTest::newRow("places by heading") << "TL431"
-      << QByteArray("分压估计\n输出电压(V)\t5\nR1(K)\t9\n分压验证\nR1(K)\t8\n光耦电流\n输出电压(V)\t15\n")
-      << "Text1=5 Text5=8 Text11=15 | 4";
+      << QByteArray("分压估计\n输出电压(V)\t5\nR1(K)\t9\n分压验证\nR1(K)\t8x\n光耦电流\n输出电压(V)\t15\n")
+      << "Text1=5 Text5=8x Text11=15 | 4" << "已填入 3 个输入，跳过 4 行；其中「R1(K)」（分压验证）按 8 读取";
   QTest::newRow("places written") << "TL431" << QByteArray("输出电压(V)（光耦电流）\t24\nR1(K)\t1\n")
-                                  << "Text11=24 | 1";
+                                  << "Text11=24 | 1" << "已填入 1 个输入，跳过 1 行";
   // Two windows, one caption: each takes its own section only.
   QTest::newRow("sections") << "td"
       << QByteArray("通过电流(A)\t1\n【20℃时铜的电阻计算】\n通过电流(A)\t2\n【铜带电阻计算】\n铜带电阻计算\n通过电流(A)\t3\n【x】\n并绕层数\t4\n")
-      << "Text6=3 | 1";
-  QTest::newRow("nothing of this window") << "lg" << QByteArray("\xff\xfe\t\"\n\n\t\t") << " | 1";
+      << "Text6=3 | 1" << "已填入 1 个输入，跳过 1 行";
+  QTest::newRow("nothing of this window") << "lg" << QByteArray("\xff\xfe\t\"\n\n\t\t") << " | 1"
+                                          << "剪贴板中没有本窗口的输入";
+  // A spreadsheet's 80 %, thousands comma and full-width digits, each named with its reading.
+  QTest::newRow("read otherwise") << "FlybackForm"
+      << QByteArray("效率\t80%\n磁材横截面积(mm2)\t1,234\n输出功率（W）\t２０\n")
+      << "Text3=80% Text7=1,234 Text1=２０ | 0"
+      << "已填入 3 个输入，跳过 0 行；其中「效率」按 80 读取，「磁材横截面积(mm2)」按 1 读取，「输出功率（W）」按 0 读取";
+  QTest::newRow("an empty cell, an overflow") << "lg" << QByteArray("圈数\t\n电感量(uH)\t1e999\n")
+      << "Text1= Text3=1e999 | 0"
+      << "已填入 2 个输入，跳过 0 行；其中「圈数」按 0 读取，「电感量(uH)」超出双精度范围，读取时报溢出";
+  // Another window's copy fills nothing, though it shares a caption.
+  QTest::newRow("another window's table") << "cout"
+      << QByteArray("【反激变压器】\n反激变压器\n最大占空比\t0.45\t输入\n") << " | 0"
+      << "表格来自「反激变压器」，不是本窗口的数据";
+  QTest::newRow("four other windows") << "lg" << QByteArray("【甲】\n【乙】\n圈数\t5\n【丙】\n【丁】\n【甲】\n") << " | 0"
+                                      << "表格来自「甲」、「乙」、「丙」等 4 个窗口，不是本窗口的数据";
 }
 
 void TestResultsTable::tableReadBack() {
   QFETCH(QString, window);
   QFETCH(QByteArray, text);
   QFETCH(QString, expected);
-  const PastedTable pasted = readTable(*windowSpec(window.toStdString()), text.toStdString());
+  QFETCH(QString, note);
+  const WindowSpec& spec = *windowSpec(window.toStdString());
+  const PastedTable pasted = readTable(spec, text.toStdString());
   QStringList got;
   for (const auto& [field, value] : pasted.inputs) got << QString::fromStdString(field + "=" + value);
   QCOMPARE(got.join(' ') + " | " + QString::number(pasted.skipped), expected);
+  QCOMPARE(QString::fromStdString(pasteNote(spec, pasted)), note);
+}
+
+// A paste taken back in one step: each field it filled gets its text from
+// before, except one changed since, which keeps its own.
+void TestResultsTable::pasteTakenBack() {
+  const WindowSpec& spec = *windowSpec("lg");
+  FieldStore fields(spec);
+  const PasteStep step = applyPaste(readTable(spec, "圈数\t30\n电感量(uH)\t700\n圈数\t31\n"), fields);
+  QCOMPARE(QString::fromStdString(fields.text("Text1") + " " + fields.text("Text3")), QString("31 700"));
+  fields.setText("Text3", "800");
+  undoPaste(step, fields);
+  QCOMPARE(QString::fromStdString(fields.text("Text1") + " " + fields.text("Text2") + " " + fields.text("Text3")),
+           QString("20 144 800"));
 }
 
 // The program's own copy of every window, alone or with every other window
