@@ -47,6 +47,16 @@ namespace {
 
 using ombrel::qs;
 
+// The mouse moved over the chart, from the column `fromX` on, until it rests on a point.
+void restMouse(ombrel::Chart* chart, int fromX) {
+  for (int x = fromX; x < chart->width() && chart->hovered().isEmpty(); x += 2)
+    for (int y = 0; y < chart->height() && chart->hovered().isEmpty(); y += 2) {
+      QMouseEvent move(QEvent::MouseMove, QPointF(x, y), chart->mapToGlobal(QPointF(x, y)), Qt::NoButton,
+                       Qt::NoButton, Qt::NoModifier);
+      QApplication::sendEvent(chart, &move);
+    }
+}
+
 bool save(const QPixmap& pixmap, const QDir& out, const QString& file) {
   if (pixmap.save(out.filePath(file))) return true;
   std::fprintf(stderr, "cannot write %s\n", qPrintable(out.filePath(file)));
@@ -173,12 +183,7 @@ int main(int argc, char* argv[]) {
                                                                                               : Qt::Unchecked);
   app.processEvents();
   ombrel::Chart* chart = sweep->chart();
-  for (int x = chart->width() / 3; x < chart->width() && chart->hovered().isEmpty(); x += 2)
-    for (int y = 0; y < chart->height() && chart->hovered().isEmpty(); y += 2) {
-      QMouseEvent move(QEvent::MouseMove, QPointF(x, y), chart->mapToGlobal(QPointF(x, y)), Qt::NoButton,
-                       Qt::NoButton, Qt::NoModifier);
-      QApplication::sendEvent(chart, &move);
-    }
+  restMouse(chart, chart->width() / 3);
   app.processEvents();
   if (!save(sweep->grab(), out, QStringLiteral("sweep.png"))) return 1;
   // Every result at once (全选), each over its own range.
@@ -193,12 +198,7 @@ int main(int argc, char* argv[]) {
             ? Qt::Checked
             : Qt::Unchecked);
   app.processEvents();
-  for (int x = chart->width() / 4; x < chart->width() && chart->hovered().isEmpty(); x += 2)
-    for (int y = 0; y < chart->height() && chart->hovered().isEmpty(); y += 2) {
-      QMouseEvent move(QEvent::MouseMove, QPointF(x, y), chart->mapToGlobal(QPointF(x, y)), Qt::NoButton,
-                       Qt::NoButton, Qt::NoModifier);
-      QApplication::sendEvent(chart, &move);
-    }
+  restMouse(chart, chart->width() / 4);
   app.processEvents();
   if (!save(sweep->grab(), out, QStringLiteral("sweep-coinciding.png"))) return 1;
   sweep->hide();
