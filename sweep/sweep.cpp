@@ -128,6 +128,28 @@ std::string sweepName(const WindowSpec& spec, const std::string& field) {
   return name + "（" + (above ? above->text : std::string("结果")) + "）";
 }
 
+Pressed pressAt(const WindowSpec& spec, const FieldStore& start,
+                const std::vector<std::pair<std::string, std::string>>& set) {
+  Pressed at{start, {}, false};
+  for (const auto& [field, text] : set) at.fields.setText(field, text);
+  for (const Control& c : spec.controls)
+    if (c.kind == ControlKind::Field && c.fieldRole == FieldRole::Input) at.counting.insert(c.name);
+  for (const Control& b : spec.controls) {
+    if (b.kind != ControlKind::Button || b.buttonRole != ButtonRole::Calculate) continue;
+    std::vector<Step> steps;
+    at.faulted = press(b, at.fields, &steps).has_value() || at.faulted;
+    for (const Step& step : steps) {
+      const bool fresh = step.written && std::all_of(step.reads.begin(), step.reads.end(),
+                                                     [&](const std::string& f) { return at.counting.count(f) > 0; });
+      if (fresh)
+        at.counting.insert(step.output);
+      else
+        at.counting.erase(step.output);
+    }
+  }
+  return at;
+}
+
 Sweep sweep(const WindowSpec& spec, const std::map<std::string, std::string>& texts, const std::string& input,
             const SweepRange& range) {
   Sweep s;
@@ -136,38 +158,14 @@ Sweep sweep(const WindowSpec& spec, const std::map<std::string, std::string>& te
     if (const auto given = texts.find(c.name); c.kind == ControlKind::Field && given != texts.end())
       start.setText(c.name, given->second);
   s.results = sweepResults(spec);
-  std::vector<const Control*> buttons;
-  std::vector<std::string> inputs;
-  for (const Control& c : spec.controls) {
-    if (c.kind == ControlKind::Button && c.buttonRole == ButtonRole::Calculate) buttons.push_back(&c);
-    if (c.kind == ControlKind::Field && c.fieldRole == FieldRole::Input) inputs.push_back(c.name);
-  }
-
   s.x = sweepPoints(range);
   for (std::size_t i = 0; i < s.x.size(); ++i) {
-    FieldStore fields = start;
     s.xTexts.push_back(TextFromNumber(s.x[i]));
-    fields.setText(input, s.xTexts.back());
-    // What holds at this point: the inputs, then each result its step
-    // wrote here from fields that hold.
-    std::set<std::string> holds(inputs.begin(), inputs.end());
-    bool faulted = false;
-    for (const Control* b : buttons) {
-      std::vector<Step> steps;
-      faulted = press(*b, fields, &steps).has_value() || faulted;
-      for (const Step& step : steps) {
-        const bool fresh = step.written && std::all_of(step.reads.begin(), step.reads.end(),
-                                                       [&](const std::string& f) { return holds.count(f) > 0; });
-        if (fresh)
-          holds.insert(step.output);
-        else
-          holds.erase(step.output);
-      }
-    }
-    if (faulted && !s.firstFault) s.firstFault = i;
-    s.faulted += faulted;
+    const Pressed at = pressAt(spec, start, {{input, s.xTexts.back()}});
+    if (at.faulted && !s.firstFault) s.firstFault = i;
+    s.faulted += at.faulted;
     std::vector<std::string>& row = s.texts.emplace_back();
-    for (const std::string& r : s.results) row.push_back(holds.count(r) ? fields.text(r) : "");
+    for (const std::string& r : s.results) row.push_back(at.counting.count(r) ? at.fields.text(r) : "");
   }
   return s;
 }

@@ -24,11 +24,13 @@
 
 #include <map>
 #include <optional>
+#include <set>
 #include <utility>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "common/calc.h"
 #include "common/window_spec.h"
 
 namespace ombrel {
@@ -79,6 +81,18 @@ std::vector<std::string> sweepResults(const WindowSpec& spec);
 // one of the sweep window's own labels (从, 到, 点数), the label it stands
 // under follows as its place:  TL431 Text8 -> "从（输出电压范围(V)）".
 std::string sweepName(const WindowSpec& spec, const std::string& field);
+
+// The window pressed as a user would at one point: from `start`, the inputs
+// `set` given their texts, then every calculate button in table order. What
+// counts there: the inputs, and each result its step wrote there from fields
+// that count (see above).
+struct Pressed {
+  FieldStore fields;
+  std::set<std::string> counting;
+  bool faulted = false;
+};
+Pressed pressAt(const WindowSpec& spec, const FieldStore& start,
+                const std::vector<std::pair<std::string, std::string>>& set);
 
 struct Sweep {
   std::vector<std::string> results;  // output fields, group by group in reading order
