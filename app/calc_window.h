@@ -66,6 +66,7 @@ class CalcWindow : public QWidget {
   void showWanted(QString window);
   void sweepWanted(QString input);  // "参数扫描…" in an input's context menu
   void coreShapeWanted(QString field);  // "按尺寸计算…" in a core field's context menu
+  void goalSeekWanted(QString result);  // "反算…" in a result's context menu
   void closing();            // title-bar close: the window is being discarded
 
  protected:

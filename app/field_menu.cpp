@@ -86,6 +86,10 @@ QMenu* fieldMenu(CalcWindow& window, QLineEdit* field, const QList<CalcWindow*>&
     const QString input = field->objectName();
     QObject::connect(menu->addAction(QStringLiteral("参数扫描…")), &QAction::triggered, &window,
                      [&window, input] { emit window.sweepWanted(input); });
+  } else if (c && c->fieldRole == FieldRole::Output) {
+    const QString result = field->objectName();
+    QObject::connect(menu->addAction(QStringLiteral("反算…")), &QAction::triggered, &window,
+                     [&window, result] { emit window.goalSeekWanted(result); });
   }
   return menu;
 }

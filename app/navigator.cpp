@@ -3,6 +3,7 @@
 
 #include "app/calc_window.h"
 #include "app/core_shape_window.h"
+#include "app/goal_seek_window.h"
 #include "app/looks.h"
 #include "app/main_form.h"
 #include "app/registry.h"
@@ -40,6 +41,8 @@ CalcWindow* Navigator::open(const QString& name) {
     connect(created, &CalcWindow::sweepWanted, this, [this, created](const QString& input) { sweep(created, input); });
     connect(created, &CalcWindow::coreShapeWanted, this,
             [this, created](const QString& field) { coreShape(created, field); });
+    connect(created, &CalcWindow::goalSeekWanted, this,
+            [this, created](const QString& result) { goalSeek(created, result); });
     // The windows that exist now, in the main menu's order: what "取自" offers
     // from and "复制全部窗口数据" copies.
     created->setPeers([this] {
@@ -94,6 +97,8 @@ SweepWindow* Navigator::sweep(CalcWindow* from, const QString& input) {
 CoreShapeWindow* Navigator::coreShape(CalcWindow* from, const QString& field) {
   return beside(coreShape_, from, field);
 }
+
+GoalSeekWindow* Navigator::goalSeek(CalcWindow* from, const QString& result) { return beside(goalSeek_, from, result); }
 
 CalcWindow* Navigator::window(const QString& name) const {
   const auto it = slots_.find(name);

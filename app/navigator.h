@@ -18,6 +18,7 @@ namespace ombrel {
 
 class CalcWindow;
 class CoreShapeWindow;
+class GoalSeekWindow;
 class MainForm;
 class SideWindow;
 class SweepWindow;
@@ -46,6 +47,9 @@ class Navigator : public QObject {
   // calculator it fills.
   CoreShapeWindow* coreShape(CalcWindow* from, const QString& field);
   CoreShapeWindow* coreShapeWindow() const { return coreShape_.get(); }
+  // The goal seek window (反算): started anew for each result, beside its calculator.
+  GoalSeekWindow* goalSeek(CalcWindow* from, const QString& result);
+  GoalSeekWindow* goalSeekWindow() const { return goalSeek_.get(); }
 
  signals:
   void nothingShown();
@@ -65,6 +69,7 @@ class Navigator : public QObject {
   std::map<QString, CalcWindow*> slots_;
   std::unique_ptr<SweepWindow> sweep_;
   std::unique_ptr<CoreShapeWindow> coreShape_;
+  std::unique_ptr<GoalSeekWindow> goalSeek_;
   std::vector<const SideWindow*> sideWindows_;  // those created, for endIfNothingShown
 };
 

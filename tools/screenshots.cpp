@@ -11,13 +11,14 @@
 // window's inductance (take-from.png), the note a paste leaves (paste-note.png,
 // and naming the cells read otherwise, paste-read-as.png), an empty input
 // (mark-empty.png), two coinciding sweep curves (sweep-coinciding.png),
-// a sweep of FlybackForm's
+// 反算 of both of FlybackForm's turns (goalseek.png), a sweep of FlybackForm's
 // switching frequency (sweep.png, sweep-all.png), and writes
 // windows.md, a page that shows every window under its menu and command. Run it on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen ombrel_screenshots docs
 // The output directory is created if it is missing.
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -41,6 +42,7 @@
 #include "app/registry.h"
 #include "app/chart.h"
 #include "app/core_shape_window.h"
+#include "app/goal_seek_window.h"
 #include "app/sweep_window.h"
 
 namespace {
@@ -202,6 +204,21 @@ int main(int argc, char* argv[]) {
   app.processEvents();
   if (!save(sweep->grab(), out, QStringLiteral("sweep-coinciding.png"))) return 1;
   sweep->hide();
+
+  // 反算: both turns whole at once, by the flux density and the duty cycle.
+  flyback->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  ombrel::GoalSeekWindow* seek = navigator.goalSeek(flyback, QStringLiteral("Text12"));
+  const auto choose = [seek](const char* box, const QString& text) {
+    auto* combo = seek->findChild<QComboBox*>(QString::fromLatin1(box));
+    combo->setCurrentIndex(combo->findText(text));
+  };
+  choose("input", QStringLiteral("磁材饱和强度(T)"));
+  choose("result2", QStringLiteral("次级圈数(T)"));
+  choose("input2", QStringLiteral("最大占空比"));
+  seek->solve();
+  app.processEvents();
+  if (!save(seek->grab(), out, QStringLiteral("goalseek.png"))) return 1;
+  seek->hide();
 
   // The result's context menu: Qt's entries and the copy entry.
   QMenu* menu = lg->contextMenu(gap);
