@@ -62,7 +62,7 @@ GoalSeekWindow::GoalSeekWindow() : SideWindow(dialogFrame()) {
   status_->setMinimumHeight(3 * status_->fontMetrics().height());
   QPushButton* solve = makeButton(QStringLiteral("求解"), QStringLiteral("Command1"));
   fill_ = makeButton(QStringLiteral("填入"), QStringLiteral("Command2"));
-  QPushButton* back = makeButton(QStringLiteral("返回"), QStringLiteral("Command3"));
+  QPushButton* back = makeBackButton(QStringLiteral("Command3"));
 
   // Two columns, one a condition; the rows name what each field holds.
   auto* grid = new QGridLayout;

@@ -28,8 +28,8 @@ QPushButton* SideWindow::makeButton(const QString& text, const QString& name) {
   return button;
 }
 
-QPushButton* SideWindow::makeBackButton() {
-  QPushButton* back = makeButton(QStringLiteral("返回"), QStringLiteral("back"));
+QPushButton* SideWindow::makeBackButton(const QString& name) {
+  QPushButton* back = makeButton(QStringLiteral("返回"), name);
   connect(back, &QPushButton::clicked, this, &SideWindow::goBack);
   return back;
 }

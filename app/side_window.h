@@ -29,7 +29,7 @@ class SideWindow : public QWidget {
   // A push button of this window, found by its object name; Enter presses
   // none. "返回" is made with goBack() connected.
   QPushButton* makeButton(const QString& text, const QString& name);
-  QPushButton* makeBackButton();
+  QPushButton* makeBackButton(const QString& name = QStringLiteral("back"));
 };
 
 }  // namespace ombrel

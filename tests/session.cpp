@@ -31,6 +31,7 @@
 #include "app/program.h"
 #include "app/registry.h"
 #include "app/core_shape_window.h"
+#include "app/goal_seek_window.h"
 #include "app/sweep_window.h"
 
 using namespace ombrel;
@@ -119,9 +120,24 @@ std::string partsCopyAndSweep(Navigator& navigator) {
   shape->findChild<QPushButton*>(QStringLiteral("fillAe"))->click();
   const std::string filled = lg->field(QStringLiteral("Text2"))->text().toStdString();
   shape->findChild<QPushButton*>(QStringLiteral("back"))->click();
+  // 反算: the flyback's primary turns made 80 by its flux density, and filled in.
+  CalcWindow* fly = navigator.open(QStringLiteral("FlybackForm"));
+  if (!fly) return "no flyback window";
+  fly->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  menu.reset(fly->contextMenu(fly->field(QStringLiteral("Text12"))));
+  QAction* seekEntry = entryAt(menu.get(), {QStringLiteral("反算…")});
+  if (seekEntry) seekEntry->trigger();
+  GoalSeekWindow* seek = navigator.goalSeekWindow();
+  if (!seek) return "no goal seek window";
+  auto* input = seek->findChild<QComboBox*>(QStringLiteral("input"));
+  input->setCurrentIndex(input->findData(QStringLiteral("Text6")));
+  seek->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  seek->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+  const std::string solved = fly->field(QStringLiteral("Text6"))->text().toStdString();
+  seek->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
   return "took " + turns + ", core " + picked + ", wire " +
          tx->field(QStringLiteral("Text4"))->text().toStdString() + ", copied " + std::to_string(copied) +
-         " characters, " + pasted + ", " + readAs + (undone ? " 已撤销" : " 未撤销") + ", swept " + std::to_string(lines - 1) + " points, filled Ae " + filled;
+         " characters, " + pasted + ", " + readAs + (undone ? " 已撤销" : " 未撤销") + ", swept " + std::to_string(lines - 1) + " points, filled Ae " + filled + ", solved " + solved;
 }
 
 }  // namespace

@@ -8,7 +8,9 @@
 // window (its three fields, 对数刻度, the result check boxes, 全选, 全不选, 计算,
 // 复制数据, 返回, the mouse over the chart), the core shape window (its family,
 // standard shapes and RM drawings, its fields, 计算, 填入 Ae, 返回, title-bar
-// close), 返回, title-bar close and closing MainForm.
+// close), the goal seek window from 反算… (its targets, inputs and second
+// result, 求解, 填入, 返回, title-bar close), 返回, title-bar close and closing
+// MainForm.
 // Fault boxes are dismissed as they come.
 //
 // Checked after every action:
@@ -28,8 +30,8 @@
 //   shown (the sweep and core shape windows count as shown).
 //
 // A second test pastes a whole text box of digits, and one of letters, into
-// every field of every window, of the sweep window and of the core shape
-// window, and calculates.
+// every field of every window, of the sweep window, of the core shape window
+// and the goal seek window's target, and calculates.
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
@@ -49,6 +51,7 @@
 #include "app/chart.h"
 #include "app/program.h"
 #include "app/core_shape_window.h"
+#include "app/goal_seek_window.h"
 #include "app/sweep_window.h"
 #include "common/calc.h"
 #include "common/number.h"
@@ -128,6 +131,8 @@ class TestTorture : public QObject, public test::GuiFixture {
   void sweepAction(SweepWindow* sweep);
   // One random action on the core shape window, which is shown.
   void coreShapeAction(CoreShapeWindow* shape);
+  // One random action on the goal seek window, which is shown.
+  void goalSeekAction(GoalSeekWindow* seek);
   std::mt19937 rng_{20261207};
   int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
 };
@@ -233,6 +238,39 @@ void TestTorture::coreShapeAction(CoreShapeWindow* shape) {
   for (const QString& box : shown) QVERIFY2(box.startsWith("计算错误|"), qPrintable(box.left(200)));
 }
 
+void TestTorture::goalSeekAction(GoalSeekWindow* seek) {
+  switch (pick(8)) {
+    case 0:
+    case 1: {  // type or paste a target
+      QLineEdit* e = seek->findChild<QLineEdit*>(pick(2) ? "target" : "target2");
+      QVERIFY(e);
+      const QString text = pick(3) == 0 ? QString::number(pick(200)) : randomText();
+      if (pick(2))
+        paste(e, text);
+      else
+        e->setText(text);
+      if (pick(4) == 0) QTest::keyClick(e, Qt::Key_Return);
+      break;
+    }
+    case 2:
+    case 3: {  // an input, or a second result now and then
+      QComboBox* box = seek->findChild<QComboBox*>(std::array{"input", "input2", "input", "result2"}[std::size_t(pick(4))]);
+      QVERIFY(box);
+      if (box->count() > 0) box->setCurrentIndex(box->objectName() == "result2" && pick(2) ? 0 : pick(box->count()));
+      break;
+    }
+    case 4:
+    case 5: click(seek, "Command1"); break;
+    case 6: click(seek, "Command2"); break;
+    default:
+      if (pick(2)) click(seek, "Command3");
+      else QVERIFY(seek->close());
+      QVERIFY(!seek->isVisible());
+      break;
+  }
+  QCOMPARE(boxes(), QStringList());  // 反算 says everything in words
+}
+
 QString TestTorture::randomText() {
   static const char* fixed[] = {"", "0", "abc", "1e999", "-1e999", "1e-400", "&H7FF", "&O777", "１２", "1,5",
                                 " 1 000 ", "12V", "-0", ".5", "1.2.3", "&H", "--3", "0.1", "1e308", "-2.5e-7",
@@ -268,8 +306,10 @@ void TestTorture::randomSession() {
   };
   const auto sweepShown = [this] { return nav_->sweepWindow() && nav_->sweepWindow()->isVisible(); };
   const auto coreShapeShown = [this] { return nav_->coreShapeWindow() && nav_->coreShapeWindow()->isVisible(); };
+  const auto goalSeekShown = [this] { return nav_->goalSeekWindow() && nav_->goalSeekWindow()->isVisible(); };
   const auto anythingShown = [&] {
-    return nav_->mainForm().isVisible() || !shownWindows().isEmpty() || sweepShown() || coreShapeShown();
+    return nav_->mainForm().isVisible() || !shownWindows().isEmpty() || sweepShown() || coreShapeShown() ||
+           goalSeekShown();
   };
   const auto allTexts = [this] {
     std::map<QString, Texts> all;
@@ -278,7 +318,8 @@ void TestTorture::randomSession() {
     return all;
   };
 
-  int calculations = 0, faults = 0, ends = 0, menuEntries = 0, sweepActions = 0, coreShapeActions = 0;
+  int calculations = 0, faults = 0, ends = 0, menuEntries = 0, sweepActions = 0, coreShapeActions = 0,
+      goalSeekActions = 0;
   for (int step = 0; step < 20000; ++step) {
     const QList<CalcWindow*> shown = shownWindows();
     const int kind = pick(100);
@@ -293,6 +334,23 @@ void TestTorture::randomSession() {
       ++sweepActions;
       QVERIFY2(allTexts() == before, "a sweep changed a calculator's fields");
       mayEnd = wasShown && !sweepShown();
+    } else if (goalSeekShown() && pick(5) == 0) {  // the goal seek window
+      std::map<QString, Texts> before = allTexts();
+      GoalSeekWindow* seek = nav_->goalSeekWindow();
+      goalSeekAction(seek);
+      if (QTest::currentTestFailed()) return;
+      ++goalSeekActions;
+      // Only 填入 writes, and only the inputs found.
+      for (auto& [window, texts] : allTexts())
+        for (auto& [field, text] : texts)
+          if (text != before[window][field])
+            QVERIFY2(text == seek->findChild<QLineEdit*>("solved")->text() ||
+                         text == seek->findChild<QLineEdit*>("solved2")->text(),
+                     qPrintable("反算 wrote " + text.left(40) + " into " + window + "." + field));
+      // 填入 into a calculator hidden by 返回: it shows that when it comes back.
+      for (auto& [window, texts] : allTexts())
+        if (hiddenTexts.count(window)) hiddenTexts[window] = texts;
+      mayEnd = !goalSeekShown();
     } else if (coreShapeShown() && pick(5) == 0) {  // the core shape window
       std::map<QString, Texts> before = allTexts();
       CoreShapeWindow* shape = nav_->coreShapeWindow();
@@ -382,6 +440,9 @@ void TestTorture::randomSession() {
         } else if (chosen == QStringLiteral("参数扫描…")) {
           QVERIFY2(sweepShown(), qPrintable(name + " " + f.name.c_str() + ": no sweep window"));
           QCOMPARE(textsOf(w), others);
+        } else if (chosen == QStringLiteral("反算…")) {
+          QVERIFY2(goalSeekShown(), qPrintable(name + " " + f.name.c_str() + ": no goal seek window"));
+          QCOMPARE(textsOf(w), others);
         } else if (chosen == QStringLiteral("复制本窗口数据")) {
           QCOMPARE(QGuiApplication::clipboard()->text(), w->dataTable());
         } else if (chosen == QStringLiteral("粘贴本窗口数据") && w->note() && w->note()->isVisible() && pick(2)) {
@@ -467,6 +528,7 @@ void TestTorture::randomSession() {
       for (CalcWindow* w : shownWindows()) showing << w;
       if (sweepShown()) showing << nav_->sweepWindow();
       if (coreShapeShown()) showing << nav_->coreShapeWindow();
+      if (goalSeekShown()) showing << nav_->goalSeekWindow();
       for (QWidget* w : showing) QVERIFY2(!w->grab().isNull(), qPrintable(w->objectName() + " does not paint"));
     }
 
@@ -479,11 +541,11 @@ void TestTorture::randomSession() {
     QCOMPARE(endedNow, mayEnd && !anythingShown());
     ends += int(endedNow);
   }
-  qInfo("%d calculations, %d of them faulted; %d context-menu entries, %d sweep actions, %d core shape actions; "
-        "the program ended %d times",
-        calculations, faults, menuEntries, sweepActions, coreShapeActions, ends);
+  qInfo("%d calculations, %d of them faulted; %d context-menu entries, %d sweep actions, %d core shape actions, "
+        "%d goal seek actions; the program ended %d times",
+        calculations, faults, menuEntries, sweepActions, coreShapeActions, goalSeekActions, ends);
   QVERIFY(calculations > 1000 && faults > 100 && ends > 10 && menuEntries > 1000 && sweepActions > 100 &&
-          coreShapeActions > 100);
+          coreShapeActions > 100 && goalSeekActions > 50);
 }
 
 // A whole text box into every field of every window, then every calculate
@@ -564,6 +626,18 @@ void TestTorture::longPasteEverywhere() {
       }
       paste(e, before);
     }
+  }
+  // The goal seek window's targets: a whole box of digits is beyond the
+  // double range, one of letters reads as 0; either is said in words.
+  GoalSeekWindow* seek = nav_->goalSeek(lg, QStringLiteral("Text4"));
+  QVERIFY(seek && seek->isVisible());
+  auto* second = seek->findChild<QComboBox*>("result2");
+  QVERIFY(second && second->count() == 1);  // lg has one result
+  for (const QString& text : {digits, letters}) {
+    paste(seek->findChild<QLineEdit*>("target"), text);
+    click(seek, "Command1");
+    const QString status = seek->findChild<QLabel*>("status")->text();
+    QVERIFY2(status.startsWith(text == digits ? "目标值超出双精度范围" : "目标值按 0 读取"), qPrintable(status));
   }
   QCOMPARE(boxes(), QStringList());
   QVERIFY2(overflows > 100, qPrintable(QString::number(overflows)));
