@@ -30,9 +30,8 @@ const QString kOwnDimensions = QStringLiteral("（自行填写）");
 
 }  // namespace
 
-CoreShapeWindow::CoreShapeWindow() : SideWindow(dialogFrame()) {
-  setObjectName(QStringLiteral("coreshape"));
-  setWindowTitle(QStringLiteral("磁芯有效参数"));
+CoreShapeWindow::CoreShapeWindow()
+    : SideWindow(dialogFrame(), QStringLiteral("coreshape"), QStringLiteral("磁芯有效参数")) {
   targetLabel_ = new QLabel(this);
   targetLabel_->setObjectName(QStringLiteral("target"));
   targetLabel_->setTextFormat(Qt::PlainText);
@@ -139,10 +138,7 @@ QLayout* CoreShapeWindow::makeButtons() {
   auto* calculate = makeButton(QStringLiteral("计算"), QStringLiteral("calculate"));
   fill_ = makeButton(QStringLiteral("填入 Ae"), QStringLiteral("fillAe"));
   auto* back = makeBackButton();
-  status_ = new QLabel(this);
-  status_->setObjectName(QStringLiteral("status"));
-  status_->setTextFormat(Qt::PlainText);
-  status_->setWordWrap(true);
+  status_ = makeStatus();
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(status_, 1);
   for (QPushButton* b : {calculate, fill_, back}) buttons->addWidget(b);

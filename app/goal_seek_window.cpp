@@ -36,9 +36,7 @@ std::string fieldName(const QComboBox* box) { return box->currentData().toString
 
 }  // namespace
 
-GoalSeekWindow::GoalSeekWindow() : SideWindow(dialogFrame()) {
-  setObjectName(QStringLiteral("goalseek"));
-  setWindowTitle(QStringLiteral("反算"));
+GoalSeekWindow::GoalSeekWindow() : SideWindow(dialogFrame(), QStringLiteral("goalseek"), QStringLiteral("反算")) {
   title_ = new QLabel(this);
   title_->setObjectName(QStringLiteral("title"));
   title_->setTextFormat(Qt::PlainText);
@@ -55,10 +53,7 @@ GoalSeekWindow::GoalSeekWindow() : SideWindow(dialogFrame()) {
   solved2_ = resultField("solved2", this);
   achieved1_ = resultField("achieved", this);
   achieved2_ = resultField("achieved2", this);
-  status_ = new QLabel(this);
-  status_->setObjectName(QStringLiteral("status"));
-  status_->setTextFormat(Qt::PlainText);
-  status_->setWordWrap(true);
+  status_ = makeStatus();
   status_->setMinimumHeight(3 * status_->fontMetrics().height());
   QPushButton* solve = makeButton(QStringLiteral("求解"), QStringLiteral("Command1"));
   fill_ = makeButton(QStringLiteral("填入"), QStringLiteral("Command2"));

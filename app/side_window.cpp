@@ -3,11 +3,14 @@
 
 #include <QCloseEvent>
 #include <QIcon>
+#include <QLabel>
 #include <QPushButton>
 
 namespace ombrel {
 
-SideWindow::SideWindow(Qt::WindowFlags frame) : QWidget(nullptr, frame) {
+SideWindow::SideWindow(Qt::WindowFlags frame, const QString& name, const QString& caption) : QWidget(nullptr, frame) {
+  setObjectName(name);
+  setWindowTitle(caption);
   setWindowIcon(QIcon(QStringLiteral(":/icons/ombrel.png")));
 }
 
@@ -32,6 +35,14 @@ QPushButton* SideWindow::makeBackButton(const QString& name) {
   QPushButton* back = makeButton(QStringLiteral("返回"), name);
   connect(back, &QPushButton::clicked, this, &SideWindow::goBack);
   return back;
+}
+
+QLabel* SideWindow::makeStatus() {
+  auto* status = new QLabel(this);
+  status->setObjectName(QStringLiteral("status"));
+  status->setTextFormat(Qt::PlainText);
+  status->setWordWrap(true);
+  return status;
 }
 
 }  // namespace ombrel

@@ -9,6 +9,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QPushButton;
 
 namespace ombrel {
@@ -17,7 +18,8 @@ class SideWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit SideWindow(Qt::WindowFlags frame);
+  // Its frame, and the object name and caption it is found and shown by.
+  SideWindow(Qt::WindowFlags frame, const QString& name, const QString& caption = {});
   // 返回: hidden, kept for the next time.
   void goBack();
 
@@ -30,6 +32,8 @@ class SideWindow : public QWidget {
   // none. "返回" is made with goBack() connected.
   QPushButton* makeButton(const QString& text, const QString& name);
   QPushButton* makeBackButton(const QString& name = QStringLiteral("back"));
+  // The status line in words, "status": plain text, wrapped.
+  QLabel* makeStatus();
 };
 
 }  // namespace ombrel

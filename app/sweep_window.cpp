@@ -21,8 +21,7 @@
 
 namespace ombrel {
 
-SweepWindow::SweepWindow() : SideWindow(Qt::Window) {
-  setObjectName(QStringLiteral("sweep"));
+SweepWindow::SweepWindow() : SideWindow(Qt::Window, QStringLiteral("sweep")) {
   resize(960, 600);
 
   swept_ = new QLabel(this);

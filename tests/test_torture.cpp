@@ -127,6 +127,13 @@ class TestTorture : public QObject, public test::GuiFixture {
  private:
   QString randomText();
   void paste(QLineEdit* e, const QString& text);
+  // Pasted, or set as a program would, at random.
+  void typeOrPaste(QLineEdit* e, const QString& text) {
+    if (pick(2))
+      paste(e, text);
+    else
+      e->setText(text);
+  }
   // One random action on the sweep window, which is shown.
   void sweepAction(SweepWindow* sweep);
   // One random action on the core shape window, which is shown.
@@ -151,11 +158,7 @@ void TestTorture::sweepAction(SweepWindow* sweep) {
     case 1: {  // type or paste into 从, 到 or 点数
       QLineEdit* e = field(std::array{"from", "to", "points"}[std::size_t(pick(3))]);
       QVERIFY(e);
-      const QString text = pick(4) == 0 ? QString::number(pick(2100)) : randomText();
-      if (pick(2))
-        paste(e, text);
-      else
-        e->setText(text);
+      typeOrPaste(e, pick(4) == 0 ? QString::number(pick(2100)) : randomText());
       if (pick(2)) QTest::keyClick(e, Qt::Key_Return);
       break;
     }
@@ -198,11 +201,7 @@ void TestTorture::coreShapeAction(CoreShapeWindow* shape) {
       const QList<QLineEdit*> shown = dimensionsShown(shape);
       QVERIFY(!shown.isEmpty());
       QLineEdit* e = shown[pick(int(shown.size()))];
-      const QString text = pick(3) == 0 ? QString::number(pick(40) + 1) : randomText();
-      if (pick(2))
-        paste(e, text);
-      else
-        e->setText(text);
+      typeOrPaste(e, pick(3) == 0 ? QString::number(pick(40) + 1) : randomText());
       if (pick(3) == 0) {  // Enter calculates
         dismissNextBoxAtOnce();
         QTest::keyClick(e, Qt::Key_Return);
@@ -244,11 +243,7 @@ void TestTorture::goalSeekAction(GoalSeekWindow* seek) {
     case 1: {  // type or paste a target
       QLineEdit* e = seek->findChild<QLineEdit*>(pick(2) ? "target" : "target2");
       QVERIFY(e);
-      const QString text = pick(3) == 0 ? QString::number(pick(200)) : randomText();
-      if (pick(2))
-        paste(e, text);
-      else
-        e->setText(text);
+      typeOrPaste(e, pick(3) == 0 ? QString::number(pick(200)) : randomText());
       if (pick(4) == 0) QTest::keyClick(e, Qt::Key_Return);
       break;
     }
@@ -318,6 +313,13 @@ void TestTorture::randomSession() {
     return all;
   };
 
+  // Every field that changed holds one of the texts a side window may type.
+  const auto onlyWrote = [&](std::map<QString, Texts>& before, const QStringList& typed, const char* who) {
+    for (auto& [window, texts] : allTexts())
+      for (auto& [field, text] : texts)
+        if (text != before[window][field])
+          QVERIFY2(typed.contains(text), qPrintable(QString(who) + " wrote " + text.left(40) + " into " + window + "." + field));
+  };
   int calculations = 0, faults = 0, ends = 0, menuEntries = 0, sweepActions = 0, coreShapeActions = 0,
       goalSeekActions = 0;
   for (int step = 0; step < 20000; ++step) {
@@ -341,12 +343,9 @@ void TestTorture::randomSession() {
       if (QTest::currentTestFailed()) return;
       ++goalSeekActions;
       // Only 填入 writes, and only the inputs found.
-      for (auto& [window, texts] : allTexts())
-        for (auto& [field, text] : texts)
-          if (text != before[window][field])
-            QVERIFY2(text == seek->findChild<QLineEdit*>("solved")->text() ||
-                         text == seek->findChild<QLineEdit*>("solved2")->text(),
-                     qPrintable("反算 wrote " + text.left(40) + " into " + window + "." + field));
+      onlyWrote(before, {seek->findChild<QLineEdit*>("solved")->text(), seek->findChild<QLineEdit*>("solved2")->text()},
+                "反算");
+      if (QTest::currentTestFailed()) return;
       // 填入 into a calculator hidden by 返回: it shows that when it comes back.
       for (auto& [window, texts] : allTexts())
         if (hiddenTexts.count(window)) hiddenTexts[window] = texts;
@@ -358,11 +357,8 @@ void TestTorture::randomSession() {
       if (QTest::currentTestFailed()) return;
       ++coreShapeActions;
       // Only 填入 Ae writes, and only Ae into the field it was opened from.
-      for (auto& [window, texts] : allTexts())
-        for (auto& [field, text] : texts)
-          if (text != before[window][field])
-            QVERIFY2(text == shape->result("Ae")->text(),
-                     qPrintable("the core shape window wrote " + text.left(40) + " into " + window + "." + field));
+      onlyWrote(before, {shape->result("Ae")->text()}, "the core shape window");
+      if (QTest::currentTestFailed()) return;
       mayEnd = !coreShapeShown();
     } else if (kind < 15 || shown.isEmpty()) {  // a menu command
       if (!nav_->mainForm().isVisible() && shown.isEmpty()) nav_->mainForm().show();  // the program again
