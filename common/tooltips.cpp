@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/tooltips.h"
 
+#include "common/standard_values.h"
+
 namespace ombrel {
 
 std::string inputTip(const WindowSpec& spec, const Control& input, const std::string& note, const std::string& wider) {
@@ -16,7 +18,8 @@ std::string inputTip(const WindowSpec& spec, const Control& input, const std::st
 std::string outputTip(const Control& output, const std::string& text, const std::string& note) {
   const bool shown = text.find_first_not_of(' ') != std::string::npos;
   if (!shown) return output.formula;
-  return text + note + "\n" + output.formula;
+  const std::optional<std::string> standard = standardValuesLine(text, output.quantity);
+  return text + note + "\n" + output.formula + (standard ? "\n" + *standard : std::string());
 }
 
 }  // namespace ombrel

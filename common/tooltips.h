@@ -16,6 +16,9 @@
 // text (or blanks only) starts with the formula:
 //   "0.25\n「气隙(mm)」 = ..."
 //   "0.25（上次计算的结果，本次计算未更新）\n「气隙(mm)」 = ..."
+// A resistance, capacitance or inductance ends with its nearest standard
+// values (common/standard_values.h):
+//   "59.7781671933354\n「R3(K)=」 = ...\n标准值：E24 62 kΩ（+3.7 %），E12 56 kΩ（−6.3 %）"
 #pragma once
 
 #include <string>

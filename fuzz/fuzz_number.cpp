@@ -11,17 +11,22 @@
 // - an "&H"/"&O" text reads as the double nearest to its exact value, the
 //   same double as its decimal spelling;
 // - the first eight bytes taken as a double: a finite one's text reads back
-//   to the same 15-digit value as well.
+//   to the same 15-digit value as well; and its nearest standard value in
+//   each E series exists exactly for a positive finite double, within a
+//   factor √1.5 of it (E6's widest step), as does a result's tooltip line
+//   for the text.
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/number.h"
+#include "common/standard_values.h"
 #include "fuzz_support.h"
 
 using ombrel::NumberFromText;
@@ -31,6 +36,18 @@ using ombrel::TextFromNumber;
 namespace {
 
 using ombrel::fuzz::fail;
+
+void nearestWithinAStep(double value) {
+  for (const auto series : {ombrel::ESeries::E6, ombrel::ESeries::E12, ombrel::ESeries::E24, ombrel::ESeries::E96}) {
+    const std::optional<double> nearest = ombrel::nearestStandard(series, value);
+    if (nearest.has_value() != (value > 0 && std::isfinite(value))) fail("a nearest value, or none", TextFromNumber(value));
+    // Near the top of the range the next decade is beyond it, and near the
+    // bottom the standard values themselves round coarsely: there the nearest
+    // stands further off.
+    if (nearest && value > 1e-300 && value < 1e307 && !(*nearest / value <= 1.2248 && value / *nearest <= 1.2248))
+      fail("a nearest value further than a step", TextFromNumber(value) + " " + TextFromNumber(*nearest));
+  }
+}
 
 void readsBackTo15Digits(double value) {
   if (!std::isfinite(value)) return;
@@ -129,6 +146,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     double value;
     std::memcpy(&value, data, sizeof value);
     readsBackTo15Digits(value);
+    nearestWithinAStep(value);
   }
+  const std::string line(text);
+  if (ombrel::standardValuesLine(line, ombrel::q::resistance_kOhm).has_value() !=
+      (IsPlainNumber(line) && NumberFromText(line) > 0 && std::isfinite(NumberFromText(line))))
+    fail("a standard-value line where the text is no positive finite number, or none where it is", line);
   return 0;
 }

@@ -359,6 +359,16 @@ void TestGuiCopy::tooltipShowsTheFormula() {
     QCOMPARE(shown.toPlainText(), gap);
     QToolTip::hideText();
   }
+  // A resistance or capacitance result ends with its nearest standard values:
+  // R1 9.5 kΩ -> E24 9.1 (−4.2 %), E12 10 (+5.3 %); R3 59.78 kΩ -> 62 (+3.7 %), 56 (−6.3 %).
+  CHOOSE(tl, "TL431计算");
+  click(tl, "Command1");
+  QVERIFY2(tipText(edit(tl, "Text2")).endsWith("\n标准值：E24 9.1 kΩ（−4.2 %），E12 10 kΩ（+5.3 %）"),
+           qPrintable(tipText(edit(tl, "Text2"))));
+  CHOOSE(loop, "电流型控制环路");
+  click(loop, "Command1");
+  QVERIFY(tipText(edit(loop, "Text2")).endsWith("\n标准值：E24 62 kΩ（+3.7 %），E12 56 kΩ（−6.3 %）"));
+  QVERIFY(!tipText(edit(loop, "Text14")).contains("标准值"));  // 电源增益 is no part
 }
 
 // The entry follows Qt's own entries in a field's menu; triggering it copies.
