@@ -153,6 +153,8 @@ struct WindowSpec {
   std::vector<Control> controls;
   std::vector<std::string> focus;  // Tab order; the first gets the focus on first show
   bool icon = true;                // every window but one carries the program icon
+  // The loop window: every field's menu opens its frequency response (频率响应…).
+  bool frequencyResponse = false;
 
   const Control* find(const std::string& controlName) const;
   // The caption label beside a field, or the field's own name if it has none.

@@ -150,6 +150,7 @@ WindowSpec huanlu() {
   // The error amplifier with its compensation network, stretched to its box.
   spec.controls.push_back(picture("Image1", ":/pictures/huanlu.svg", {3720, 120, 4530, 4875}, true));
 
+  spec.frequencyResponse = true;  // 频率响应…: the loop this table sizes, as a Bode plot
   spec.focus = {"Text3",  "Text4",  "Text5",  "Text6",  "Text7",    "Text8",    "Text9",
                 "Text10", "Text11", "Text13", "Text14", "Text15",   "Text16",   "Command1",
                 "Command2", "Text17", "Text18", "Text19", "Text12", "Text1", "Text2"};

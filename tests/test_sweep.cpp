@@ -11,6 +11,7 @@
 #include "common/number.h"
 #include "sweep/chart_scale.h"
 #include "sweep/goal_seek.h"
+#include "sweep/loop_response.h"
 #include "sweep/sweep.h"
 
 using namespace ombrel;
@@ -59,6 +60,8 @@ class TestSweep : public QObject {
   void offered();
   void goalSeek_data();
   void goalSeek();
+  void loopResponse_data();
+  void loopResponse();
 };
 
 void TestSweep::points_data() {
@@ -326,4 +329,42 @@ void TestSweep::goalSeek() {
     QVERIFY2(near(g.achieved2, achieved.section(',', 1), 1e-12), g.achieved2.c_str());
   }
   QCOMPARE(QString::fromStdString(g.status).contains("可能还有其他解"), others);
+}
+
+// The loop window's design after 计算 with its defaults, with its computed
+// parts, with E24 parts (62 kΩ, 20 nF, 1.2 nF), and with a right-half-plane
+// zero at 20 kHz. Worked out in Python from the model in its header: T at
+// 1 kHz (to 1e-12, through the C library's atan, hypot and log10), fc and PM
+// (bisected, to 1e-9).
+void TestSweep::loopResponse_data() {
+  QTest::addColumn<QString>("series");
+  QTest::addColumn<QString>("frhp");
+  QTest::addColumn<QList<double>>("expected");  // dB and ° at 1 kHz, fc kHz, PM °
+  QTest::newRow("computed") << "" << "" << QList<double>{19.57216116337833, -88.79486198294214, 9.965159325358383, 90.73270207693956};
+  QTest::newRow("E24") << "E24" << " " << QList<double>{19.808349868925028, -89.51327572147858, 9.820983524773967, 90.09094439555629};
+  QTest::newRow("RHP zero") << "" << "20" << QList<double>{19.58300497630053, -91.65726720905387, 11.504406190614152, 60.734572351668774};
+}
+
+void TestSweep::loopResponse() {
+  QFETCH(QString, series);
+  QFETCH(QString, frhp);
+  QFETCH(QList<double>, expected);
+  const WindowSpec& spec = *windowSpec("huanlu");
+  FieldStore fields(spec);
+  QCOMPARE(QString::fromStdString(std::get<std::string>(loopParts(spec, fields, ResultMarks()))),
+           QString("「电源增益」还没有算出：请先在环路控制窗口按「计算」"));
+  QVERIFY(!press(*spec.find("Command1"), fields));
+  LoopParts parts = std::get<LoopParts>(loopParts(spec, fields, ResultMarks()));
+  if (series == "E24") parts = standardParts(parts, ESeries::E24);
+  const auto zero = rhpZero(frhp.toStdString());
+  const std::optional<double> fr = std::get<std::optional<double>>(zero);
+  const LoopAt at = loopAt(parts, fr, 1);
+  const std::optional<Crossover> c = crossover(parts, fr);
+  QVERIFY(c);
+  const auto near = [](double got, double want, double within) { return std::fabs(got - want) <= within * std::fabs(want); };
+  QVERIFY2(near(at.loop.db, expected[0], 1e-12) && near(at.loop.deg, expected[1], 1e-12),
+           qPrintable(QString("%1 dB %2°").arg(at.loop.db, 0, 'g', 17).arg(at.loop.deg, 0, 'g', 17)));
+  QVERIFY2(near(c->fc, expected[2], 1e-9) && near(c->pm, expected[3], 1e-9),
+           qPrintable(QString("%1 kHz %2°").arg(c->fc, 0, 'g', 17).arg(c->pm, 0, 'g', 17)));
+  QCOMPARE(QString::fromStdString(std::get<std::string>(rhpZero("-3"))), QString("「右半平面零点(kHz)」须为有限的正数，或不填"));
 }

@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sweep/loop_response.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "common/number.h"
+#include "common/powers.h"
+#include "sweep/sweep.h"
+
+namespace ombrel {
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+
+double db(double magnitude) { return 20 * std::log10(magnitude); }
+double deg(double radians) { return radians * 180 / pi; }
+
+// |T| and ∠T at f kHz: each factor's magnitude and phase.
+struct Polar {
+  double mag = 1, phase = 0;
+  void times(double m, double p) { mag *= m, phase += p; }
+};
+
+Polar stage(const LoopParts& p, std::optional<double> frhp, double f) {
+  Polar s;
+  s.times(std::fabs(p.g), p.g < 0 ? pi : 0);
+  s.times(std::hypot(1, f / p.fz), std::atan(f / p.fz));
+  s.times(1 / std::hypot(1, f / p.fp), -std::atan(f / p.fp));
+  if (frhp) s.times(std::hypot(1, f / *frhp), -std::atan(f / *frhp));
+  return s;
+}
+
+Polar compensator(const LoopParts& p, double f) {
+  // Ω and F: kΩ × 1e3, nF × 1e-9; ω in rad/s from f in kHz.
+  const double w = 2 * pi * f * 1e3, r1 = p.r1 * 1e3, r3 = p.r3 * 1e3, c1 = p.c1 * 1e-9, c2 = p.c2 * 1e-9;
+  const double zero = w * r3 * c1, pole = w * r3 * c1 * c2 / (c1 + c2);
+  Polar c;
+  c.times(std::hypot(1, zero), std::atan(zero));
+  c.times(1 / (w * r1 * (c1 + c2)), -pi / 2);
+  c.times(1 / std::hypot(1, pole), -std::atan(pole));
+  return c;
+}
+
+Polar loop(const LoopParts& p, std::optional<double> frhp, double f) {
+  Polar t = stage(p, frhp, f);
+  const Polar c = compensator(p, f);
+  t.times(c.mag, c.phase);
+  return t;
+}
+
+}  // namespace
+
+std::variant<LoopParts, std::string> loopParts(const WindowSpec& spec, const Fields& fields, const ResultMarks& marks) {
+  LoopParts p;
+  const std::pair<const char*, double*> read[] = {{"Text14", &p.g}, {"Text16", &p.fp}, {"Text19", &p.fz},
+                                                  {"Text13", &p.r1}, {"Text2", &p.r3}, {"Text1", &p.c1},
+                                                  {"Text12", &p.c2}, {"Text6", &p.fs}};
+  for (const auto& [field, value] : read) {
+    const Control* c = spec.find(field);
+    if (!c) return std::string("不是环路控制窗口");
+    const std::string name = spec.placedCaption(field, "「", "」");
+    const std::string text = fields.text(field);
+    const FieldMark mark = marks.mark(spec, fields, field);
+    if (c->fieldRole == FieldRole::Output && text.find_first_not_of(' ') == std::string::npos)
+      return name + "还没有算出：请先在环路控制窗口按「计算」";
+    if (c->fieldRole == FieldRole::Output && mark.look != Look::Plain)
+      return name + "是" + (mark.look == Look::Impossible ? "不合理的结果" : "上次计算留下的或已过时的结果") +
+             "：请在环路控制窗口重新按「计算」";
+    *value = NumberFromText(text);
+    if (!(*value > 0 && std::isfinite(*value)) && field != std::string("Text14"))
+      return name + "须为有限的正数";
+    if (!std::isfinite(*value) || *value == 0) return name + "须为有限的非零数";
+  }
+  return p;
+}
+
+LoopParts standardParts(LoopParts parts, ESeries series) {
+  for (double* v : {&parts.r3, &parts.c1, &parts.c2})
+    if (const std::optional<double> n = nearestStandard(series, *v)) *v = *n;
+  return parts;
+}
+
+std::variant<std::optional<double>, std::string> rhpZero(const std::string& text) {
+  if (text.find_first_not_of(" \t\r\n") == std::string::npos) return std::optional<double>();
+  const double f = NumberFromText(text);
+  if (!(f > 0 && std::isfinite(f))) return std::string("「右半平面零点(kHz)」须为有限的正数，或不填");
+  return std::optional<double>(f);
+}
+
+LoopAt loopAt(const LoopParts& parts, std::optional<double> frhp, double f) {
+  const Polar s = stage(parts, frhp, f), c = compensator(parts, f), t = loop(parts, frhp, f);
+  return {{db(t.mag), deg(t.phase)}, {db(s.mag), deg(s.phase)}, {db(c.mag), deg(c.phase)}};
+}
+
+std::optional<Crossover> crossover(const LoopParts& parts, std::optional<double> frhp) {
+  // Fifty points a decade from 1e-6 kHz up; the first step where |T| falls
+  // through 1, then halved (geometrically) until its ends are neighbours.
+  double lo = 1e-6;
+  if (!(loop(parts, frhp, lo).mag >= 1)) return std::nullopt;
+  for (int k = 1; k <= 750; ++k) {
+    const double hi = power(10, -6 + k / 50.0);
+    if (loop(parts, frhp, hi).mag >= 1) {
+      lo = hi;
+      continue;
+    }
+    double a = lo, b = hi;
+    for (int n = 0; n < 200; ++n) {
+      const double mid = std::sqrt(a) * std::sqrt(b);
+      if (!(mid > a && mid < b)) break;
+      (loop(parts, frhp, mid).mag >= 1 ? a : b) = mid;
+    }
+    return Crossover{a, 180 + deg(loop(parts, frhp, a).phase)};
+  }
+  return std::nullopt;
+}
+
+std::vector<double> bodeFrequencies(const LoopParts& parts) {
+  return sweepPoints(SweepRange{parts.fp / 10, parts.fs * 10, 400, true});
+}
+
+}  // namespace ombrel
