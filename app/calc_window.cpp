@@ -136,7 +136,9 @@ QLineEdit* CalcWindow::makeField(const Control& c) {
   }
   // Any text changed may change what the others' marks say.
   connect(edit, &QLineEdit::textChanged, this, [this] {
-    if (!calculating_) showMarks();
+    if (calculating_) return;
+    showMarks();
+    emit textsChanged();
   });
   // Qt's own menu with the program's entries, popped up the way Qt pops up its own.
   edit->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -229,6 +231,7 @@ void CalcWindow::calculate(const Control& button) {
   // The marks show before the box does.
   marks_.pressed(button, fault, steps);
   showMarks();
+  emit textsChanged();
   if (fault)
     QMessageBox::warning(this, qs(faultTitle()), qs(faultMessage(spec_, *fault)));
 }

@@ -67,6 +67,8 @@ class CalcWindow : public QWidget {
   void sweepWanted(QString input);  // "参数扫描…" in an input's context menu
   void coreShapeWanted(QString field);  // "按尺寸计算…" in a core field's context menu
   void goalSeekWanted(QString result);  // "反算…" in a result's context menu
+  void bodeWanted();                    // "频率响应…" in the loop window's context menus
+  void textsChanged();                  // a run ended, or a field's text changed outside a run
   void closing();            // title-bar close: the window is being discarded
 
  protected:

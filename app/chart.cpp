@@ -29,8 +29,15 @@ bool flat(double lo, double hi) { return hi / 2 - lo / 2 <= 0.5e-9 * std::max(st
 
 bool finite(const QPointF& p) { return std::isfinite(p.x()) && std::isfinite(p.y()); }
 
-QPen linePen(const SeriesLook& look) {
-  QPen pen(look.colour, 2, look.line, Qt::FlatCap, Qt::RoundJoin);
+QPen linePen(const SeriesLook& look) { return QPen(look.colour, 2, look.line, Qt::FlatCap, Qt::RoundJoin); }
+
+// A light series' pen: one pixel, its colour half transparent.
+QPen lightened(QPen pen, bool light) {
+  if (!light) return pen;
+  QColor pale = pen.color();
+  pale.setAlphaF(0.45f);
+  pen.setColor(pale);
+  pen.setWidthF(1);
   return pen;
 }
 
@@ -54,8 +61,9 @@ void drawMark(QPainter& p, QPointF c, const SeriesLook& look) {
   p.restore();
 }
 
-// A series' line with one mark, as a picture the legend's rich text holds.
-QString sampleOf(const SeriesLook& look) {
+// A series' line with one mark (a light one's thin and pale, without), as a
+// picture the legend's rich text holds.
+QString sampleOf(const SeriesLook& look, bool light) {
   constexpr int w = 34, h = 12, scale = 2;
   QImage image(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
@@ -63,9 +71,9 @@ QString sampleOf(const SeriesLook& look) {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(scale, scale);
-    p.setPen(linePen(look));
+    p.setPen(lightened(linePen(look), light));
     p.drawLine(QPointF(1, h / 2.0), QPointF(w - 1, h / 2.0));
-    drawMark(p, QPointF(w / 2.0, h / 2.0), look);
+    if (!light) drawMark(p, QPointF(w / 2.0, h / 2.0), look);
   }
   QByteArray png;
   QBuffer buffer(&png);
@@ -148,9 +156,11 @@ void Chart::setSeries(std::vector<Series> series, bool ownRanges) {
     lo = std::min(lo, least);
     hi = std::max(hi, greatest);
   }
-  const AxisScale shared = std::isfinite(lo) ? roundedScale(lo, hi, 7) : AxisScale{0, 1, false};
-  yLo_ = ownRanges_ ? 0 : shared.lo;
-  yHi_ = ownRanges_ ? 1 : shared.hi;
+  dataLo_ = lo;
+  dataHi_ = hi;
+  guideYs_.clear();
+  guideXs_.clear();
+  scaleY();
   hovered_.clear();
   hoverPoint_.reset();
   // The legend: a line of colour, the name, and with own ranges the range
@@ -160,7 +170,7 @@ void Chart::setSeries(std::vector<Series> series, bool ownRanges) {
     legend += QStringLiteral("<p>各结果按自身范围归一化：</p>");
   for (std::size_t n = 0; n < series_.size(); ++n) {
     legend += QStringLiteral("<p style=\"margin-bottom:4px\">%1 %2")
-                  .arg(sampleOf(seriesLook(series_[n].look)), series_[n].name.toHtmlEscaped());
+                  .arg(sampleOf(seriesLook(series_[n].look), series_[n].light), series_[n].name.toHtmlEscaped());
     const auto [lo, hi] = ranges_[n];
     if (ownRanges_ && std::isfinite(lo))
       legend += QStringLiteral("<br>") + (flat(lo, hi) ? QStringLiteral("不变，") + tickText(lo)
@@ -170,6 +180,22 @@ void Chart::setSeries(std::vector<Series> series, bool ownRanges) {
   legend_->setText(legend);
   legendView_->setVisible(!series_.empty());
   update();
+}
+
+void Chart::setGuides(std::vector<double> ys, std::vector<double> xs) {
+  guideYs_ = std::move(ys);
+  guideXs_ = std::move(xs);
+  scaleY();
+  update();
+}
+
+void Chart::scaleY() {
+  double lo = dataLo_, hi = dataHi_;
+  for (const double y : guideYs_)
+    if (std::isfinite(y) && std::isfinite(lo)) lo = std::min(lo, y), hi = std::max(hi, y);
+  const AxisScale shared = std::isfinite(lo) ? roundedScale(lo, hi, 7) : AxisScale{0, 1, false};
+  yLo_ = ownRanges_ ? 0 : shared.lo;
+  yHi_ = ownRanges_ ? 1 : shared.hi;
 }
 
 QRectF Chart::plotArea() const {
@@ -250,6 +276,17 @@ void Chart::paintEvent(QPaintEvent*) {
     p.setPen(text);
     p.drawText(QPointF(tick.box.left(), tick.box.top() + fm.ascent()), tick.text);
   }
+  p.setPen(QPen(QColor(0x60, 0x60, 0x60), 1, Qt::DashLine));
+  if (!ownRanges_)
+    for (const double y : guideYs_)
+      if (const double at = area.bottom() - AxisScale{yLo_, yHi_, false}.fraction(y) * area.height();
+          at >= area.top() && at <= area.bottom())
+        p.drawLine(QPointF(area.left(), at), QPointF(area.right(), at));
+  if (x_.size() >= 2 && x_.front() != x_.back())
+    for (const double x : guideXs_)
+      if (const double at = area.left() + AxisScale{x_.front(), x_.back(), log_}.fraction(x) * area.width();
+          at >= area.left() && at <= area.right())
+        p.drawLine(QPointF(at, area.top()), QPointF(at, area.bottom()));
   p.setPen(text);
   p.drawRect(area);
   p.drawText(QRectF(area.left(), area.bottom() + fm.height() + 6, area.width(), fm.height() + 4),
@@ -276,7 +313,7 @@ void Chart::paintEvent(QPaintEvent*) {
       else
         paths[n].moveTo(pt);
       open = true;
-      if (i % step == series_[n].look % step) marks[n].push_back(pt);
+      if (i % step == series_[n].look % step && !series_[n].light) marks[n].push_back(pt);
     }
   }
   // Solid lines under dashed ones, dashed under dotted: a line lying on
@@ -288,7 +325,7 @@ void Chart::paintEvent(QPaintEvent*) {
   });
   p.setBrush(Qt::NoBrush);
   for (const std::size_t n : order) {
-    p.setPen(linePen(seriesLook(series_[n].look)));
+    p.setPen(lightened(linePen(seriesLook(series_[n].look)), series_[n].light));
     p.drawPath(paths[n]);
   }
   for (std::size_t n = 0; n < series_.size(); ++n)

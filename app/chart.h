@@ -13,6 +13,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -28,6 +29,7 @@ class Chart : public QWidget {
     std::vector<std::optional<double>> y;  // one a point of the x axis; none: a gap
     std::vector<QString> yTexts;           // as shown where the mouse rests
     std::size_t look = 0;                  // its colour, line and marks (seriesLook), whatever else is drawn
+    bool light = false;                    // a thin, pale line without marks: a part of another series
   };
 
   explicit Chart(QWidget* parent = nullptr);
@@ -36,6 +38,9 @@ class Chart : public QWidget {
   void setX(const QString& title, std::vector<double> x, std::vector<QString> xTexts, bool log);
   // Each series over its own range (true), or all on one y axis in their unit.
   void setSeries(std::vector<Series> series, bool ownRanges);
+  // Dashed guide lines at these y values (the shared axis widened to show
+  // them) and x values; a new setSeries clears them.
+  void setGuides(std::vector<double> ys, std::vector<double> xs);
   // Where the mouse rests, the nearest point's x and every series' value
   // there, as "x title = x text | name = y text | ...", or empty.
   QString hovered() const { return hovered_; }
@@ -78,6 +83,10 @@ class Chart : public QWidget {
   QScrollArea* legendView_;
   QLabel* legend_;
   std::optional<std::size_t> hoverPoint_;  // the x point the mouse rests nearest
+  std::vector<double> guideYs_, guideXs_;
+  double dataLo_ = INFINITY, dataHi_ = -INFINITY;  // the series' least and greatest values
+  // The shared y axis over the values and the guides.
+  void scaleY();
 };
 
 // The colour of the n-th series: distinct, dark enough on white.

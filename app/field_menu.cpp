@@ -91,6 +91,9 @@ QMenu* fieldMenu(CalcWindow& window, QLineEdit* field, const QList<CalcWindow*>&
     QObject::connect(menu->addAction(QStringLiteral("反算…")), &QAction::triggered, &window,
                      [&window, result] { emit window.goalSeekWanted(result); });
   }
+  if (window.spec().frequencyResponse)
+    QObject::connect(menu->addAction(QStringLiteral("频率响应…")), &QAction::triggered, &window,
+                     [&window] { emit window.bodeWanted(); });
   return menu;
 }
 

@@ -3,7 +3,8 @@
 // line edit, then what the field offers ("选择磁芯", its last entry
 // "按尺寸计算…" opening the core shape window, or "选择线径"), then
 // "复制本窗口数据", "粘贴本窗口数据", "复制全部窗口数据", and for an input "取自" (the values of its quantity the
-// other windows hold, common/offers.h) and "参数扫描…", for a result "反算…". Choosing a part or a
+// other windows hold, common/offers.h) and "参数扫描…", for a result "反算…";
+// in the loop window, last, "频率响应…". Choosing a part or a
 // value types its text into the field as the user would: the whole text
 // replaced, undoable, nothing calculated.
 #pragma once

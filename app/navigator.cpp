@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/navigator.h"
 
+#include "app/bode_window.h"
 #include "app/calc_window.h"
 #include "app/core_shape_window.h"
 #include "app/goal_seek_window.h"
@@ -43,6 +44,7 @@ CalcWindow* Navigator::open(const QString& name) {
             [this, created](const QString& field) { coreShape(created, field); });
     connect(created, &CalcWindow::goalSeekWanted, this,
             [this, created](const QString& result) { goalSeek(created, result); });
+    connect(created, &CalcWindow::bodeWanted, this, [this, created] { bode(created); });
     // The windows that exist now, in the main menu's order: what "取自" offers
     // from and "复制全部窗口数据" copies.
     created->setPeers([this] {
@@ -99,6 +101,8 @@ CoreShapeWindow* Navigator::coreShape(CalcWindow* from, const QString& field) {
 }
 
 GoalSeekWindow* Navigator::goalSeek(CalcWindow* from, const QString& result) { return beside(goalSeek_, from, result); }
+
+BodeWindow* Navigator::bode(CalcWindow* from) { return beside(bode_, from); }
 
 CalcWindow* Navigator::window(const QString& name) const {
   const auto it = slots_.find(name);

@@ -16,6 +16,7 @@
 
 namespace ombrel {
 
+class BodeWindow;
 class CalcWindow;
 class CoreShapeWindow;
 class GoalSeekWindow;
@@ -50,6 +51,9 @@ class Navigator : public QObject {
   // The goal seek window (反算): started anew for each result, beside its calculator.
   GoalSeekWindow* goalSeek(CalcWindow* from, const QString& result);
   GoalSeekWindow* goalSeekWindow() const { return goalSeek_.get(); }
+  // The loop window's frequency response: follows the loop window it was opened from.
+  BodeWindow* bode(CalcWindow* from);
+  BodeWindow* bodeWindow() const { return bode_.get(); }
 
  signals:
   void nothingShown();
@@ -70,6 +74,7 @@ class Navigator : public QObject {
   std::unique_ptr<SweepWindow> sweep_;
   std::unique_ptr<CoreShapeWindow> coreShape_;
   std::unique_ptr<GoalSeekWindow> goalSeek_;
+  std::unique_ptr<BodeWindow> bode_;
   std::vector<const SideWindow*> sideWindows_;  // those created, for endIfNothingShown
 };
 

@@ -11,7 +11,9 @@
 // window's inductance (take-from.png), the note a paste leaves (paste-note.png,
 // and naming the cells read otherwise, paste-read-as.png), an empty input
 // (mark-empty.png), two coinciding sweep curves (sweep-coinciding.png),
-// 反算 of both of FlybackForm's turns (goalseek.png), a sweep of FlybackForm's
+// 反算 of both of FlybackForm's turns (goalseek.png), the loop's frequency
+// response with E24 parts and with a right-half-plane zero (bode.png,
+// bode-rhp.png), a sweep of FlybackForm's
 // switching frequency (sweep.png, sweep-all.png), and writes
 // windows.md, a page that shows every window under its menu and command. Run it on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen ombrel_screenshots docs
@@ -42,6 +44,7 @@
 #include "app/registry.h"
 #include "app/chart.h"
 #include "app/core_shape_window.h"
+#include "app/bode_window.h"
 #include "app/goal_seek_window.h"
 #include "app/sweep_window.h"
 
@@ -219,6 +222,25 @@ int main(int argc, char* argv[]) {
   app.processEvents();
   if (!save(seek->grab(), out, QStringLiteral("goalseek.png"))) return 1;
   seek->hide();
+
+  // The loop window's frequency response: computed and E24 parts, then a
+  // right-half-plane zero at 20 kHz with the computed parts.
+  ombrel::CalcWindow* loop = navigator.open(QStringLiteral("huanlu"));
+  loop->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  ombrel::BodeWindow* bode = navigator.bode(loop);
+  auto* series = bode->findChild<QComboBox*>(QStringLiteral("series"));
+  series->setCurrentIndex(series->findText(QStringLiteral("E24")));
+  app.processEvents();
+  restMouse(bode->gain(), bode->gain()->width() / 3);
+  app.processEvents();
+  if (!save(bode->grab(), out, QStringLiteral("bode.png"))) return 1;
+  series->setCurrentIndex(0);
+  bode->findChild<QLineEdit*>(QStringLiteral("frhp"))->setText(QStringLiteral("20"));
+  app.processEvents();
+  if (!save(bode->grab(), out, QStringLiteral("bode-rhp.png"))) return 1;
+  bode->findChild<QLineEdit*>(QStringLiteral("frhp"))->clear();
+  bode->hide();
+  loop->hide();
 
   // The result's context menu: Qt's entries and the copy entry.
   QMenu* menu = lg->contextMenu(gap);
