@@ -11,7 +11,11 @@
 //   window pressed there (pressAt) shows exactly the results it reports;
 // - no solution leaves the inputs and results empty and says why;
 // - the inputs offered for a result all reach it; a count's default target
-//   is a whole number at or above its text.
+//   is a whole number at or above its text;
+// - in the loop window, its frequency response from the texts after 计算:
+//   the right-half-plane zero's text (the second target's) is taken exactly
+//   when empty or a positive finite number; a crossover lies where |T| is 1
+//   (0 dB to 1e-6), and every point drawn is finite.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -19,12 +23,16 @@
 #include <string_view>
 #include <map>
 #include <optional>
+#include <variant>
 #include <vector>
 
 #include "app/registry.h"
 #include "common/number.h"
 #include "fuzz_support.h"
+#include "common/calc.h"
+#include "common/marks.h"
 #include "sweep/goal_seek.h"
+#include "sweep/loop_response.h"
 #include "sweep/sweep.h"
 
 using namespace ombrel;
@@ -40,6 +48,30 @@ std::vector<std::string> pieces(std::string_view rest) {
     else
       out.back() += c;
   return out;
+}
+
+void loopResponseHolds(const WindowSpec& spec, const std::map<std::string, std::string>& texts, const std::string& zeroText) {
+  const auto zero = rhpZero(zeroText);
+  const double z = NumberFromText(zeroText);
+  const bool blank = zeroText.find_first_not_of(" \t\r\n") == std::string::npos;
+  if (std::holds_alternative<std::string>(zero) != !(blank || (z > 0 && std::isfinite(z)))) fail("the zero's text", zeroText);
+  const std::optional<double> fr = std::holds_alternative<std::string>(zero) ? std::nullopt : std::get<0>(zero);
+  FieldStore fields(spec);
+  for (const auto& [field, text] : texts) fields.setText(field, text);
+  for (const Control& c : spec.controls)
+    if (c.kind == ControlKind::Button && c.buttonRole == ButtonRole::Calculate) press(c, fields);
+  const auto read = loopParts(spec, fields, ResultMarks());
+  if (!std::holds_alternative<LoopParts>(read)) return;
+  for (const ESeries series : {ESeries::E6, ESeries::E96}) {
+    const LoopParts p = standardParts(std::get<LoopParts>(read), series);
+    if (const std::optional<Crossover> c = crossover(p, fr)) {
+      const double db = loopAt(p, fr, c->fc).loop.db;
+      if (!(c->fc > 0 && std::isfinite(c->fc) && std::isfinite(c->pm) && db >= 0 && db < 1e-6))
+        fail("a crossover not at 0 dB", std::to_string(c->fc) + " " + std::to_string(db));
+    }
+    for (const double f : bodeFrequencies(p))
+      if (!std::isfinite(f)) fail("a frequency not finite", std::to_string(f));
+  }
 }
 
 }  // namespace
@@ -77,6 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                            NumberFromText(target) == std::floor(NumberFromText(target))))
     fail("a count's target", target);
 
+  if (spec.frequencyResponse) loopResponseHolds(spec, texts, parts.size() > 1 ? parts[1] : "");
   const GoalSeek g = goalSeek(spec, texts, *first, second);
   if (g.presses > (second ? kTwoPresses : kOnePresses)) fail("pressed beyond the bound", std::to_string(g.presses));
   if (!g.found) {

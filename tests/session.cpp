@@ -30,6 +30,7 @@
 #include "app/navigator.h"
 #include "app/program.h"
 #include "app/registry.h"
+#include "app/bode_window.h"
 #include "app/core_shape_window.h"
 #include "app/goal_seek_window.h"
 #include "app/sweep_window.h"
@@ -135,9 +136,22 @@ std::string partsCopyAndSweep(Navigator& navigator) {
   seek->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
   const std::string solved = fly->field(QStringLiteral("Text6"))->text().toStdString();
   seek->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+  // The loop's frequency response with E24 parts.
+  CalcWindow* loop = navigator.open(QStringLiteral("huanlu"));
+  if (!loop) return "no loop window";
+  loop->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  menu.reset(loop->contextMenu(loop->field(QStringLiteral("Text2"))));
+  QAction* bodeEntry = entryAt(menu.get(), {QStringLiteral("频率响应…")});
+  if (bodeEntry) bodeEntry->trigger();
+  BodeWindow* bode = navigator.bodeWindow();
+  if (!bode) return "no frequency response window";
+  auto* series = bode->findChild<QComboBox*>(QStringLiteral("series"));
+  series->setCurrentIndex(series->findText(QStringLiteral("E24")));
+  const std::string crossing = bode->findChild<QLineEdit*>(QStringLiteral("fc"))->text().left(5).toStdString();
+  bode->findChild<QPushButton*>(QStringLiteral("back"))->click();
   return "took " + turns + ", core " + picked + ", wire " +
          tx->field(QStringLiteral("Text4"))->text().toStdString() + ", copied " + std::to_string(copied) +
-         " characters, " + pasted + ", " + readAs + (undone ? " 已撤销" : " 未撤销") + ", swept " + std::to_string(lines - 1) + " points, filled Ae " + filled + ", solved " + solved;
+         " characters, " + pasted + ", " + readAs + (undone ? " 已撤销" : " 未撤销") + ", swept " + std::to_string(lines - 1) + " points, filled Ae " + filled + ", solved " + solved + ", crossover " + crossing;
 }
 
 }  // namespace

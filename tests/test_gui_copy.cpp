@@ -24,6 +24,7 @@
 #include <set>
 #include <tuple>
 
+#include "app/bode_window.h"
 #include "app/chart.h"
 #include "app/looks.h"
 #include "app/program.h"
@@ -131,6 +132,7 @@ class TestGuiCopy : public QObject, public test::GuiFixture {
   void noteGoesWhenTheUserMovesOn();
   void coincidingCurvesToldApart();
   void goalSeekSolvesAndFills();
+  void frequencyResponseFollowsTheLoop();
 
  private:
   // Every field of every window open now, hidden or shown.
@@ -457,8 +459,9 @@ void TestGuiCopy::partsFromTheContextMenu() {
       if (entryAt(menu.get(), {"选择磁芯"})) cores << qs(spec->name + "." + c.name);
       if (entryAt(menu.get(), {"选择线径"})) wires << qs(spec->name + "." + c.name);
       QVERIFY(!menu->actions().isEmpty());
-      QCOMPARE(menu->actions().last()->text(),
-               c.fieldRole == FieldRole::Input ? QString("参数扫描…") : QString("反算…"));
+      QCOMPARE(menu->actions().last()->text(), spec->frequencyResponse          ? QString("频率响应…")
+                                               : c.fieldRole == FieldRole::Input ? QString("参数扫描…")
+                                                                                 : QString("反算…"));
     }
   }
   QCOMPARE(cores, (QStringList{"FlybackForm.Text7", "ForwardForm.Text5", "FullBridgeForm.Text5",
@@ -1133,5 +1136,47 @@ void TestGuiCopy::goalSeekSolvesAndFills() {
   QVERIFY2(near(solved->text(), 0.299844236760125, 1e-9), qPrintable(solved->text()));
   QVERIFY(fwd->close());  // the calculator gone: nothing to fill
   QVERIFY(!seek->findChild<QPushButton*>("Command2")->isEnabled());
+  QCOMPARE(boxes(), QStringList());
+}
+
+// The loop window's frequency response from its menus: nothing until 计算,
+// then the crossover and phase margin worked out in Python (test_sweep), with
+// the computed parts, E24 parts and a 20 kHz right-half-plane zero; an edit
+// in the loop window puts the plot out of date at once.
+void TestGuiCopy::frequencyResponseFollowsTheLoop() {
+  const auto near = [](const QString& got, double want) { return std::fabs(got.toDouble() - want) <= 1e-9 * want; };
+  CHOOSE(lg, "电感气隙计算");
+  std::unique_ptr<QMenu> other(lg->contextMenu(lg->field("Text1")));
+  QVERIFY(!entryAt(other.get(), {"频率响应…"}));
+  CHOOSE(loop, "电流型控制环路");
+  for (const char* field : {"Text13", "Text2"}) {
+    std::unique_ptr<QMenu> menu(loop->contextMenu(loop->field(field)));
+    QCOMPARE(menu->actions().last()->text(), QString("频率响应…"));
+  }
+  std::unique_ptr<QMenu> menu(loop->contextMenu(loop->field("Text2")));
+  menu->actions().last()->trigger();
+  BodeWindow* bode = nav_->bodeWindow();
+  QVERIFY(bode && bode->isVisible() && bode->windowTitle() == "环路频率响应");
+  FIND(fc, QLineEdit, bode, "fc");
+  FIND(pm, QLineEdit, bode, "pm");
+  FIND(status, QLabel, bode, "status");
+  QCOMPARE(status->text(), QString("「电源增益」还没有算出：请先在环路控制窗口按「计算」"));
+  QVERIFY(fc->text().isEmpty());
+  click(loop, "Command1");
+  QVERIFY2(near(fc->text(), 9.965159325358383) && near(pm->text(), 90.73270207693956), qPrintable(fc->text()));
+  FIND(series, QComboBox, bode, "series");
+  series->setCurrentIndex(series->findText("E24"));
+  QCOMPARE(bode->findChild<QLineEdit*>("R3")->text() + " " + bode->findChild<QLineEdit*>("C1")->text() +
+               " " + bode->findChild<QLineEdit*>("C2")->text(),
+           QString("62 20 1.2"));
+  QVERIFY2(near(fc->text(), 9.820983524773967) && near(pm->text(), 90.09094439555629), qPrintable(fc->text()));
+  series->setCurrentIndex(0);
+  bode->findChild<QLineEdit*>("frhp")->setText("20");
+  QVERIFY2(near(fc->text(), 11.504406190614152) && near(pm->text(), 60.734572351668774), qPrintable(fc->text()));
+  click(bode, "copy");
+  QVERIFY(QGuiApplication::clipboard()->text().startsWith("频率(kHz)\t|T|(dB)\t∠T(°)"));
+  QCOMPARE(QGuiApplication::clipboard()->text().count('\n'), 401);
+  type(loop, "Text13", "5");  // R1 changed: R3 and the rest out of date
+  QVERIFY(fc->text().isEmpty() && status->text().endsWith("请在环路控制窗口重新按「计算」"));
   QCOMPARE(boxes(), QStringList());
 }

@@ -9,8 +9,9 @@
 // 复制数据, 返回, the mouse over the chart), the core shape window (its family,
 // standard shapes and RM drawings, its fields, 计算, 填入 Ae, 返回, title-bar
 // close), the goal seek window from 反算… (its targets, inputs and second
-// result, 求解, 填入, 返回, title-bar close), 返回, title-bar close and closing
-// MainForm.
+// result, 求解, 填入, 返回, title-bar close), the frequency response window
+// from 频率响应… (its RHP zero, series, charts, 复制数据, 返回, close), 返回,
+// title-bar close and closing MainForm.
 // Fault boxes are dismissed as they come.
 //
 // Checked after every action:
@@ -50,6 +51,7 @@
 
 #include "app/chart.h"
 #include "app/program.h"
+#include "app/bode_window.h"
 #include "app/core_shape_window.h"
 #include "app/goal_seek_window.h"
 #include "app/sweep_window.h"
@@ -140,6 +142,8 @@ class TestTorture : public QObject, public test::GuiFixture {
   void coreShapeAction(CoreShapeWindow* shape);
   // One random action on the goal seek window, which is shown.
   void goalSeekAction(GoalSeekWindow* seek);
+  // One random action on the frequency response window, which is shown.
+  void bodeAction(BodeWindow* bode);
   std::mt19937 rng_{20261207};
   int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
 };
@@ -266,6 +270,39 @@ void TestTorture::goalSeekAction(GoalSeekWindow* seek) {
   QCOMPARE(boxes(), QStringList());  // 反算 says everything in words
 }
 
+void TestTorture::bodeAction(BodeWindow* bode) {
+  switch (pick(6)) {
+    case 0:
+    case 1: {  // the right-half-plane zero, typed or pasted
+      QLineEdit* e = bode->findChild<QLineEdit*>("frhp");
+      QVERIFY(e);
+      typeOrPaste(e, pick(3) == 0 ? QString::number(pick(100)) : randomText());
+      break;
+    }
+    case 2: {
+      QComboBox* series = bode->findChild<QComboBox*>("series");
+      QVERIFY(series);
+      series->setCurrentIndex(pick(series->count()));
+      break;
+    }
+    case 3: {  // the mouse over a chart
+      Chart* chart = pick(2) ? bode->gain() : bode->phase();
+      for (int i = 0; i < 5; ++i) QTest::mouseMove(chart, QPoint(pick(chart->width()), pick(chart->height())));
+      break;
+    }
+    case 4:
+      click(bode, "copy");
+      QCOMPARE(QGuiApplication::clipboard()->text(), bode->table());
+      break;
+    default:
+      if (pick(2)) click(bode, "back");
+      else QVERIFY(bode->close());
+      QVERIFY(!bode->isVisible());
+      break;
+  }
+  QCOMPARE(boxes(), QStringList());
+}
+
 QString TestTorture::randomText() {
   static const char* fixed[] = {"", "0", "abc", "1e999", "-1e999", "1e-400", "&H7FF", "&O777", "１２", "1,5",
                                 " 1 000 ", "12V", "-0", ".5", "1.2.3", "&H", "--3", "0.1", "1e308", "-2.5e-7",
@@ -302,9 +339,10 @@ void TestTorture::randomSession() {
   const auto sweepShown = [this] { return nav_->sweepWindow() && nav_->sweepWindow()->isVisible(); };
   const auto coreShapeShown = [this] { return nav_->coreShapeWindow() && nav_->coreShapeWindow()->isVisible(); };
   const auto goalSeekShown = [this] { return nav_->goalSeekWindow() && nav_->goalSeekWindow()->isVisible(); };
+  const auto bodeShown = [this] { return nav_->bodeWindow() && nav_->bodeWindow()->isVisible(); };
   const auto anythingShown = [&] {
     return nav_->mainForm().isVisible() || !shownWindows().isEmpty() || sweepShown() || coreShapeShown() ||
-           goalSeekShown();
+           goalSeekShown() || bodeShown();
   };
   const auto allTexts = [this] {
     std::map<QString, Texts> all;
@@ -321,7 +359,7 @@ void TestTorture::randomSession() {
           QVERIFY2(typed.contains(text), qPrintable(QString(who) + " wrote " + text.left(40) + " into " + window + "." + field));
   };
   int calculations = 0, faults = 0, ends = 0, menuEntries = 0, sweepActions = 0, coreShapeActions = 0,
-      goalSeekActions = 0;
+      goalSeekActions = 0, bodeActions = 0;
   for (int step = 0; step < 20000; ++step) {
     const QList<CalcWindow*> shown = shownWindows();
     const int kind = pick(100);
@@ -336,6 +374,13 @@ void TestTorture::randomSession() {
       ++sweepActions;
       QVERIFY2(allTexts() == before, "a sweep changed a calculator's fields");
       mayEnd = wasShown && !sweepShown();
+    } else if (bodeShown() && pick(5) == 0) {  // the frequency response window
+      const std::map<QString, Texts> before = allTexts();
+      bodeAction(nav_->bodeWindow());
+      if (QTest::currentTestFailed()) return;
+      ++bodeActions;
+      QVERIFY2(allTexts() == before, "the frequency response changed a calculator's fields");
+      mayEnd = !bodeShown();
     } else if (goalSeekShown() && pick(5) == 0) {  // the goal seek window
       std::map<QString, Texts> before = allTexts();
       GoalSeekWindow* seek = nav_->goalSeekWindow();
@@ -426,6 +471,8 @@ void TestTorture::randomSession() {
         if (pick(3) == 0)
           for (QAction* a : entries)
             if (a->text() == QStringLiteral("按尺寸计算…")) entry = a;
+        // 频率响应… is in one window's menus only: chosen more often there.
+        if (spec.frequencyResponse && pick(2) == 0) entry = entries.back();
         const Texts others = textsOf(w);
         const QString chosen = entry->text();
         if (entry->isEnabled()) entry->trigger();
@@ -435,6 +482,9 @@ void TestTorture::randomSession() {
           QCOMPARE(textsOf(w), others);
         } else if (chosen == QStringLiteral("参数扫描…")) {
           QVERIFY2(sweepShown(), qPrintable(name + " " + f.name.c_str() + ": no sweep window"));
+          QCOMPARE(textsOf(w), others);
+        } else if (chosen == QStringLiteral("频率响应…")) {
+          QVERIFY2(bodeShown(), qPrintable(name + " " + f.name.c_str() + ": no frequency response window"));
           QCOMPARE(textsOf(w), others);
         } else if (chosen == QStringLiteral("反算…")) {
           QVERIFY2(goalSeekShown(), qPrintable(name + " " + f.name.c_str() + ": no goal seek window"));
@@ -525,6 +575,7 @@ void TestTorture::randomSession() {
       if (sweepShown()) showing << nav_->sweepWindow();
       if (coreShapeShown()) showing << nav_->coreShapeWindow();
       if (goalSeekShown()) showing << nav_->goalSeekWindow();
+      if (bodeShown()) showing << nav_->bodeWindow();
       for (QWidget* w : showing) QVERIFY2(!w->grab().isNull(), qPrintable(w->objectName() + " does not paint"));
     }
 
@@ -538,10 +589,10 @@ void TestTorture::randomSession() {
     ends += int(endedNow);
   }
   qInfo("%d calculations, %d of them faulted; %d context-menu entries, %d sweep actions, %d core shape actions, "
-        "%d goal seek actions; the program ended %d times",
-        calculations, faults, menuEntries, sweepActions, coreShapeActions, goalSeekActions, ends);
+        "%d goal seek actions, %d frequency response actions; the program ended %d times",
+        calculations, faults, menuEntries, sweepActions, coreShapeActions, goalSeekActions, bodeActions, ends);
   QVERIFY(calculations > 1000 && faults > 100 && ends > 10 && menuEntries > 1000 && sweepActions > 100 &&
-          coreShapeActions > 100 && goalSeekActions > 50);
+          coreShapeActions > 100 && goalSeekActions > 50 && bodeActions > 20);
 }
 
 // A whole text box into every field of every window, then every calculate
@@ -634,6 +685,15 @@ void TestTorture::longPasteEverywhere() {
     click(seek, "Command1");
     const QString status = seek->findChild<QLabel*>("status")->text();
     QVERIFY2(status.startsWith(text == digits ? "目标值超出双精度范围" : "目标值按 0 读取"), qPrintable(status));
+  }
+  // The frequency response's right-half-plane zero: neither box is a positive finite number.
+  CalcWindow* loop = nav_->open(QStringLiteral("huanlu"));
+  QVERIFY(loop);
+  click(loop, "Command1");
+  BodeWindow* bode = nav_->bode(loop);
+  for (const QString& text : {digits, letters}) {
+    paste(bode->findChild<QLineEdit*>("frhp"), text);
+    QCOMPARE(bode->findChild<QLabel*>("status")->text(), QString("「右半平面零点(kHz)」须为有限的正数，或不填"));
   }
   QCOMPARE(boxes(), QStringList());
   QVERIFY2(overflows > 100, qPrintable(QString::number(overflows)));
