@@ -163,10 +163,12 @@ void BodeWindow::redraw() {
     fTexts.push_back(text(at));
     table += text(at);
     for (std::size_t n = 0; n < 4; ++n) {
+      // Where the mouse rests, either plot shows the gain and the phase.
+      const QString both = text(values[n].db) + QStringLiteral(" dB，") + text(values[n].deg) + QStringLiteral("°");
       gains[n].y.push_back(values[n].db);
-      gains[n].yTexts.push_back(text(values[n].db) + QStringLiteral(" dB"));
+      gains[n].yTexts.push_back(both);
       phases[n].y.push_back(values[n].deg);
-      phases[n].yTexts.push_back(text(values[n].deg) + QStringLiteral("°"));
+      phases[n].yTexts.push_back(both);
       table += (n == 1 && !series) ? QStringLiteral("\t\t") : "\t" + text(values[n].db) + "\t" + text(values[n].deg);
     }
     table += "\n";
