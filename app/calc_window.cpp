@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeySequence>
@@ -97,7 +98,9 @@ void CalcWindow::addDataActions() {
 QWidget* CalcWindow::makeControl(const Control& c) {
   switch (c.kind) {
     case ControlKind::Label: return makeLabel(c);
-    case ControlKind::Field: return makeField(c);
+    case ControlKind::Field:
+      if (c.isChoice()) return makeChoice(c);
+      return makeField(c);
     case ControlKind::Button: {
       auto* push = new QPushButton(qs(c.text), this);
       push->setAutoDefault(false);  // Enter and Esc press nothing
@@ -149,6 +152,47 @@ QLineEdit* CalcWindow::makeField(const Control& c) {
   });
   fields_.insert(qs(c.name), edit);
   return edit;
+}
+
+QComboBox* CalcWindow::makeChoice(const Control& c) {
+  auto* box = new QComboBox(this);
+  box->setMaxVisibleItems(24);
+  choices_.insert(qs(c.name), box);
+  fillChoice(c, qs(c.text));
+  connect(box, &QComboBox::currentTextChanged, this, [this, &c] {
+    // The lists that follow this one offer what goes with its new item.
+    for (const Control& other : spec_.controls)
+      if (other.isChoice() && other.choices.follows == c.name) fillChoice(other, QString());
+    if (calculating_) return;
+    showMarks();
+    emit textsChanged();
+  });
+  return box;
+}
+
+void CalcWindow::fillChoice(const Control& c, const QString& wanted) {
+  QComboBox* box = choice(qs(c.name));
+  const ChoiceList& list = c.choices;
+  const std::string by = list.follows.empty() ? std::string() : text(qs(list.follows)).toStdString();
+  QStringList items;
+  for (const std::string& item : list.itemsFor(by)) items << qs(item);
+  QString chosen = wanted;
+  if (!items.contains(chosen)) {
+    const auto first = list.first.find(by);
+    chosen = first != list.first.end() ? qs(first->second) : items.value(0);
+  }
+  const QSignalBlocker quiet(box);  // one change signal, below, for the whole refill
+  const QString before = box->currentText();
+  box->clear();
+  box->addItems(items);
+  box->setCurrentIndex(int(items.indexOf(chosen)));
+  if (box->currentText() != before) emit box->currentTextChanged(box->currentText());
+}
+
+QString CalcWindow::text(const QString& name) const {
+  if (const QComboBox* box = choice(name)) return box->currentText();
+  if (const QLineEdit* edit = field(name)) return edit->text();
+  return {};
 }
 
 // Each caption names its field, also for assistive tools.
@@ -239,6 +283,12 @@ void CalcWindow::calculate(const Control& button) {
 void CalcWindow::showMarks() {
   const WidgetFields fields(*this);
   for (const Control& c : spec_.controls) {
+    if (QComboBox* box = choice(qs(c.name))) {
+      const QString tip = tipHtml(inputTip(spec_, c, {}, {}));
+      box->setToolTip(tip);
+      if (QLabel* label = captions_.value(qs(c.name))) label->setToolTip(tip);
+      continue;
+    }
     QLineEdit* edit = c.kind == ControlKind::Field ? field(qs(c.name)) : nullptr;
     if (!edit) continue;
     const FieldMark mark = marks_.mark(spec_, fields, c.name);

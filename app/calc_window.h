@@ -15,6 +15,7 @@
 #include "common/window_spec.h"
 
 class QAction;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -28,6 +29,10 @@ class CalcWindow : public QWidget {
   explicit CalcWindow(const WindowSpec& spec);
   const WindowSpec& spec() const { return spec_; }
   QLineEdit* field(const QString& name) const { return fields_.value(name); }
+  // An input chosen from a list (ChoiceList), or nullptr.
+  QComboBox* choice(const QString& name) const { return choices_.value(name); }
+  // The text of any field: a text box's, or the item chosen in a list.
+  QString text(const QString& name) const;
   // Results whose text an earlier run wrote and the last run did not write
   // again; drawn in grey italics until a run writes them or the user edits them.
   bool isStale(const QString& output) const { return marks_.stale(output.toStdString()); }
@@ -68,6 +73,7 @@ class CalcWindow : public QWidget {
   void coreShapeWanted(QString field);  // "按尺寸计算…" in a core field's context menu
   void goalSeekWanted(QString result);  // "反算…" in a result's context menu
   void bodeWanted();                    // "频率响应…" in the loop window's context menus
+  void windingWanted(QString turns);    // "绕组复核…" in a turns field's context menu
   void textsChanged();                  // a run ended, or a field's text changed outside a run
   void closing();            // title-bar close: the window is being discarded
 
@@ -83,6 +89,10 @@ class CalcWindow : public QWidget {
   QWidget* makeControl(const Control& c);
   QWidget* makeLabel(const Control& c);
   QLineEdit* makeField(const Control& c);
+  QComboBox* makeChoice(const Control& c);
+  // A list's items for what the list it follows holds now, `wanted` chosen
+  // where it is one of them, else the first the table names.
+  void fillChoice(const Control& c, const QString& wanted);
   void nameFieldsByCaptions(const QHash<QString, QWidget*>& byName);
   void chainFocus(const QHash<QString, QWidget*>& byName);
   void buttonClicked(const Control& button);
@@ -95,6 +105,7 @@ class CalcWindow : public QWidget {
 
   const WindowSpec& spec_;
   QHash<QString, QLineEdit*> fields_;
+  QHash<QString, QComboBox*> choices_;
   QHash<QString, QLabel*> captions_;  // by the field each names
   ResultMarks marks_;
   bool calculating_ = false;  // the marks are drawn once a run has ended

@@ -79,14 +79,23 @@ QMenu* fieldMenu(CalcWindow& window, QLineEdit* field, const QList<CalcWindow*>&
     menu->addAction(window.pasteAction());
     menu->addAction(window.copyAllAction());
   }
+  // A winding's turns open the winding check, except in the check itself.
+  const QString name = field->objectName();
+  const auto addWinding = [&] {
+    if (c->quantity.kind != QuantityKind::Turns || window.spec().name == "winding") return;
+    QObject::connect(menu->addAction(QStringLiteral("绕组复核…")), &QAction::triggered, &window,
+                     [&window, name] { emit window.windingWanted(name); });
+  };
   if (c && c->fieldRole == FieldRole::Input) {
     QList<CalcWindow*> rest = others;
     rest.removeAll(&window);
     addOffers(menu, field, c->quantity, rest);
+    addWinding();
     const QString input = field->objectName();
     QObject::connect(menu->addAction(QStringLiteral("参数扫描…")), &QAction::triggered, &window,
                      [&window, input] { emit window.sweepWanted(input); });
   } else if (c && c->fieldRole == FieldRole::Output) {
+    addWinding();
     const QString result = field->objectName();
     QObject::connect(menu->addAction(QStringLiteral("反算…")), &QAction::triggered, &window,
                      [&window, result] { emit window.goalSeekWanted(result); });

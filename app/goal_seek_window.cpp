@@ -188,7 +188,7 @@ void GoalSeekWindow::solve() {
   }
   std::map<std::string, std::string> texts;
   for (const Control& c : spec.controls)
-    if (c.kind == ControlKind::Field) texts[c.name] = source_->field(qs(c.name))->text().toStdString();
+    if (c.kind == ControlKind::Field) texts[c.name] = source_->text(qs(c.name)).toStdString();
   const GoalCondition first{result_, target_->text().toStdString(), fieldName(input_)};
   std::optional<GoalCondition> second;
   if (result2_->currentIndex() > 0)

@@ -21,7 +21,7 @@ QColor staleText(const QPalette& p) { return mixed(p.color(QPalette::Text), resu
 // An input read otherwise than it reads (underlined, dark amber) and an
 // impossible result (bold, underlined, dark red): never colour alone, and
 // above 5 : 1 on either ground.
-const QColor kReadAsText(0x7a, 0x43, 0x00), kImpossibleText(0xa0, 0x10, 0x18);
+const QColor kReadAsText(0x7a, 0x43, 0x00), kImpossibleText(0xa0, 0x10, 0x18), kOverLimitText(0x6a, 0x1b, 0x9a);
 
 }  // namespace
 
@@ -49,13 +49,15 @@ void showLook(QLineEdit* edit, Look look) {
   const QPalette window = edit->window()->palette();
   QFont font = edit->font();
   font.setItalic(look == Look::Stale);
-  font.setUnderline(look == Look::ReadAs || look == Look::Impossible);
-  font.setBold(look == Look::Impossible);
+  const bool alarm = look == Look::Impossible || look == Look::OverLimit;
+  font.setUnderline(look == Look::ReadAs || alarm);
+  font.setBold(alarm);
   if (font != edit->font()) edit->setFont(font);
   QPalette palette = edit->palette();
   palette.setColor(QPalette::Text, look == Look::Stale        ? staleText(window)
                                    : look == Look::ReadAs     ? kReadAsText
                                    : look == Look::Impossible ? kImpossibleText
+                                   : look == Look::OverLimit  ? kOverLimitText
                                                               : window.color(QPalette::Text));
   if (palette != edit->palette()) edit->setPalette(palette);
 }

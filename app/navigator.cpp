@@ -8,9 +8,13 @@
 #include "app/looks.h"
 #include "app/main_form.h"
 #include "app/registry.h"
+#include "app/standard_parts.h"
 #include "app/sweep_window.h"
+#include "app/window_texts.h"
+#include "common/number.h"
 
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QScreen>
 
 namespace ombrel {
@@ -26,37 +30,43 @@ Navigator::~Navigator() {
 }
 
 CalcWindow* Navigator::open(const QString& name) {
-  CalcWindow*& slot = slots_[name];
+  CalcWindow* slot = window(name);
   if (!slot) {
     const WindowSpec* spec = lookup_(name.toStdString());
-    if (!spec) {
-      slots_.erase(name);
-      return nullptr;
-    }
-    slot = new CalcWindow(*spec);
-    CalcWindow* created = slot;
-    connect(created, &CalcWindow::returnPressed, this,
-            [this, created](bool alsoShowMainForm) { hide(created, alsoShowMainForm); });
-    connect(created, &CalcWindow::showWanted, this, [this](const QString& other) { open(other); });
-    connect(created, &CalcWindow::closing, this, [this, created] { discard(created); });
-    connect(created, &CalcWindow::sweepWanted, this, [this, created](const QString& input) { sweep(created, input); });
-    connect(created, &CalcWindow::coreShapeWanted, this,
-            [this, created](const QString& field) { coreShape(created, field); });
-    connect(created, &CalcWindow::goalSeekWanted, this,
-            [this, created](const QString& result) { goalSeek(created, result); });
-    connect(created, &CalcWindow::bodeWanted, this, [this, created] { bode(created); });
-    // The windows that exist now, in the main menu's order: what "取自" offers
-    // from and "复制全部窗口数据" copies.
-    created->setPeers([this] {
-      QList<CalcWindow*> windows;
-      for (const MenuCommand& row : menuTree())
-        if (CalcWindow* w = window(qs(row.window)); w && !windows.contains(w))
-          windows << w;
-      return windows;
-    });
+    if (!spec) return nullptr;
+    slot = made(name, *spec);
   }
   present(slot);
   return slot;
+}
+
+CalcWindow* Navigator::made(const QString& name, const WindowSpec& spec) {
+  CalcWindow*& slot = slots_[name];
+  if (slot) return slot;
+  slot = new CalcWindow(spec);
+  CalcWindow* created = slot;
+  connect(created, &CalcWindow::returnPressed, this,
+          [this, created](bool alsoShowMainForm) { hide(created, alsoShowMainForm); });
+  connect(created, &CalcWindow::showWanted, this, [this](const QString& other) { open(other); });
+  connect(created, &CalcWindow::closing, this, [this, created] { discard(created); });
+  connect(created, &CalcWindow::sweepWanted, this, [this, created](const QString& input) { sweep(created, input); });
+  connect(created, &CalcWindow::coreShapeWanted, this,
+          [this, created](const QString& field) { coreShape(created, field); });
+  connect(created, &CalcWindow::goalSeekWanted, this,
+          [this, created](const QString& result) { goalSeek(created, result); });
+  connect(created, &CalcWindow::bodeWanted, this, [this, created] { bode(created); });
+  connect(created, &CalcWindow::windingWanted, this,
+          [this, created](const QString& field) { winding(created, field); });
+  // The windows that exist now, in the main menu's order, the winding check
+  // last: what "取自" offers from and "复制全部窗口数据" copies.
+  created->setPeers([this] {
+    QList<CalcWindow*> windows;
+    for (const MenuCommand& row : menuTree())
+      if (CalcWindow* w = window(qs(row.window)); w && !windows.contains(w)) windows << w;
+    if (CalcWindow* w = window(QStringLiteral("winding"))) windows << w;
+    return windows;
+  });
+  return created;
 }
 
 void Navigator::present(QWidget* window) {
@@ -78,7 +88,13 @@ Window* Navigator::beside(std::unique_ptr<Window>& slot, CalcWindow* from, const
     connect(slot.get(), &SideWindow::hidden, this, [this, created] { endIfNothingShown(created); });
   }
   slot->start(from, args...);
-  const QRect near(from->frameGeometry().topRight() + QPoint(8, 0), slot->frameGeometry().size());
+  placeBeside(slot.get(), from);
+  present(slot.get());
+  return slot.get();
+}
+
+void Navigator::placeBeside(QWidget* window, const QWidget* from) {
+  const QRect near(from->frameGeometry().topRight() + QPoint(8, 0), window->frameGeometry().size());
   if (const QScreen* screen = from->screen()) {
     const QRect room = screen->availableGeometry();
     QRect at = near;
@@ -86,10 +102,8 @@ Window* Navigator::beside(std::unique_ptr<Window>& slot, CalcWindow* from, const
     if (at.bottom() > room.bottom()) at.moveBottom(room.bottom());
     if (at.left() < room.left()) at.moveLeft(room.left());
     if (at.top() < room.top()) at.moveTop(room.top());
-    slot->move(at.topLeft());
+    window->move(at.topLeft());
   }
-  present(slot.get());
-  return slot.get();
 }
 
 SweepWindow* Navigator::sweep(CalcWindow* from, const QString& input) {
@@ -103,6 +117,18 @@ CoreShapeWindow* Navigator::coreShape(CalcWindow* from, const QString& field) {
 GoalSeekWindow* Navigator::goalSeek(CalcWindow* from, const QString& result) { return beside(goalSeek_, from, result); }
 
 BodeWindow* Navigator::bode(CalcWindow* from) { return beside(bode_, from); }
+
+CalcWindow* Navigator::winding(CalcWindow* from, const QString& turns) {
+  CalcWindow* check = made(QStringLiteral("winding"), windingSpec());
+  if (from && from != check) {
+    const QString text = from->text(turns);
+    if (QLineEdit* first = check->field(QStringLiteral("N1")); first && IsPlainNumber(text.toStdString()))
+      typeAsUser(first, text);
+    placeBeside(check, from);
+  }
+  present(check);
+  return check;
+}
 
 CalcWindow* Navigator::window(const QString& name) const {
   const auto it = slots_.find(name);

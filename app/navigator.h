@@ -54,6 +54,10 @@ class Navigator : public QObject {
   // The loop window's frequency response: follows the loop window it was opened from.
   BodeWindow* bode(CalcWindow* from);
   BodeWindow* bodeWindow() const { return bode_.get(); }
+  // The winding check (绕组复核), a calculator window of its own in the slot
+  // "winding": shown beside `from`, the text of its turns field `turns`
+  // typed into the first winding's turns when it is a plain number.
+  CalcWindow* winding(CalcWindow* from, const QString& turns);
 
  signals:
   void nothingShown();
@@ -62,6 +66,10 @@ class Navigator : public QObject {
   void hide(CalcWindow* window, bool alsoShowMainForm);
   void discard(CalcWindow* window);
   void present(QWidget* window);
+  // The calculator window in the slot `name`, created from `spec` if empty.
+  CalcWindow* made(const QString& name, const WindowSpec& spec);
+  // Beside `from`, on the screen it stands on.
+  static void placeBeside(QWidget* window, const QWidget* from);
   // The side window in `slot`, created at its first use, started with
   // `args` and shown beside the calculator `from`, on the screen it stands on.
   template <class Window, class... Args>

@@ -7,6 +7,7 @@
 #include "app/looks.h"
 #include "parts/parts.h"
 #include "parts/shape_file.h"
+#include "parts/winding.h"
 
 namespace ombrel {
 
@@ -34,6 +35,11 @@ const CoreShape* standardShape(const std::string& family, const QString& name) {
   for (const CoreChoice& c : coreChoiceList())
     if (c.shape && c.shape->family == family && qs(c.name) == name) return c.shape;
   return nullptr;
+}
+
+const WindowSpec& windingSpec() {
+  static const WindowSpec spec = windingWindow(standardShapes());
+  return spec;
 }
 
 }  // namespace ombrel

@@ -165,7 +165,7 @@ void SweepWindow::calculate() {
   if (source_) {
     texts_.clear();
     for (const Control& c : spec_->controls)
-      if (c.kind == ControlKind::Field) texts_[c.name] = source_->field(qs(c.name))->text().toStdString();
+      if (c.kind == ControlKind::Field) texts_[c.name] = source_->text(qs(c.name)).toStdString();
   }
   range_ = std::get<SweepRange>(range);
   sweep_ = sweep(*spec_, texts_, input_, range_);

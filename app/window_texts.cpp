@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/window_texts.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <stdexcept>
 
@@ -10,9 +11,17 @@
 
 namespace ombrel {
 
-std::string WidgetFields::text(const std::string& name) const { return box(name)->text().toStdString(); }
+std::string WidgetFields::text(const std::string& name) const {
+  if (const QComboBox* list = window_.choice(qs(name))) return list->currentText().toStdString();
+  return box(name)->text().toStdString();
+}
 
 void WidgetFields::setText(const std::string& name, const std::string& text) {
+  // A list takes only one of its items.
+  if (QComboBox* list = window_.choice(qs(name))) {
+    if (const int at = list->findText(qs(text), Qt::MatchExactly); at >= 0) list->setCurrentIndex(at);
+    return;
+  }
   QLineEdit* edit = box(name);
   if (writing_ == AsUser) return typeAsUser(edit, qs(text));
   edit->setText(qs(text));

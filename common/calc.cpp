@@ -30,21 +30,36 @@ void FieldStore::setText(const std::string& field, const std::string& text) {
 Calc::Calc(Fields& fields, const std::vector<std::string>& writes, std::vector<Step>* steps)
     : fields_(fields), writes_(writes), steps_(steps) {}
 
-Real Calc::read(const std::string& field) {
-  const std::string text = fields_.text(field);
+std::string Calc::readText(const std::string& field) {
+  std::string text = fields_.text(field);
   if (steps_ && std::find(reads_.begin(), reads_.end(), field) == reads_.end()) {
     reads_.push_back(field);
     texts_.push_back(text);
   }
-  const double value = NumberFromText(text);
+  return text;
+}
+
+Real Calc::read(const std::string& field) {
+  const double value = NumberFromText(readText(field));
   if (!std::isfinite(value)) throw ArithmeticFault(FaultKind::Overflow, field);
   return Real(value);
 }
 
-void Calc::write(const std::string& field, Real value) {
+std::string Calc::choice(const std::string& field) { return readText(field); }
+
+bool Calc::given(const std::string& field) {
+  const std::string text = readText(field);
+  return text.find_first_not_of(" \t") != std::string::npos;
+}
+
+void Calc::write(const std::string& field, Real value) { put(field, TextFromNumber(value.value())); }
+
+void Calc::clear(const std::string& field) { put(field, {}); }
+
+void Calc::put(const std::string& field, const std::string& text) {
   if (next_ >= writes_.size() || writes_[next_] != field)
     throw std::logic_error("handler writes " + field + " out of its declared order");
-  fields_.setText(field, TextFromNumber(value.value()));
+  fields_.setText(field, text);
   ++next_;
   if (steps_) steps_->push_back({field, std::move(reads_), std::move(texts_), true});
   reads_.clear();

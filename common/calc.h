@@ -69,14 +69,23 @@ class Calc {
   Calc(Fields& fields, const std::vector<std::string>& writes, std::vector<Step>* steps = nullptr);
   // The field's number; a text beyond the double range is an overflow fault.
   Real read(const std::string& field);
+  // The item chosen in an input chosen from a list (ChoiceList), as text.
+  std::string choice(const std::string& field);
+  // Whether the field holds anything but blanks: a winding row counts when
+  // its turns are given ("" and "  " -> false, "0" -> true). Read like a number.
+  bool given(const std::string& field);
   // Writes the next output; outputs come in the order the button declares.
   void write(const std::string& field, Real value);
+  // Empties the next output instead: a result of a row that does not count.
+  void clear(const std::string& field);
   // The declared output the calculation is working on (for fault reports).
   const std::string& current() const;
   // A fault ended the step under way: its Step, not written, goes on the record.
   void faulted();
 
  private:
+  std::string readText(const std::string& field);  // recorded as read by the step under way
+  void put(const std::string& field, const std::string& text);
   Fields& fields_;
   const std::vector<std::string>& writes_;
   std::size_t next_ = 0;

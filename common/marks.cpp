@@ -15,6 +15,21 @@ std::optional<std::string> readNote(const std::string& text) {
   return "按 " + TextFromNumber(value) + " 读取";
 }
 
+namespace {
+
+// What passing the result's limit means, where its text is above it.
+std::optional<std::string> pastLimit(const Control& result, const Fields& fields, const std::string& text) {
+  const Limit& limit = result.limit;
+  if (limit.empty() || !IsPlainNumber(text)) return std::nullopt;
+  const double bound = limit.field.empty() ? limit.value : NumberFromText(fields.text(limit.field));
+  if (!std::isfinite(bound) || !(NumberFromText(text) > bound)) return std::nullopt;
+  std::string words = limit.words;
+  if (const std::size_t at = words.find("{}"); at != std::string::npos) words.replace(at, 2, TextFromNumber(bound));
+  return words;
+}
+
+}  // namespace
+
 void ResultMarks::pressed(const Control& button, const std::optional<Fault>& fault, const std::vector<Step>& steps) {
   const auto end = fault ? std::find(button.writes.begin(), button.writes.end(), fault->output) : button.writes.end();
   for (auto it = button.writes.begin(); it != end; ++it) {
@@ -58,6 +73,7 @@ FieldMark ResultMarks::mark(const WindowSpec& spec, const Fields& fields, const 
   const Control* c = spec.find(field);
   if (!c || c->kind != ControlKind::Field) return {};
   if (c->fieldRole == FieldRole::Input) {
+    if (c->isChoice()) return {Look::Plain, {}, "输入", {}};
     const std::optional<std::string> note = readNote(fields.text(field));
     if (!note) return {Look::Plain, {}, "输入", {}};
     return {Look::ReadAs, *note, "输入（" + *note + "）", *note};
@@ -77,6 +93,8 @@ FieldMark ResultMarks::mark(const WindowSpec& spec, const Fields& fields, const 
     if (IsPlainNumber(text))
       if (const auto why = impossibleBecause(c->quantity, NumberFromText(text)))
         return {Look::Impossible, "（不合理：" + *why + "）", "结果（不合理）", "不合理：" + *why};
+    if (const auto why = pastLimit(*c, fields, text))
+      return {Look::OverLimit, "（超限：" + *why + "）", "结果（超限）", "超限：" + *why};
   }
   return {Look::Plain, {}, "结果", {}};
 }

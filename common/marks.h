@@ -22,6 +22,13 @@
 // Which results are impossible. A current result whose quantity cannot take
 // its value (impossibleBecause): "电容量不能为负".
 //
+// Which results are past their limit. A current result above the limit its
+// table gives it (Control::limit), read now from that input by the number
+// rules: "超限：窗口利用系数超过 0.4，绕组可能绕不下". At the limit, below
+// it, or with a limit beyond the double range: no mark.
+//
+// An input chosen from a list carries no mark.
+//
 // A run that writes a result makes it current; the user typing over a result
 // makes it the user's text, no run's, and unmarked. A left-over result keeps
 // its own words, first, when it is also out of date.
@@ -48,6 +55,7 @@ enum class Look {
   ReadAs,      // an input whose text is not plainly a number
   Stale,       // a result left over or out of date
   Impossible,  // a current result its quantity cannot take
+  OverLimit,   // a current result above the limit its table gives it
 };
 
 struct FieldMark {
@@ -56,7 +64,7 @@ struct FieldMark {
   // after its text on its tooltip's first line ("（已过时：「圈数」已改变）").
   std::string note;
   // The copied table's third column: "输入", "输入（按 20 读取）", "结果",
-  // "结果（上次计算）", "结果（已过时）", "结果（不合理）".
+  // "结果（上次计算）", "结果（已过时）", "结果（不合理）", "结果（超限）".
   std::string role;
   // The mark in words for assistive technology; empty without a mark.
   std::string description;

@@ -28,6 +28,9 @@ std::string kindName(QuantityKind kind) {
     case QuantityKind::Attenuation: return "衰减";
     case QuantityKind::DampingFactor: return "阻尼因数";
     case QuantityKind::Gain: return "增益";
+    case QuantityKind::Temperature: return "温度";
+    case QuantityKind::FillFactor: return "窗口利用系数";
+    case QuantityKind::SkinRatio: return "线径与两倍集肤深度之比";
   }
   return "未定";
 }
@@ -54,6 +57,8 @@ std::optional<std::string> impossibleBecause(const Quantity& q, double value) {
       return std::nullopt;
     case QuantityKind::Current:
     case QuantityKind::Power:
+    case QuantityKind::FillFactor:
+    case QuantityKind::SkinRatio:
       if (value < 0) return name + "不能为负";
       return std::nullopt;
     case QuantityKind::DutyCycle:

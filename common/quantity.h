@@ -33,6 +33,7 @@ enum class QuantityKind {
   CurrentDensity,
   Wires,   // a number of wires wound together
   Layers,  // a number of strip layers
+  Temperature,
   // Without a unit, each by name:
   Efficiency,
   DutyCycle,
@@ -41,6 +42,8 @@ enum class QuantityKind {
   Attenuation,  // in dB, or as a ratio (倍)
   DampingFactor,
   Gain,
+  FillFactor,  // the share of a core's window its copper fills
+  SkinRatio,   // a wire's diameter over twice the skin depth
 };
 
 struct Quantity {
@@ -93,6 +96,9 @@ inline const Quantity length_m{QuantityKind::Length, "m"};
 inline const Quantity currentDensity_A_mm2{QuantityKind::CurrentDensity, "A/mm²"};
 inline const Quantity wires{QuantityKind::Wires, ""};
 inline const Quantity layers{QuantityKind::Layers, ""};
+inline const Quantity temperature_C{QuantityKind::Temperature, "℃"};
+inline const Quantity fillFactor{QuantityKind::FillFactor, ""};
+inline const Quantity skinRatio{QuantityKind::SkinRatio, ""};
 inline const Quantity efficiency{QuantityKind::Efficiency, ""};
 inline const Quantity dutyCycle{QuantityKind::DutyCycle, ""};
 inline const Quantity rippleFactor{QuantityKind::RippleFactor, ""};

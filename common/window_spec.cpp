@@ -197,6 +197,12 @@ std::string WindowSpec::placeOf(const std::string& fieldName) const {
   return {};
 }
 
+const std::vector<std::string>& ChoiceList::itemsFor(const std::string& by) const {
+  static const std::vector<std::string> none;
+  const auto it = items.find(follows.empty() ? std::string() : by);
+  return it == items.end() ? none : it->second;
+}
+
 Control label(std::string name, std::string text, Rect r) {
   Control c;
   c.kind = ControlKind::Label;

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -56,6 +57,33 @@ enum class ButtonRole {
 
 using Handler = std::function<void(Calc&)>;
 
+// An input chosen from a list rather than typed (a drop-down list): its
+// items, or, where they follow another such input, the items for each text
+// of that one. Its text is the item chosen; a handler reads it with
+// Calc::choice, never as a number, and it carries no quantity.
+//   family: items {"": {"EE", "ETD"}}
+//   shape:  follows "family", items {"EE": {"E25/13/7", ...}, "ETD": {"ETD34", ...}},
+//           first {"ETD": "ETD34"}: the item chosen when ETD is chosen
+struct ChoiceList {
+  std::string follows;
+  std::map<std::string, std::vector<std::string>> items;
+  std::map<std::string, std::string> first;
+  bool empty() const { return items.empty(); }
+  // The items offered while the followed input holds `by` ("" for a list that follows none).
+  const std::vector<std::string>& itemsFor(const std::string& by) const;
+};
+
+// A result's limit: the result is marked 超限 while its value is above the
+// number in the input `field` (or above `value` where there is no field).
+// `words` say what passing it means, "{}" standing for the limit:
+//   "窗口利用系数超过 {}，绕组可能绕不下" with kumax "0.4" -> "窗口利用系数超过 0.4，绕组可能绕不下"
+struct Limit {
+  std::string field;
+  double value = 0;
+  std::string words;
+  bool empty() const { return words.empty(); }
+};
+
 struct Control {
   ControlKind kind = ControlKind::Label;
   std::string name;  // Text1, Label1, Command1, Line1, Image1 ...
@@ -78,6 +106,8 @@ struct Control {
   // the tooltip of the field and of its caption ("电流斜坡占峰值电流的比例 K").
   std::string meaning;
   PartList parts = PartList::None;  // input field: the list it offers
+  ChoiceList choices;               // input field chosen from a list, not typed
+  Limit limit;                      // output field: the limit it is marked against
   // Field: the quantity it holds, kind and unit (common/quantity.h); an
   // input's meaning names the same unit ("单位 kHz") or none.
   Quantity quantity;
@@ -110,6 +140,19 @@ struct Control {
     parts = list;
     return std::move(*this);
   }
+  Control choosing(ChoiceList list) && {
+    choices = std::move(list);
+    return std::move(*this);
+  }
+  Control limitedBy(std::string field, std::string words) && {
+    limit = {std::move(field), 0, std::move(words)};
+    return std::move(*this);
+  }
+  Control limitedBy(double value, std::string words) && {
+    limit = {{}, value, std::move(words)};
+    return std::move(*this);
+  }
+  bool isChoice() const { return !choices.empty(); }
   Control of(Quantity q) && {
     quantity = std::move(q);
     return std::move(*this);

@@ -168,7 +168,7 @@ GoalSeek goalSeek(const WindowSpec& spec, const std::map<std::string, std::strin
   GoalSeek out;
   const auto field = [&spec](const std::string& name, FieldRole role) {
     const Control* c = spec.find(name);
-    return c && c->kind == ControlKind::Field && c->fieldRole == role;
+    return c && c->kind == ControlKind::Field && c->fieldRole == role && !c->isChoice();
   };
   for (const GoalCondition* g : {&first, second ? &*second : nullptr})
     if (g && (!field(g->result, FieldRole::Output) || !field(g->input, FieldRole::Input))) {
@@ -271,7 +271,7 @@ std::vector<std::string> goalInputs(const WindowSpec& spec, const std::string& r
   std::vector<std::string> inputs;
   for (const FieldGroup& g : spec.fieldGroups())
     for (const Control* f : g.fields)
-      if (f->fieldRole == FieldRole::Input) {
+      if (f->fieldRole == FieldRole::Input && !f->isChoice()) {
         const std::vector<std::string> reach = sweepReach(spec, f->name);
         if (std::find(reach.begin(), reach.end(), result) != reach.end()) inputs.push_back(f->name);
       }

@@ -65,7 +65,7 @@ GoalSeek goalSeek(const WindowSpec& spec, const std::map<std::string, std::strin
 
 // The inputs that reach a result through the formulas (sweepReach followed
 // backwards), in reading order:
-//   lg Text4 (气隙) -> Text1 Text2 Text3
+//   lg Text4 (气隙) -> Text1 Text2 Text3; an input chosen from a list is never one
 std::vector<std::string> goalInputs(const WindowSpec& spec, const std::string& result);
 
 // The target a result starts with: its text as shown; for a count (turns,
