@@ -131,7 +131,8 @@ QLineEdit* CalcWindow::makeField(const Control& c) {
   auto* edit = new QLineEdit(qs(c.text), this);
   edit->setCursorPosition(0);
   // An empty input reads as 0, and says so in grey; its text stays empty.
-  if (c.fieldRole == FieldRole::Input) edit->setPlaceholderText(qs(readNote("").value_or("")));
+  // (or, where the table says what blank means there, that).
+  if (c.fieldRole == FieldRole::Input) edit->setPlaceholderText(qs(c.blank.empty() ? readNote("").value_or("") : c.blank));
   if (c.fieldRole == FieldRole::Output) {
     tintAsResult(edit);
     // Typed over, a result is the user's text, no run's.

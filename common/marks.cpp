@@ -73,8 +73,10 @@ FieldMark ResultMarks::mark(const WindowSpec& spec, const Fields& fields, const 
   const Control* c = spec.find(field);
   if (!c || c->kind != ControlKind::Field) return {};
   if (c->fieldRole == FieldRole::Input) {
-    if (c->isChoice()) return {Look::Plain, {}, "输入", {}};
-    const std::optional<std::string> note = readNote(fields.text(field));
+    const std::string text = fields.text(field);
+    const bool blank = text.find_first_not_of(" \t\r\n") == std::string::npos;
+    if (c->isChoice() || (blank && !c->blank.empty())) return {Look::Plain, {}, "输入", {}};
+    const std::optional<std::string> note = readNote(text);
     if (!note) return {Look::Plain, {}, "输入", {}};
     return {Look::ReadAs, *note, "输入（" + *note + "）", *note};
   }

@@ -27,7 +27,8 @@
 // rules: "超限：窗口利用系数超过 0.4，绕组可能绕不下". At the limit, below
 // it, or with a limit beyond the double range: no mark.
 //
-// An input chosen from a list carries no mark.
+// An input chosen from a list carries no mark, nor a blank one whose table
+// says what blank means there (Control::blank: a winding row not counted).
 //
 // A run that writes a result makes it current; the user typing over a result
 // makes it the user's text, no run's, and unmarked. A left-over result keeps

@@ -107,6 +107,9 @@ struct Control {
   std::string meaning;
   PartList parts = PartList::None;  // input field: the list it offers
   ChoiceList choices;               // input field chosen from a list, not typed
+  // Input field whose blank text its handler takes as "not given"
+  // (Calc::given), not as 0: what blank means, its placeholder ("不计此绕组").
+  std::string blank;
   Limit limit;                      // output field: the limit it is marked against
   // Field: the quantity it holds, kind and unit (common/quantity.h); an
   // input's meaning names the same unit ("单位 kHz") or none.
@@ -150,6 +153,10 @@ struct Control {
   }
   Control limitedBy(double value, std::string words) && {
     limit = {{}, value, std::move(words)};
+    return std::move(*this);
+  }
+  Control blankMeaning(std::string words) && {
+    blank = std::move(words);
     return std::move(*this);
   }
   bool isChoice() const { return !choices.empty(); }

@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// libFuzzer target for every calculator handler.
+// libFuzzer target for every calculator handler, and the winding check's
+// made from the standard shapes as shipped.
 //
-// The first byte picks a window of the registry, the second one of its
-// calculate buttons; the rest, split at line feeds, are the texts of the
-// window's fields in table order (fields without a piece keep their design
-// texts). Checked after every press:
+// The first byte picks a window of the registry (or the winding check, after
+// them), the second one of its calculate buttons; the rest, split at line
+// feeds, are the texts of the window's fields in table order (fields without
+// a piece keep their design texts). A list takes the item its piece's length
+// picks, or, for a piece starting with "!", the rest as it stands. Checked
+// after every press:
 // - the inputs are never written;
 // - the press writes a prefix of the button's declared outputs, in order:
 //   all of them without a fault, and exactly those before the faulting one
 //   with a fault, so the faulting output and all later ones keep their texts;
 // - every written text is one TextFromNumber writes for a finite value, and
 //   reads back to itself (but for the top of the range, which reads back as
-//   an overflow);
+//   an overflow), or empty in the winding check (a row that does not count);
 // - every field's mark gives a role the copied table knows, and no output
 //   the press wrote is marked as left over;
 // - what 取自 offers from the window is a plain finite text, shown as it stands;
@@ -28,6 +31,8 @@
 
 #include "app/registry.h"
 #include "common/calc.h"
+#include "parts/shape_file.h"
+#include "parts/winding.h"
 #include "common/marks.h"
 #include "common/offers.h"
 #include "common/number.h"
@@ -41,10 +46,26 @@ namespace {
   std::abort();
 }
 
+// The registry's windows and the winding check, its shapes read once.
+std::vector<const WindowSpec*> allWindows() {
+  static const WindowSpec winding = [] {
+    std::string text;
+    if (std::FILE* f = std::fopen(OMBREL_CORE_SHAPES, "rb")) {
+      char buffer[65536];
+      for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) text.append(buffer, n);
+      std::fclose(f);
+    }
+    return windingWindow(parseCoreShapes(text).shapes);
+  }();
+  std::vector<const WindowSpec*> all = builtWindows();
+  all.push_back(&winding);
+  return all;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const std::vector<const WindowSpec*> windows = builtWindows();
+  static const std::vector<const WindowSpec*> windows = allWindows();
   if (size < 2 || windows.empty()) return 0;
   const WindowSpec& spec = *windows[data[0] % windows.size()];
   std::vector<const Control*> buttons;
@@ -61,8 +82,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::size_t start = 0;
   for (std::size_t i = 0; i < fields.size() && start <= rest.size(); ++i) {
     const std::size_t end = std::min(rest.find('\n', start), rest.size());
-    store.setText(fields[i], std::string(rest.substr(start, end - start)));
+    std::string piece(rest.substr(start, end - start));
     start = end + 1;
+    if (const ChoiceList& list = spec.find(fields[i])->choices; !list.empty()) {
+      const std::vector<std::string>& items = list.itemsFor(list.follows.empty() ? "" : store.text(list.follows));
+      if (piece.empty()) continue;
+      piece = piece[0] == '!' ? piece.substr(1) : items.empty() ? piece : items[piece.size() % items.size()];
+    }
+    store.setText(fields[i], piece);
   }
   std::map<std::string, std::string> before;
   for (const std::string& f : fields) before[f] = store.text(f);
@@ -84,6 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string shown = store.text(writes[i]);
     // The top of the double range is written correctly rounded, a text that reads back as an overflow.
     const bool top = shown == "1.79769313486232E+308" || shown == "-1.79769313486232E+308";
+    if (shown.empty() && spec.name == "winding") continue;
     if (shown == "inf" || shown == "-inf" || shown == "nan" || (!top && TextFromNumber(NumberFromText(shown)) != shown))
       fail(spec, button, writes[i] + " shows " + shown);
   }
@@ -91,7 +119,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // wrote is never left over.
   ResultMarks marks;
   marks.pressed(button, fault, steps);
-  static const std::set<std::string> bare = {"输入", "结果", "结果（上次计算）", "结果（已过时）", "结果（不合理）"};
+  static const std::set<std::string> bare = {"输入", "结果", "结果（上次计算）", "结果（已过时）", "结果（不合理）",
+                                                "结果（超限）"};
   for (const std::string& f : fields) {
     const FieldMark m = marks.mark(spec, store, f);
     if (!bare.count(m.role) && m.role.rfind("输入（", 0) != 0) fail(spec, button, f + " marked " + m.role);

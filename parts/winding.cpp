@@ -104,6 +104,7 @@ void addRow(std::vector<Control>& cs, int row) {
                              {kCol[col] + kCaptionX, 1650, 1200, 255}));
   cs.push_back(input("N" + k, "", label("圈数", "N" + k))
                    .of(q::turns)
+                   .blankMeaning("不计此绕组")
                    .withMeaning("这一绕组的圈数，无单位；为空时本绕组不计"));
   cs.push_back(input("d" + k, "", label("线径(mm)", "d" + k))
                    .offering(PartList::Wires)

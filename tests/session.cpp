@@ -136,6 +136,22 @@ std::string partsCopyAndSweep(Navigator& navigator) {
   seek->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
   const std::string solved = fly->field(QStringLiteral("Text6"))->text().toStdString();
   seek->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+  // 绕组复核 from the flyback's primary turns: an ETD34 with two windings.
+  menu.reset(fly->contextMenu(fly->field(QStringLiteral("Text12"))));
+  QAction* windingEntry = entryAt(menu.get(), {QStringLiteral("绕组复核…")});
+  if (windingEntry) windingEntry->trigger();
+  CalcWindow* check = navigator.window(QStringLiteral("winding"));
+  if (!check) return "no winding check";
+  for (const auto& [field, text] : {std::pair{"N1", "40"}, {"d1", "0.5"}, {"n1", "3"}, {"I1", "1.2"}, {"N2", "6"},
+                                    {"d2", "0.8"}, {"n2", "4"}, {"I2", "6"}})
+    check->field(QString::fromLatin1(field))->setText(QString::fromLatin1(text));
+  check->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  int over = 0;
+  for (const char* result : {"Ku", "J1", "J2", "dskin1", "dskin2"})
+    over += check->markOf(QString::fromLatin1(result)).look == Look::OverLimit;
+  const std::string copper = check->field(QStringLiteral("Ptotal"))->text().toStdString() + " W, 超限 " +
+                             std::to_string(over);
+  check->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
   // The loop's frequency response with E24 parts.
   CalcWindow* loop = navigator.open(QStringLiteral("huanlu"));
   if (!loop) return "no loop window";
@@ -151,7 +167,7 @@ std::string partsCopyAndSweep(Navigator& navigator) {
   bode->findChild<QPushButton*>(QStringLiteral("back"))->click();
   return "took " + turns + ", core " + picked + ", wire " +
          tx->field(QStringLiteral("Text4"))->text().toStdString() + ", copied " + std::to_string(copied) +
-         " characters, " + pasted + ", " + readAs + (undone ? " 已撤销" : " 未撤销") + ", swept " + std::to_string(lines - 1) + " points, filled Ae " + filled + ", solved " + solved + ", crossover " + crossing;
+         " characters, " + pasted + ", " + readAs + (undone ? " 已撤销" : " 未撤销") + ", swept " + std::to_string(lines - 1) + " points, filled Ae " + filled + ", solved " + solved + ", crossover " + crossing + ", copper " + copper;
 }
 
 }  // namespace

@@ -133,6 +133,7 @@ class TestGuiCopy : public QObject, public test::GuiFixture {
   void coincidingCurvesToldApart();
   void goalSeekSolvesAndFills();
   void frequencyResponseFollowsTheLoop();
+  void windingCheckFromTurns();
 
  private:
   // Every field of every window open now, hidden or shown.
@@ -877,6 +878,58 @@ void TestGuiCopy::fieldTextsUnchanged() {
   QToolTip::hideText();
 
   QCOMPARE(allFields(), before);
+}
+
+// 绕组复核… in a turns field's menu, after 取自 on an input and before 反算…
+// on a result, opens the winding check with those turns; a core chosen from
+// the lists, a current taken from the flyback window, 计算: the results and
+// the 超限 mark, and a new core makes the window's results out of date.
+void TestGuiCopy::windingCheckFromTurns() {
+  CHOOSE(lg, "电感气隙计算");
+  std::unique_ptr<QMenu> input(lg->contextMenu(lg->field("Text1")));
+  const QList<QAction*> inputEntries = input->actions();
+  QCOMPARE(inputEntries.at(inputEntries.size() - 3)->text(), QString("取自"));
+  QCOMPARE(inputEntries.at(inputEntries.size() - 2)->text(), QString("绕组复核…"));
+  CHOOSE(flyback, "反激电源");
+  click(flyback, "Command1");
+  std::unique_ptr<QMenu> menu(flyback->contextMenu(flyback->field("Text12")));
+  const QList<QAction*> entries = menu->actions();
+  QCOMPARE(entries.last()->text(), QString("反算…"));
+  QCOMPARE(entries.at(entries.size() - 2)->text(), QString("绕组复核…"));
+  entries.at(entries.size() - 2)->trigger();
+  CalcWindow* check = nav_->window("winding");
+  QVERIFY(check && check->isVisible() && check->windowTitle() == "绕组复核");
+  QCOMPARE(check->field("N1")->text(), flyback->field("Text12")->text());
+  FIND(family, QComboBox, check, "family");
+  FIND(shape, QComboBox, check, "shape");
+  family->setCurrentIndex(family->findText("EE"));
+  QCOMPARE(shape->currentText(), QString("E25/13/7"));  // the family's usual shape
+  for (const auto& [field, text] : {std::pair{"freq", "65"}, {"temp", "25"}, {"N1", "60"}, {"d1", "0.3"},
+                                    {"I1", "0.5"}, {"N2", "10"}, {"d2", "0.3"}})
+    type(check, field, text);
+  std::unique_ptr<QMenu> current(check->contextMenu(check->field("I2")));
+  QAction* taken = nullptr;
+  if (QAction* from = entryAt(current.get(), {"取自", "反激变压器"}))
+    for (QAction* a : from->menu()->actions())
+      if (a->text().startsWith("初级电流有效值(A)\t")) taken = a;
+  QVERIFY(taken);
+  taken->trigger();
+  QCOMPARE(check->field("I2")->text(), flyback->field("Text24")->text());
+  click(check, "Command1");
+  QCOMPARE(check->field("J1")->text(), QString("7.07355302630646"));
+  QCOMPARE(check->field("Aw")->text(), QString("95.3175"));
+  QVERIFY(!check->field("J2")->text().isEmpty() && check->field("J3")->text().isEmpty());
+  const FieldMark over = check->markOf("J1");
+  QCOMPARE(over.look, Look::OverLimit);
+  QCOMPARE(check->field("J1")->accessibleDescription(),
+           QString("超限：电流密度超过 5 A/mm²，导线发热偏多；可加粗线径或增加股数"));
+  QVERIFY(check->field("J1")->font().bold() && check->field("J1")->font().underline());
+  QVERIFY(check->field("J1")->toolTip().contains("7.07355302630646（超限："));
+  QCOMPARE(check->markOf("dskin1").look, Look::Plain);
+  shape->setCurrentIndex(shape->findText("E30/15/7"));
+  QCOMPARE(check->markOf("Aw").look, Look::Stale);
+  QVERIFY(check->field("Aw")->toolTip().contains("「磁芯型号」已改变"));
+  QCOMPARE(boxes(), QStringList());
 }
 
 QTEST_MAIN(TestGuiCopy)

@@ -144,6 +144,9 @@ void TestWinding::marks() {
   QCOMPARE(marks.mark(spec(), fields, "J2").role, std::string("结果（超限）"));
   QVERIFY(resultsTable(spec(), fields, marks).find("电流密度(A/mm²)\t2.98415518297304\t结果（超限）\n") !=
           std::string::npos);
+  // Blank turns mean a row not counted, no 0 read; a blank wire is read as 0.
+  QCOMPARE(marks.mark(spec(), fields, "N3").look, Look::Plain);
+  QCOMPARE(marks.mark(spec(), fields, "d3").note, std::string("按 0 读取"));
   QCOMPARE(marks.mark(spec(), fields, "shape").role, std::string("输入"));
   QCOMPARE(marks.mark(spec(), fields, "shape").look, Look::Plain);
 }

@@ -13,7 +13,8 @@
 // (mark-empty.png), two coinciding sweep curves (sweep-coinciding.png),
 // 反算 of both of FlybackForm's turns (goalseek.png), the loop's frequency
 // response with E24 parts and with a right-half-plane zero (bode.png,
-// bode-rhp.png), a sweep of FlybackForm's
+// bode-rhp.png), the winding check of an ETD34 transformer with its marks
+// (winding.png), a sweep of FlybackForm's
 // switching frequency (sweep.png, sweep-all.png), and writes
 // windows.md, a page that shows every window under its menu and command. Run it on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen ombrel_screenshots docs
@@ -38,6 +39,7 @@
 #include "app/calc_window.h"
 #include "app/fonts.h"
 #include "app/looks.h"
+#include "app/window_texts.h"
 #include "app/main_form.h"
 #include "app/navigator.h"
 #include "app/program.h"
@@ -222,6 +224,17 @@ int main(int argc, char* argv[]) {
   app.processEvents();
   if (!save(seek->grab(), out, QStringLiteral("goalseek.png"))) return 1;
   seek->hide();
+
+  // 绕组复核 from the flyback's primary turns: an ETD34 with two windings,
+  // both wires thicker than twice the skin depth at 100 kHz.
+  ombrel::CalcWindow* check = navigator.winding(flyback, QStringLiteral("Text12"));
+  for (const auto& [field, text] : {std::pair{"N1", "40"}, {"d1", "0.5"}, {"n1", "3"}, {"I1", "1.2"}, {"N2", "6"},
+                                    {"d2", "0.8"}, {"n2", "4"}, {"I2", "6"}})
+    ombrel::typeAsUser(check->field(QString::fromLatin1(field)), QString::fromLatin1(text));
+  check->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  app.processEvents();
+  if (!save(check->grab(), out, QStringLiteral("winding.png"))) return 1;
+  check->hide();
 
   // The loop window's frequency response: computed and E24 parts, then a
   // right-half-plane zero at 20 kHz with the computed parts.
