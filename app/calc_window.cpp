@@ -186,6 +186,9 @@ void CalcWindow::fillChoice(const Control& c, const QString& wanted) {
   const QString before = box->currentText();
   box->clear();
   box->addItems(items);
+  for (int i = 0; i < box->count(); ++i)
+    if (const auto tip = list.tips.find(box->itemText(i).toStdString()); tip != list.tips.end())
+      box->setItemData(i, qs(tip->second), Qt::ToolTipRole);
   box->setCurrentIndex(int(items.indexOf(chosen)));
   if (box->currentText() != before) emit box->currentTextChanged(box->currentText());
 }

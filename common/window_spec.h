@@ -63,12 +63,13 @@ using Handler = std::function<void(Calc&)>;
 // Calc::choice, never as a number, and it carries no quantity.
 //   family: items {"": {"EE", "ETD"}}
 //   shape:  follows "family", items {"EE": {"E25/13/7", ...}, "ETD": {"ETD34", ...}},
-//           first {"ETD": "ETD34"}: the item chosen when ETD is chosen
+//           first {"ETD": "ETD34"}: the item chosen when ETD is chosen,
+//           tips {"ETD34": "D 12.1 mm，E 26.3 mm，F 10.8 mm…"}
 struct ChoiceList {
   std::string follows;
   std::map<std::string, std::vector<std::string>> items;
   std::map<std::string, std::string> first;
-  bool empty() const { return items.empty(); }
+  std::map<std::string, std::string> tips;  // an item's tooltip: what stands behind it
   // The items offered while the followed input holds `by` ("" for a list that follows none).
   const std::vector<std::string>& itemsFor(const std::string& by) const;
 };
@@ -107,6 +108,7 @@ struct Control {
   std::string meaning;
   PartList parts = PartList::None;  // input field: the list it offers
   ChoiceList choices;               // input field chosen from a list, not typed
+  bool chosen = false;              // such a field, even while its list is empty
   // Input field whose blank text its handler takes as "not given"
   // (Calc::given), not as 0: what blank means, its placeholder ("不计此绕组").
   std::string blank;
@@ -145,6 +147,7 @@ struct Control {
   }
   Control choosing(ChoiceList list) && {
     choices = std::move(list);
+    chosen = true;
     return std::move(*this);
   }
   Control limitedBy(std::string field, std::string words) && {
@@ -159,7 +162,7 @@ struct Control {
     blank = std::move(words);
     return std::move(*this);
   }
-  bool isChoice() const { return !choices.empty(); }
+  bool isChoice() const { return chosen; }
   Control of(Quantity q) && {
     quantity = std::move(q);
     return std::move(*this);

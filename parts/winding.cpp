@@ -55,7 +55,13 @@ Lists lists(const std::vector<CoreShape>& standard) {
     std::vector<std::string>& names = l.shapes.items[choice.family];
     if (names.empty()) l.families.items[""].push_back(choice.family);
     names.push_back(choice.name);
-    l.cores[{choice.family, choice.name}] = windowCore(*choice.shape);
+    const WindowCore core = windowCore(*choice.shape);
+    l.cores[{choice.family, choice.name}] = core;
+    const auto mm = [](const char* letter, double value) { return std::string(letter) + " " + TextFromNumber(value) + " mm"; };
+    std::string tip = choice.shape->name + "，一个半磁芯的平均尺寸：" + mm("D", core.d) + "，" + mm("E", core.e) + "，" +
+                      mm("F", core.f);
+    if (!core.round) tip += "，" + mm(choice.shape->family == "efd" ? "F2" : "C", core.depth);
+    l.shapes.tips[choice.name] = tip;
   }
   for (const ShapeFamily& f : shapeFamilies()) {
     const auto it = l.shapes.items.find(f.menu);

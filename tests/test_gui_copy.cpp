@@ -904,6 +904,8 @@ void TestGuiCopy::windingCheckFromTurns() {
   FIND(shape, QComboBox, check, "shape");
   family->setCurrentIndex(family->findText("EE"));
   QCOMPARE(shape->currentText(), QString("E25/13/7"));  // the family's usual shape
+  QCOMPARE(shape->itemData(shape->currentIndex(), Qt::ToolTipRole).toString(),
+           QString("E 25/13/7，一个半磁芯的平均尺寸：D 8.95 mm，E 17.9 mm，F 7.25 mm，C 7.2 mm"));
   for (const auto& [field, text] : {std::pair{"freq", "65"}, {"temp", "25"}, {"N1", "60"}, {"d1", "0.3"},
                                     {"I1", "0.5"}, {"N2", "10"}, {"d2", "0.3"}})
     type(check, field, text);
