@@ -169,9 +169,19 @@ std::string pasteNote(const WindowSpec& spec, const PastedTable& pasted) {
   std::string note =
       "已填入 " + std::to_string(pasted.inputs.size()) + " 个输入，跳过 " + std::to_string(pasted.skipped) + " 行";
   std::string readAs;
-  for (const auto& [field, text] : pasted.inputs)
-    if (const std::optional<std::string> reading = readNote(text))
-      readAs += (readAs.empty() ? "" : "，") + spec.placedCaption(field, "「", "」") + *reading;
+  for (const auto& [field, text] : pasted.inputs) {
+    const Control* c = spec.find(field);
+    std::optional<std::string> reading;
+    if (c && c->isChoice()) {
+      bool listed = false;
+      for (const auto& [by, items] : c->choices.items)
+        listed = listed || std::find(items.begin(), items.end(), text) != items.end();
+      if (!listed) reading = "没有「" + text + "」这一项";
+    } else if (!(c && !c->blank.empty() && text.find_first_not_of(" \t\r\n") == std::string::npos)) {
+      reading = readNote(text);
+    }
+    if (reading) readAs += (readAs.empty() ? "" : "，") + spec.placedCaption(field, "「", "」") + *reading;
+  }
   return readAs.empty() ? note : note + "；其中" + readAs;
 }
 
@@ -187,8 +197,14 @@ PasteStep applyPaste(const PastedTable& pasted, Fields& fields) {
 }
 
 void undoPaste(const PasteStep& step, Fields& fields) {
+  std::vector<const PasteStep::Fill*> taken;
   for (auto fill = step.fills.rbegin(); fill != step.fills.rend(); ++fill)  // the last fill first
-    if (fields.text(fill->field) == fill->pasted) fields.setText(fill->field, fill->before);
+    if (fields.text(fill->field) == fill->pasted) {
+      fields.setText(fill->field, fill->before);
+      taken.push_back(&*fill);
+    }
+  for (auto fill = taken.rbegin(); fill != taken.rend(); ++fill)  // in order, where a later one moved it
+    if (fields.text((*fill)->field) != (*fill)->before) fields.setText((*fill)->field, (*fill)->before);
 }
 
 }  // namespace ombrel

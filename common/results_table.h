@@ -48,6 +48,7 @@ PastedTable readTable(const WindowSpec& spec, std::string_view text);
 // (readNote, common/marks.h); or why nothing was filled:
 //   "已填入 6 个输入，跳过 3 行"
 //   "已填入 6 个输入，跳过 3 行；其中「效率」按 80 读取，「磁材横截面积(mm2)」按 1 读取"
+//   "已填入 2 个输入，跳过 0 行；其中「磁芯型号」没有「XYZ」这一项"   (a list takes its own items only)
 //   "剪贴板中没有本窗口的输入"
 //   "表格来自「反激变压器」，不是本窗口的数据"   (three names at most, then "等 5 个窗口")
 std::string pasteNote(const WindowSpec& spec, const PastedTable& pasted);
@@ -63,7 +64,9 @@ struct PasteStep {
 // Puts the pasted texts into `fields`, in the table's order.
 PasteStep applyPaste(const PastedTable& pasted, Fields& fields);
 // Gives every field the paste filled its text from before the paste, where
-// it still holds the pasted text (one changed since keeps its own).
+// it still holds the pasted text (one changed since keeps its own); the last
+// fill first, then once more in order for those a later one moved again (a
+// list whose items follow another list's).
 void undoPaste(const PasteStep& step, Fields& fields);
 
 }  // namespace ombrel

@@ -931,6 +931,15 @@ void TestGuiCopy::windingCheckFromTurns() {
   shape->setCurrentIndex(shape->findText("E30/15/7"));
   QCOMPARE(check->markOf("Aw").look, Look::Stale);
   QVERIFY(check->field("Aw")->toolTip().contains("「磁芯型号」已改变"));
+  // Its table pasted back over another core, and the paste taken back.
+  QGuiApplication::clipboard()->setText(check->dataTable());
+  family->setCurrentIndex(family->findText("PQ"));
+  check->pasteTable();
+  QCOMPARE(family->currentText() + " " + shape->currentText(), QString("EE E30/15/7"));
+  QVERIFY2(!check->note()->text().contains("磁芯"), qPrintable(check->note()->text()));
+  FIND(undo, QPushButton, check->note(), "undoPaste");
+  undo->click();
+  QCOMPARE(family->currentText() + " " + shape->currentText(), QString("PQ PQ20/16"));
   QCOMPARE(boxes(), QStringList());
 }
 

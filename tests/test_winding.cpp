@@ -148,6 +148,9 @@ void TestWinding::marks() {
   QCOMPARE(marks.mark(spec(), fields, "N3").look, Look::Plain);
   QCOMPARE(marks.mark(spec(), fields, "d3").note, std::string("按 0 读取"));
   QCOMPARE(marks.mark(spec(), fields, "shape").role, std::string("输入"));
+  // A pasted list takes its own items only; blank turns are no 0 read.
+  QCOMPARE(QString::fromStdString(pasteNote(spec(), readTable(spec(), "磁芯系列\tEE\n磁芯型号\tXYZ\n绕组1\n圈数\t \n"))),
+           QString("已填入 3 个输入，跳过 1 行；其中「磁芯型号」没有「XYZ」这一项"));
   QCOMPARE(marks.mark(spec(), fields, "shape").look, Look::Plain);
 }
 
