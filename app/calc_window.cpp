@@ -163,7 +163,7 @@ QComboBox* CalcWindow::makeChoice(const Control& c) {
   connect(box, &QComboBox::currentTextChanged, this, [this, &c] {
     // The lists that follow this one offer what goes with its new item.
     for (const Control& other : spec_.controls)
-      if (other.isChoice() && other.choices.follows == c.name) fillChoice(other, QString());
+      if (other.isChoice() && other.choices->follows == c.name) fillChoice(other, QString());
     if (calculating_) return;
     showMarks();
     emit textsChanged();
@@ -173,7 +173,7 @@ QComboBox* CalcWindow::makeChoice(const Control& c) {
 
 void CalcWindow::fillChoice(const Control& c, const QString& wanted) {
   QComboBox* box = choice(qs(c.name));
-  const ChoiceList& list = c.choices;
+  const ChoiceList& list = *c.choices;
   const std::string by = list.follows.empty() ? std::string() : text(qs(list.follows)).toStdString();
   QStringList items;
   for (const std::string& item : list.itemsFor(by)) items << qs(item);
@@ -182,14 +182,16 @@ void CalcWindow::fillChoice(const Control& c, const QString& wanted) {
     const auto first = list.first.find(by);
     chosen = first != list.first.end() ? qs(first->second) : items.value(0);
   }
-  const QSignalBlocker quiet(box);  // one change signal, below, for the whole refill
   const QString before = box->currentText();
-  box->clear();
-  box->addItems(items);
-  for (int i = 0; i < box->count(); ++i)
-    if (const auto tip = list.tips.find(box->itemText(i).toStdString()); tip != list.tips.end())
-      box->setItemData(i, qs(tip->second), Qt::ToolTipRole);
-  box->setCurrentIndex(int(items.indexOf(chosen)));
+  {
+    const QSignalBlocker quiet(box);  // one change signal, below, for the whole refill
+    box->clear();
+    box->addItems(items);
+    for (int i = 0; i < box->count(); ++i)
+      if (const auto tip = list.tips.find(box->itemText(i).toStdString()); tip != list.tips.end())
+        box->setItemData(i, qs(tip->second), Qt::ToolTipRole);
+    box->setCurrentIndex(int(items.indexOf(chosen)));
+  }
   if (box->currentText() != before) emit box->currentTextChanged(box->currentText());
 }
 

@@ -47,10 +47,7 @@ Real Calc::read(const std::string& field) {
 
 std::string Calc::choice(const std::string& field) { return readText(field); }
 
-bool Calc::given(const std::string& field) {
-  const std::string text = readText(field);
-  return text.find_first_not_of(" \t") != std::string::npos;
-}
+bool Calc::given(const std::string& field) { return !IsBlank(readText(field)); }
 
 void Calc::write(const std::string& field, Real value) { put(field, TextFromNumber(value.value())); }
 

@@ -72,7 +72,7 @@ class Calc {
   // The item chosen in an input chosen from a list (ChoiceList), as text.
   std::string choice(const std::string& field);
   // Whether the field holds anything but blanks: a winding row counts when
-  // its turns are given ("" and "  " -> false, "0" -> true). Read like a number.
+  // its turns are given (IsBlank: "" and "  " -> false, "0" -> true). Read like a number.
   bool given(const std::string& field);
   // Writes the next output; outputs come in the order the button declares.
   void write(const std::string& field, Real value);

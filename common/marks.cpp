@@ -74,8 +74,7 @@ FieldMark ResultMarks::mark(const WindowSpec& spec, const Fields& fields, const 
   if (!c || c->kind != ControlKind::Field) return {};
   if (c->fieldRole == FieldRole::Input) {
     const std::string text = fields.text(field);
-    const bool blank = text.find_first_not_of(" \t\r\n") == std::string::npos;
-    if (c->isChoice() || (blank && !c->blank.empty())) return {Look::Plain, {}, "输入", {}};
+    if (c->isChoice() || (!c->blank.empty() && IsBlank(text))) return {Look::Plain, {}, "输入", {}};
     const std::optional<std::string> note = readNote(text);
     if (!note) return {Look::Plain, {}, "输入", {}};
     return {Look::ReadAs, *note, "输入（" + *note + "）", *note};

@@ -236,4 +236,6 @@ std::string TextFromNumber(double value) {
   return std::string(out, o);
 }
 
+bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
+
 }  // namespace ombrel

@@ -40,6 +40,10 @@ double NumberFromText(std::string_view text);
 //   "" "abc" "20abc" "1,5" "1 000" "&H10" "1.5D2" "12E" "１２" "." "inf" -> false
 bool IsPlainNumber(std::string_view text);
 
+// Whether the text holds nothing but what NumberFromText drops: blanks,
+// tabs, carriage returns and line feeds ("", "  ", "\r\n" -> true; "0" -> false).
+bool IsBlank(std::string_view text);
+
 // TextFromNumber writes the double rounded correctly to 15 significant digits,
 // trailing zeros and a bare decimal point dropped, full stop as separator,
 // a minus sign for negative values and none for positive ones:

@@ -5,6 +5,8 @@
 #include <optional>
 #include <set>
 
+#include "common/number.h"
+
 namespace ombrel {
 
 namespace {
@@ -174,10 +176,10 @@ std::string pasteNote(const WindowSpec& spec, const PastedTable& pasted) {
     std::optional<std::string> reading;
     if (c && c->isChoice()) {
       bool listed = false;
-      for (const auto& [by, items] : c->choices.items)
+      for (const auto& [by, items] : c->choices->items)
         listed = listed || std::find(items.begin(), items.end(), text) != items.end();
       if (!listed) reading = "没有「" + text + "」这一项";
-    } else if (!(c && !c->blank.empty() && text.find_first_not_of(" \t\r\n") == std::string::npos)) {
+    } else if (!(c && !c->blank.empty() && IsBlank(text))) {
       reading = readNote(text);
     }
     if (reading) readAs += (readAs.empty() ? "" : "，") + spec.placedCaption(field, "「", "」") + *reading;

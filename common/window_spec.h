@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -107,8 +108,7 @@ struct Control {
   // the tooltip of the field and of its caption ("电流斜坡占峰值电流的比例 K").
   std::string meaning;
   PartList parts = PartList::None;  // input field: the list it offers
-  ChoiceList choices;               // input field chosen from a list, not typed
-  bool chosen = false;              // such a field, even while its list is empty
+  std::optional<ChoiceList> choices;  // input field chosen from a list (even an empty one), not typed
   // Input field whose blank text its handler takes as "not given"
   // (Calc::given), not as 0: what blank means, its placeholder ("不计此绕组").
   std::string blank;
@@ -147,7 +147,6 @@ struct Control {
   }
   Control choosing(ChoiceList list) && {
     choices = std::move(list);
-    chosen = true;
     return std::move(*this);
   }
   Control limitedBy(std::string field, std::string words) && {
@@ -162,7 +161,7 @@ struct Control {
     blank = std::move(words);
     return std::move(*this);
   }
-  bool isChoice() const { return chosen; }
+  bool isChoice() const { return choices.has_value(); }
   Control of(Quantity q) && {
     quantity = std::move(q);
     return std::move(*this);

@@ -85,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string piece(rest.substr(start, end - start));
     start = end + 1;
     if (const Control* c = spec.find(fields[i]); c->isChoice()) {
-      const ChoiceList& list = c->choices;
+      const ChoiceList& list = *c->choices;
       const std::vector<std::string>& items = list.itemsFor(list.follows.empty() ? "" : store.text(list.follows));
       if (piece.empty()) continue;
       piece = piece[0] == '!' ? piece.substr(1) : items.empty() ? piece : items[piece.size() % items.size()];

@@ -147,37 +147,34 @@ void addRow(std::vector<Control>& cs, int row) {
                                 " ÷ 1000\n只算直流电阻上的损耗；线径超过两倍集肤深度时交流损耗更大" + counts));
 }
 
-// One row's results, in the table's order, or emptied where its turns are blank.
+// One row's results, in the table's order. Each step reads the turns first:
+// where they are blank, the result is emptied.
 void rowResults(Calc& c, int row) {
   const std::string k = std::to_string(row);
   const std::string nName = "N" + k, dName = "d" + k, wiresName = "n" + k, iName = "I" + k;
-  if (!c.given(nName)) {
-    for (const char* result : {"J", "dskin", "Rdc", "P"}) {
-      if (std::string(result) != "J") (void)c.given(nName);
-      c.clear(result + k);
-    }
-    return;
-  }
-  {
+  const auto step = [&c, &nName](const std::string& result, const auto& compute) {
+    if (c.given(nName))
+      c.write(result, compute());
+    else
+      c.clear(result);
+  };
+  step("J" + k, [&] {
     const Real i = c.read(iName), wires = c.read(wiresName), d = c.read(dName);
-    c.write("J" + k, i / copperArea(wires, d));
-  }
-  {
-    (void)c.given(nName);
+    return i / copperArea(wires, d);
+  });
+  step("dskin" + k, [&] {
     const Real d = c.read(dName), delta = c.read("delta");
-    c.write("dskin" + k, d / (2 * delta));
-  }
-  {
-    (void)c.given(nName);
+    return d / (2 * delta);
+  });
+  step("Rdc" + k, [&] {
     const Real t = c.read("temp"), n = c.read(nName), mlt = c.read("MLT"), wires = c.read(wiresName),
                d = c.read(dName);
-    c.write("Rdc" + k, resistivity(t) * n * mlt / 1000 / copperArea(wires, d) * 1000);
-  }
-  {
-    (void)c.given(nName);
+    return resistivity(t) * n * mlt / 1000 / copperArea(wires, d) * 1000;
+  });
+  step("P" + k, [&] {
     const Real i = c.read(iName), r = c.read("Rdc" + k);
-    c.write("P" + k, i * i * r / 1000);
-  }
+    return i * i * r / 1000;
+  });
 }
 
 }  // namespace

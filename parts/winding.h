@@ -42,7 +42,4 @@ namespace ombrel {
 // computed). Starts at ETD34.
 WindowSpec windingWindow(const std::vector<CoreShape>& shapes);
 
-// The winding rows' turns fields, in order: "N1", "N2", "N3".
-inline constexpr const char* kWindingTurns[] = {"N1", "N2", "N3"};
-
 }  // namespace ombrel

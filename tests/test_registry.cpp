@@ -8,8 +8,7 @@
 
 #include "app/registry.h"
 #include "common/calc.h"
-#include "parts/shape_file.h"
-#include "parts/winding.h"
+#include "shipped_winding.h"
 
 using namespace ombrel;
 
@@ -46,16 +45,9 @@ const std::map<std::string, Expected> kWindows = {
     {"winding", {"绕组复核", 12360, 7620, "Command2"}},
 };
 
-const WindowSpec& windingSpec() {
-  static const WindowSpec spec = [] {
-    QFile file(OMBREL_CORE_SHAPES);
-    if (!file.open(QIODevice::ReadOnly)) qFatal("no %s", OMBREL_CORE_SHAPES);
-    return windingWindow(parseCoreShapes(file.readAll().toStdString()).shapes);
-  }();
-  return spec;
+const WindowSpec* anyWindow(const std::string& name) {
+  return name == "winding" ? &test::shippedWinding() : windowSpec(name);
 }
-
-const WindowSpec* anyWindow(const std::string& name) { return name == "winding" ? &windingSpec() : windowSpec(name); }
 
 // Texts typed before a press where the design texts leave a step out: every
 // winding row counts.

@@ -4,26 +4,16 @@
 // pin the order of each formula, the faults, and the 超限 marks at and past
 // each limit. Expected texts worked out in Python from the formulas as
 // written, the shapes' mean dimensions read from the data file.
-#include <QFile>
-
 #include "calc_rows.h"
 #include "common/marks.h"
 #include "common/results_table.h"
-#include "parts/shape_file.h"
-#include "parts/winding.h"
+#include "shipped_winding.h"
 
 using namespace ombrel;
 
 namespace {
 
-const WindowSpec& spec() {
-  static const WindowSpec s = [] {
-    QFile file(OMBREL_CORE_SHAPES);
-    if (!file.open(QIODevice::ReadOnly)) qFatal("no %s", OMBREL_CORE_SHAPES);
-    return windingWindow(parseCoreShapes(file.readAll().toStdString()).shapes);
-  }();
-  return s;
-}
+const WindowSpec& spec() { return test::shippedWinding(); }
 
 // Every write of a press, space-separated, an empty result as "J2=".
 QStringList writes(const char* list) { return QString(list).split(' ', Qt::SkipEmptyParts); }
@@ -62,8 +52,8 @@ void TestWinding::press_data() {
       QString("Aw=95.3175 MLT=45.6289808803656 Ku=0.0444949781765806 delta=0.261742965345327 "
               "J1=7.07355302630646 dskin1=0.573081304409078 Rdc1=680.899097490897 P1=0.170224774372724 ") +
           kRow2Empty + kRow3Empty + "Ptotal=0.170224774372724");
-  // The window and mean turn of each family; no row counts, blank turns neither.
-  row("EFD20, F2 deep", {"family=EFD", "shape=EFD20", "N1= "}, "Aw=50.05 MLT=35.2101761241668 Ku=0 " + (at100 + noRows));
+  // The window and mean turn of each family; no row counts, turns of blanks and line ends neither.
+  row("EFD20, F2 deep", {"family=EFD", "shape=EFD20", "N1= \t\r\n"}, "Aw=50.05 MLT=35.2101761241668 Ku=0 " + (at100 + noRows));
   row("PQ20/16", {"family=PQ", "shape=PQ20/16"}, "Aw=47.38 MLT=42.0973415581032 Ku=0 " + (at100 + noRows));
   row("RM10/I", {"family=RM", "shape=RM10/I"}, "Aw=69.5325 MLT=50.8152611718149 Ku=0 " + (at100 + noRows));
   row("EP13", {"family=EP", "shape=EP13"}, "Aw=25.99 MLT=22.5409272895068 Ku=0 " + (at100 + noRows));
