@@ -19,7 +19,7 @@
 #include "app/looks.h"
 #include "app/window_texts.h"
 #include "common/number.h"
-#include "sweep/loop_response.h"
+#include "loop/loop_response.h"
 
 namespace ombrel {
 

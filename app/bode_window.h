@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The loop window's frequency response ("环路频率响应"): the Bode plot of
-// its design by the model of sweep/loop_response.h, its crossover and phase
+// its design by the model of loop/loop_response.h, its crossover and phase
 // margin, and the same with R3, C1 and C2 replaced by standard values of a
 // chosen E series. It follows the loop window: after each 计算 there, and
 // each edit of a value it reads, it draws again; its own field and series

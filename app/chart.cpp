@@ -13,7 +13,7 @@
 
 #include "app/looks.h"
 #include "common/number.h"
-#include "sweep/chart_scale.h"
+#include "app/chart_scale.h"
 
 namespace ombrel {
 

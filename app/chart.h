@@ -8,7 +8,7 @@
 // (0 % at its least value, 100 % at its greatest), as the legend then says.
 // The legend beside the plot wraps long names and scrolls when it is taller
 // than the chart. A value beyond the double range is drawn as a gap.
-// The tick and mapping arithmetic is sweep/chart_scale.h.
+// The tick and mapping arithmetic is app/chart_scale.h.
 #pragma once
 
 #include <QString>

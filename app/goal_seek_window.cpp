@@ -137,7 +137,7 @@ void GoalSeekWindow::start(CalcWindow* source, const QString& result) {
     const QSignalBlocker quiet(result2_);
     result2_->clear();
     result2_->addItem(QStringLiteral("（无）"));
-    for (const std::string& r : sweepResults(spec))
+    for (const std::string& r : spec.results())
       if (r != result_) result2_->addItem(qs(spec.placedCaption(r)), qs(r));
   }
   chooseSecond();

@@ -122,13 +122,13 @@ void SweepWindow::start(CalcWindow* source, const std::string& input) {
                   qs(spec_->caption) + QStringLiteral("）"));
   // A new sweep shows nothing of the last one, whatever its range.
   sweep_ = {};
-  sweep_.results = sweepResults(*spec_);
+  sweep_.results = spec_->results();
   chart_->setX(qs(sweepName(*spec_, input)), {}, {}, false);
   chart_->setSeries({}, false);
   // The results the input reaches are checked, or the choice made for this sweep before.
   const std::string key = spec_->name + "." + input_;
   if (!choices_.count(key)) {
-    const std::vector<std::string> reach = sweepReach(*spec_, input_);
+    const std::vector<std::string> reach = spec_->reach(input_);
     choices_[key] = std::set<std::string>(reach.begin(), reach.end());
   }
   {

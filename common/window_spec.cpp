@@ -162,6 +162,36 @@ std::vector<std::string> WindowSpec::usedBy(const std::string& fieldName) const 
   return outputs;
 }
 
+std::vector<std::string> WindowSpec::reach(const std::string& fieldName) const {
+  std::vector<std::string> reached, next{fieldName};
+  while (!next.empty()) {
+    const std::string field = next.back();
+    next.pop_back();
+    for (const std::string& out : usedBy(field))
+      if (std::find(reached.begin(), reached.end(), out) == reached.end()) {
+        reached.push_back(out);
+        next.push_back(out);
+      }
+  }
+  // In the order the buttons write them.
+  std::vector<std::string> ordered;
+  for (const Control& b : controls)
+    if (b.kind == ControlKind::Button && b.buttonRole == ButtonRole::Calculate)
+      for (const std::string& out : b.writes)
+        if (std::find(reached.begin(), reached.end(), out) != reached.end() &&
+            std::find(ordered.begin(), ordered.end(), out) == ordered.end())
+          ordered.push_back(out);
+  return ordered;
+}
+
+std::vector<std::string> WindowSpec::results() const {
+  std::vector<std::string> all;
+  for (const FieldGroup& g : fieldGroups())
+    for (const Control* f : g.fields)
+      if (f->fieldRole == FieldRole::Output) all.push_back(f->name);
+  return all;
+}
+
 const Control* WindowSpec::find(const std::string& controlName) const {
   for (const Control& c : controls)
     if (c.name == controlName) return &c;

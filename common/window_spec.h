@@ -243,6 +243,13 @@ struct WindowSpec {
   // buttons (in table order) write them.
   //   FlybackForm Text5 -> Text16 Text24 Text25; lout Text2 -> none
   std::vector<std::string> usedBy(const std::string& fieldName) const;
+  // The results a field reaches through the formulas: those whose formula
+  // names it, then those whose formula names one of them, and so on, in the
+  // order the buttons write them.
+  //   FlybackForm Text11 (输出电压) -> Text20 (反射电压) Text21 (次级电流峰值) ...
+  std::vector<std::string> reach(const std::string& fieldName) const;
+  // The results, group by group in reading order (a sweep's columns).
+  std::vector<std::string> results() const;
 };
 
 // Table rows. Rectangles are {x, y, width, height} in twips.

@@ -32,7 +32,7 @@
 #include "common/calc.h"
 #include "common/marks.h"
 #include "sweep/goal_seek.h"
-#include "sweep/loop_response.h"
+#include "loop/loop_response.h"
 #include "sweep/sweep.h"
 
 using namespace ombrel;
@@ -80,7 +80,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const std::vector<const WindowSpec*> windows = builtWindows();
   if (size < 6) return 0;
   const WindowSpec& spec = *windows[data[0] % windows.size()];
-  const std::vector<std::string> results = sweepResults(spec);
+  const std::vector<std::string> results = spec.results();
   if (results.empty()) return 0;
   const std::vector<std::string> parts = pieces(std::string_view(reinterpret_cast<const char*>(data + 6), size - 6));
   std::map<std::string, std::string> texts;
@@ -92,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string result = results[r % results.size()];
     const std::vector<std::string> inputs = goalInputs(spec, result);
     for (const std::string& in : inputs) {
-      const std::vector<std::string> reach = sweepReach(spec, in);
+      const std::vector<std::string> reach = spec.reach(in);
       if (std::find(reach.begin(), reach.end(), result) == reach.end()) fail("offered an input that does not reach", in);
     }
     if (inputs.empty()) return std::nullopt;

@@ -272,7 +272,7 @@ std::vector<std::string> goalInputs(const WindowSpec& spec, const std::string& r
   for (const FieldGroup& g : spec.fieldGroups())
     for (const Control* f : g.fields)
       if (f->fieldRole == FieldRole::Input && !f->isChoice()) {
-        const std::vector<std::string> reach = sweepReach(spec, f->name);
+        const std::vector<std::string> reach = spec.reach(f->name);
         if (std::find(reach.begin(), reach.end(), result) != reach.end()) inputs.push_back(f->name);
       }
   return inputs;

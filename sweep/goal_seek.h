@@ -63,7 +63,7 @@ struct GoalSeek {
 GoalSeek goalSeek(const WindowSpec& spec, const std::map<std::string, std::string>& texts,
                   const GoalCondition& first, const std::optional<GoalCondition>& second = std::nullopt);
 
-// The inputs that reach a result through the formulas (sweepReach followed
+// The inputs that reach a result through the formulas (WindowSpec::reach followed
 // backwards), in reading order:
 //   lg Text4 (气隙) -> Text1 Text2 Text3; an input chosen from a list is never one
 std::vector<std::string> goalInputs(const WindowSpec& spec, const std::string& result);

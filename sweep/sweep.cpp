@@ -7,7 +7,7 @@
 
 #include "common/calc.h"
 #include "common/number.h"
-#include "common/powers.h"
+#include "common/spacing.h"
 
 namespace ombrel {
 
@@ -52,30 +52,7 @@ std::variant<SweepRange, std::string> sweepRange(const std::string& from, const 
   return range;
 }
 
-std::vector<double> sweepPoints(const SweepRange& r) {
-  std::vector<double> x;
-  if (r.points < 2) return x;
-  x.reserve(static_cast<std::size_t>(r.points));
-  const double last = r.points - 1;
-  const double lo = std::min(r.from, r.to), hi = std::max(r.from, r.to);
-  // The usual formulas where their intermediate values stay finite.
-  const bool linearFits = std::isfinite(last * (r.to - r.from));
-  const bool logFits = std::isfinite(r.to / r.from) && r.to / r.from > 0;
-  for (int i = 0; i < r.points; ++i) {
-    const double t = i / last;
-    const bool usual = r.log ? logFits : linearFits;
-    double v;
-    if (r.log)
-      v = usual ? r.from * std::pow(r.to / r.from, t)
-                : power(10, std::log10(r.from) + t * (std::log10(r.to) - std::log10(r.from)));
-    else
-      v = usual ? r.from + i * (r.to - r.from) / last : r.from * (1 - t) + r.to * t;
-    // The ends are the ends as typed; a point between them that rounding or
-    // cancellation carried past one (1 to 1e-17 gives 0 last) stays within.
-    x.push_back(i == 0 ? r.from : i == r.points - 1 ? r.to : std::clamp(v, lo, hi));
-  }
-  return x;
-}
+std::vector<double> sweepPoints(const SweepRange& r) { return spacedPoints(r.from, r.to, r.points, r.log); }
 
 std::variant<std::pair<std::string, std::string>, std::string> defaultRange(const WindowSpec& spec,
                                                                            const std::string& input,
@@ -87,36 +64,6 @@ std::variant<std::pair<std::string, std::string>, std::string> defaultRange(cons
   const double from = 0.5 * value, to = 2 * value;
   if (!std::isfinite(to)) return name + "的两倍超出双精度范围" + fill;
   return std::pair{TextFromNumber(from), TextFromNumber(to)};
-}
-
-std::vector<std::string> sweepReach(const WindowSpec& spec, const std::string& input) {
-  std::vector<std::string> reached, next{input};
-  while (!next.empty()) {
-    const std::string field = next.back();
-    next.pop_back();
-    for (const std::string& out : spec.usedBy(field))
-      if (std::find(reached.begin(), reached.end(), out) == reached.end()) {
-        reached.push_back(out);
-        next.push_back(out);
-      }
-  }
-  // In the order the buttons write them.
-  std::vector<std::string> ordered;
-  for (const Control& b : spec.controls)
-    if (b.kind == ControlKind::Button && b.buttonRole == ButtonRole::Calculate)
-      for (const std::string& out : b.writes)
-        if (std::find(reached.begin(), reached.end(), out) != reached.end() &&
-            std::find(ordered.begin(), ordered.end(), out) == ordered.end())
-          ordered.push_back(out);
-  return ordered;
-}
-
-std::vector<std::string> sweepResults(const WindowSpec& spec) {
-  std::vector<std::string> results;
-  for (const FieldGroup& g : spec.fieldGroups())
-    for (const Control* f : g.fields)
-      if (f->fieldRole == FieldRole::Output) results.push_back(f->name);
-  return results;
 }
 
 std::string sweepName(const WindowSpec& spec, const std::string& field) {
@@ -157,7 +104,7 @@ Sweep sweep(const WindowSpec& spec, const std::map<std::string, std::string>& te
   for (const Control& c : spec.controls)
     if (const auto given = texts.find(c.name); c.kind == ControlKind::Field && given != texts.end())
       start.setText(c.name, given->second);
-  s.results = sweepResults(spec);
+  s.results = spec.results();
   s.x = sweepPoints(range);
   for (std::size_t i = 0; i < s.x.size(); ++i) {
     s.xTexts.push_back(TextFromNumber(s.x[i]));

@@ -3,13 +3,8 @@
 // calculate button pressed at each point, the results collected as texts.
 // Qt-free; the sweep window (app/sweep_window.h) shows and copies it.
 //
-//   x_i = from + i × (to − from) ÷ (points − 1)        linear
-//   x_i = from × (to ÷ from)^(i ÷ (points − 1))        logarithmic
-//
-// (where (points − 1) × (to − from) or to ÷ from would overflow, the same
-// points as from × (1 − t) + to × t and 10^(lg from + t × (lg to − lg from)),
-// t = i ÷ (points − 1)); the first point is from and the last to exactly,
-// and every point between is kept within them.
+// The points are evenly spaced from the range's start to its end, linear or
+// logarithmic (common/spacing.h).
 //
 // Each point starts from the window's field texts as given, puts
 // TextFromNumber(x_i) into the swept input, and presses every calculate
@@ -54,7 +49,7 @@ struct SweepRange {
 std::variant<SweepRange, std::string> sweepRange(const std::string& from, const std::string& to,
                                                  const std::string& points, bool log);
 
-// x_0 ... x_{points-1} as above, in double precision in that order: finite,
+// x_0 ... x_{points-1} (common/spacing.h), in double precision in that order: finite,
 // within the ends, and in order from `from` to `to`:
 //   1, 1e-17, 2 points -> 1 1e-17 (the formula alone would end at 0)
 std::vector<double> sweepPoints(const SweepRange& range);
@@ -67,15 +62,6 @@ std::vector<double> sweepPoints(const SweepRange& range);
 std::variant<std::pair<std::string, std::string>, std::string> defaultRange(const WindowSpec& spec,
                                                                            const std::string& input,
                                                                            const std::string& text);
-
-// The results the input reaches through the formulas: those whose formula
-// names it, then those whose formula names one of them, and so on, in the
-// order the buttons write them.
-//   FlybackForm Text11 (输出电压) -> Text20 (反射电压) Text21 (次级电流峰值) ...
-std::vector<std::string> sweepReach(const WindowSpec& spec, const std::string& input);
-
-// The window's results, group by group in reading order: a sweep's columns.
-std::vector<std::string> sweepResults(const WindowSpec& spec);
 
 // A field's name in the sweep, its placed caption; where that is the text of
 // one of the sweep window's own labels (从, 到, 点数), the label it stands

@@ -9,9 +9,9 @@
 #include "app/registry.h"
 #include "exact.h"
 #include "common/number.h"
-#include "sweep/chart_scale.h"
+#include "app/chart_scale.h"
 #include "sweep/goal_seek.h"
-#include "sweep/loop_response.h"
+#include "loop/loop_response.h"
 #include "sweep/sweep.h"
 
 using namespace ombrel;
@@ -219,7 +219,7 @@ void TestSweep::offered() {
            QString("「输出功率（W）」的数值超出范围，没有默认范围：请填写「从」和「到」"));
   const auto reach = [](const char* window, const char* input) {
     QString out;
-    for (const std::string& r : sweepReach(*windowSpec(window), input)) out += QString::fromStdString(r) + " ";
+    for (const std::string& r : windowSpec(window)->reach(input)) out += QString::fromStdString(r) + " ";
     return out;
   };
   // ESR reaches the ripple, the attenuation, and through both the ripple after the filter.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sweep/chart_scale.h"
+#include "app/chart_scale.h"
 
 #include <algorithm>
 #include <cmath>

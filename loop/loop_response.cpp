@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sweep/loop_response.h"
+#include "loop/loop_response.h"
 
 #include <cmath>
 #include <numbers>
 
 #include "common/number.h"
 #include "common/powers.h"
-#include "sweep/sweep.h"
+#include "common/spacing.h"
+#include "loop/loop_fields.h"
 
 namespace ombrel {
 
 namespace {
+
+namespace lf = loop_fields;
 
 constexpr double pi = std::numbers::pi;
 
@@ -54,9 +57,9 @@ Polar loop(const LoopParts& p, std::optional<double> frhp, double f) {
 
 std::variant<LoopParts, std::string> loopParts(const WindowSpec& spec, const Fields& fields, const ResultMarks& marks) {
   LoopParts p;
-  const std::pair<const char*, double*> read[] = {{"Text14", &p.g}, {"Text16", &p.fp}, {"Text19", &p.fz},
-                                                  {"Text13", &p.r1}, {"Text2", &p.r3}, {"Text1", &p.c1},
-                                                  {"Text12", &p.c2}, {"Text6", &p.fs}};
+  const std::pair<const char*, double*> read[] = {{lf::kGain, &p.g}, {lf::kPole, &p.fp}, {lf::kZero, &p.fz},
+                                                  {lf::kR1, &p.r1}, {lf::kR3, &p.r3}, {lf::kC1, &p.c1},
+                                                  {lf::kC2, &p.c2}, {lf::kSwitching, &p.fs}};
   for (const auto& [field, value] : read) {
     const Control* c = spec.find(field);
     if (!c) return std::string("不是环路控制窗口");
@@ -69,7 +72,7 @@ std::variant<LoopParts, std::string> loopParts(const WindowSpec& spec, const Fie
       return name + "是" + (mark.look == Look::Impossible ? "不合理的结果" : "上次计算留下的或已过时的结果") +
              "：请在环路控制窗口重新按「计算」";
     *value = NumberFromText(text);
-    if (!(*value > 0 && std::isfinite(*value)) && field != std::string("Text14"))
+    if (!(*value > 0 && std::isfinite(*value)) && std::string(field) != lf::kGain)
       return name + "须为有限的正数";
     if (!std::isfinite(*value) || *value == 0) return name + "须为有限的非零数";
   }
@@ -117,7 +120,7 @@ std::optional<Crossover> crossover(const LoopParts& parts, std::optional<double>
 }
 
 std::vector<double> bodeFrequencies(const LoopParts& parts) {
-  return sweepPoints(SweepRange{parts.fp / 10, parts.fs * 10, 400, true});
+  return spacedPoints(parts.fp / 10, parts.fs * 10, 400, true);
 }
 
 }  // namespace ombrel

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The frequency response of the loop window's design (环路控制), Qt-free; the
-// Bode window (app/bode_window.h) draws it. The model, as the loop window
+// Bode window (app/bode_window.h) draws it. The fields it reads are
+// named in loop/loop_fields.h. The model, as the loop window
 // sizes it after a vendor's application note on type-II compensation of a
 // current-mode converter:
 //
