@@ -25,7 +25,8 @@ namespace ombrel {
 
 namespace {
 
-const char* const kHeader = "频率(kHz)\t|T|(dB)\t∠T(°)\t标准值 |T|(dB)\t标准值 ∠T(°)\t功率级(dB)\t功率级(°)\t补偿器(dB)\t补偿器(°)\n";
+// The copied table with no points: its header alone.
+QString headerOnly() { return qs(bodeTable({}, std::nullopt, std::nullopt, {})); }
 
 // "计算值" or a series by its name.
 std::optional<ESeries> seriesNamed(const QString& name) {
@@ -55,22 +56,16 @@ BodeWindow::BodeWindow() : SideWindow(Qt::Window, QStringLiteral("bode"), QStrin
   series_->setObjectName(QStringLiteral("series"));
   series_->addItems({QStringLiteral("计算值"), QStringLiteral("E6"), QStringLiteral("E12"), QStringLiteral("E24"),
                      QStringLiteral("E96")});
-  const auto shown = [this](const char* name, const QString& tip) {
-    auto* edit = new QLineEdit(this);
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setReadOnly(true);
-    tintAsResult(edit);
-    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0.000888888888888888")) + 16);
-    edit->setToolTip(tip);
-    return edit;
-  };
-  r3_ = shown("R3", QStringLiteral("所用的 R3（kΩ）：计算值，或所选系列中最近的标准值"));
-  c1_ = shown("C1", QStringLiteral("所用的 C1（nF）"));
-  c2_ = shown("C2", QStringLiteral("所用的 C2（nF）"));
-  fc_ = shown("fc", QStringLiteral("|T| 首次由大于 1 降到小于 1 的频率：从 1E-06 kHz 起每十倍频 50 点找到所在区间，\n"
-                                   "再按几何平均二分到相邻的双精度数，显示 15 位有效数字"));
-  pm_ = shown("pm", QStringLiteral("相位裕度 = 180° + ∠T(j2π·fc)；相位由低频积分器的 −90° 起，逐个环节连续累加，\n"
-                                   "按 fc 算出，约 13 位有效数字可信"));
+  r3_ = makeResultField(QStringLiteral("R3"), nullptr,
+                        QStringLiteral("所用的 R3（kΩ）：计算值，或所选系列中最近的标准值"));
+  c1_ = makeResultField(QStringLiteral("C1"), nullptr, QStringLiteral("所用的 C1（nF）"));
+  c2_ = makeResultField(QStringLiteral("C2"), nullptr, QStringLiteral("所用的 C2（nF）"));
+  fc_ = makeResultField(QStringLiteral("fc"), nullptr,
+                        QStringLiteral("|T| 首次由大于 1 降到小于 1 的频率：从 1E-06 kHz 起每十倍频 50 点找到所在区间，\n"
+                                       "再按几何平均二分到相邻的双精度数，显示 15 位有效数字"));
+  pm_ = makeResultField(QStringLiteral("pm"), nullptr,
+                        QStringLiteral("相位裕度 = 180° + ∠T(j2π·fc)；相位由低频积分器的 −90° 起，逐个环节连续累加，\n"
+                                       "按 fc 算出，约 13 位有效数字可信"));
   status_ = makeStatus();
   gain_ = new Chart(this);
   gain_->setObjectName(QStringLiteral("gain"));
@@ -105,7 +100,7 @@ BodeWindow::BodeWindow() : SideWindow(Qt::Window, QStringLiteral("bode"), QStrin
   connect(frhp_, &QLineEdit::textChanged, this, &BodeWindow::redraw);
   connect(series_, &QComboBox::currentIndexChanged, this, &BodeWindow::redraw);
   connect(copy, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(table_); });
-  table_ = QString::fromUtf8(kHeader);
+  table_ = headerOnly();
 }
 
 void BodeWindow::start(CalcWindow* source) {
@@ -126,7 +121,7 @@ void BodeWindow::clear(const QString& why) {
     c->setX(QStringLiteral("频率(kHz)"), {}, {}, true);
     c->setSeries({}, false);
   }
-  table_ = QString::fromUtf8(kHeader);
+  table_ = headerOnly();
   status_->setText(why);
 }
 
@@ -150,18 +145,17 @@ void BodeWindow::redraw() {
   pm_->setText(cross ? text(cross->pm) : QString());
   status_->setText(cross ? QString() : QStringLiteral("|T| 在 1E-06 kHz 到 1E+09 kHz 之间不穿越 0 dB"));
 
-  // The points, and the table that copies them.
+  // The table "复制数据" copies, and the points drawn.
   const std::vector<double> f = bodeFrequencies(computed);
+  table_ = qs(bodeTable(computed, series ? std::optional(used) : std::nullopt, fr, f));
   std::vector<QString> fTexts;
   Chart::Series loop{QStringLiteral("T（计算值）"), {}, {}, 0}, standard{"T（" + series_->currentText() + "）", {}, {}, 1},
       stage{QStringLiteral("功率级"), {}, {}, 2, true}, comp{QStringLiteral("补偿器"), {}, {}, 3, true};
   std::vector<Chart::Series> gains = {loop, standard, stage, comp}, phases = gains;
-  QString table = QString::fromUtf8(kHeader);
   for (const double at : f) {
     const LoopAt a = loopAt(computed, fr, at), b = loopAt(used, fr, at);
     const Gain values[] = {a.loop, b.loop, a.stage, a.compensator};
     fTexts.push_back(text(at));
-    table += text(at);
     for (std::size_t n = 0; n < 4; ++n) {
       // Where the mouse rests, either plot shows the gain and the phase.
       const QString both = text(values[n].db) + QStringLiteral(" dB，") + text(values[n].deg) + QStringLiteral("°");
@@ -169,11 +163,8 @@ void BodeWindow::redraw() {
       gains[n].yTexts.push_back(both);
       phases[n].y.push_back(values[n].deg);
       phases[n].yTexts.push_back(both);
-      table += (n == 1 && !series) ? QStringLiteral("\t\t") : "\t" + text(values[n].db) + "\t" + text(values[n].deg);
     }
-    table += "\n";
   }
-  table_ = table;
   if (!series) {
     gains.erase(gains.begin() + 1);
     phases.erase(phases.begin() + 1);

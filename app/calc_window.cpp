@@ -19,7 +19,6 @@
 #include <algorithm>
 #include <exception>
 
-#include "app/field_menu.h"
 #include "app/fonts.h"
 #include "app/looks.h"
 #include "app/paste_note.h"
@@ -251,7 +250,7 @@ void CalcWindow::pasteTable() {
 }
 
 QMenu* CalcWindow::contextMenu(QLineEdit* field) {
-  return fieldMenu(*this, field, peers_ ? peers_() : QList<CalcWindow*>());
+  return menuMaker_ ? menuMaker_(*this, field) : field->createStandardContextMenu();
 }
 
 void CalcWindow::buttonClicked(const Control& button) {

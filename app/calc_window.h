@@ -58,8 +58,10 @@ class CalcWindow : public QWidget {
   // the first paste.
   PasteNote* note() const { return note_; }
 
-  // The context menu of a field (app/field_menu.h). The caller owns it.
+  // The context menu of a field, made by what its owner set (the Navigator:
+  // app/field_menu.h), else Qt's own. The caller owns it.
   QMenu* contextMenu(QLineEdit* field);
+  void setMenuMaker(std::function<QMenu*(CalcWindow&, QLineEdit*)> maker) { menuMaker_ = std::move(maker); }
   // Every calculator window that exists now, this one included, in the main
   // menu's order: what "取自" offers from and "复制全部窗口数据" copies; set by
   // the Navigator.
@@ -69,11 +71,6 @@ class CalcWindow : public QWidget {
  signals:
   void returnPressed(bool alsoShowMainForm);  // a 返回 button: hide this window
   void showWanted(QString window);
-  void sweepWanted(QString input);  // "参数扫描…" in an input's context menu
-  void coreShapeWanted(QString field);  // "按尺寸计算…" in a core field's context menu
-  void goalSeekWanted(QString result);  // "反算…" in a result's context menu
-  void bodeWanted();                    // "频率响应…" in the loop window's context menus
-  void windingWanted(QString turns);    // "绕组复核…" in a turns field's context menu
   void textsChanged();                  // a run ended, or a field's text changed outside a run
   void closing();            // title-bar close: the window is being discarded
 
@@ -110,6 +107,7 @@ class CalcWindow : public QWidget {
   ResultMarks marks_;
   bool calculating_ = false;  // the marks are drawn once a run has ended
   std::function<QList<CalcWindow*>()> peers_;
+  std::function<QMenu*(CalcWindow&, QLineEdit*)> menuMaker_;
   QHash<QObject*, QString> clickableLabels_;  // the window each opens
   QAction* copyAction_ = nullptr;
   QAction* pasteAction_ = nullptr;

@@ -10,6 +10,7 @@
 
 #include "app/fonts.h"
 #include "app/looks.h"
+#include "parts/core_families.h"
 
 namespace ombrel {
 
@@ -133,11 +134,8 @@ QPainterPath box(double left, double top, double right, double bottom) {
 }
 
 // The proportions a family's sketch is drawn with, in mm, by the letters of
-// its drawing; a letter the family has not is 0.
-struct Sketch {
-  double A, B, C, D, E, F;
-  double F2 = 0, G = 0, H = 0, J = 0, K = 0, L = 0, q = 0;
-};
+// its drawing (a letter the family has not is 0): its row of shapeFamilies().
+using Sketch = FamilySketch;
 
 // The profile through the legs, the open face up: the outer legs from E/2
 // to A/2, the centre leg F wide, the yoke B − D high under the windows, and
@@ -277,33 +275,23 @@ View epFace(const Sketch& s) {
   return v;
 }
 
-// Each family's sketch: its proportions, whether its profile is a cut, and
-// its open face. The proportions are those of E 42/21/15, EFD 25 (its face
-// deeper, its windows wider and its centre leg further from the back, so
-// that F2, K and q show), ETD 34, PQ 26/20, RM 10 and EP 20 (its bore a
-// little wider). E and EFD are drawn as seen from the front, the others cut
-// through the centre leg's axis.
-struct FamilySketch {
-  const char* family;
-  Sketch mm;
-  bool cut;
-  View (*face)(const Sketch&);
-};
-const FamilySketch kSketches[] = {
-    {"e", {.A = 42, .B = 21, .C = 15, .D = 15, .E = 30, .F = 12}, false, eFace},
-    {"efd", {.A = 25, .B = 12.5, .C = 11.5, .D = 9.3, .E = 20, .F = 10, .F2 = 6, .K = 1.8, .q = 1.4}, false, eFace},
-    {"etd", {.A = 34.2, .B = 17.3, .C = 11, .D = 12.1, .E = 26.3, .F = 10.6}, true, etdFace},
-    {"pq", {.A = 26.5, .B = 10.1, .C = 19, .D = 5.75, .E = 22.5, .F = 12, .G = 16, .J = 7.3, .L = 13.9}, true, pqFace},
-    {"rm", {.A = 27.85, .B = 9.3, .C = 12.4, .D = 6.35, .E = 21.65, .F = 10.7, .G = 10.9, .H = 5.5, .J = 24.15},
-     true, rmFace},
-    {"ep", {.A = 24, .B = 10.7, .C = 15, .D = 7.15, .E = 17, .F = 8.4, .K = 4.5}, true, epFace},
-};
+View faceOf(const Sketch& s) {
+  switch (s.face) {
+    case SketchFace::E: return eFace(s);
+    case SketchFace::Etd: return etdFace(s);
+    case SketchFace::Pq: return pqFace(s);
+    case SketchFace::Rm: return rmFace(s);
+    case SketchFace::Ep: return epFace(s);
+  }
+  return eFace(s);
+}
 
-// The two views of a family, none for an unknown family.
+// The two views of a family of shapeFamilies(), named by its key there in
+// any letter case, as its sketch there says; none for a key the table has not.
 std::vector<View> viewsOf(const QString& family) {
-  for (const FamilySketch& sketch : kSketches)
-    if (family.toLower() == QLatin1String(sketch.family)) return {profile(sketch.mm, sketch.cut), sketch.face(sketch.mm)};
-  return {};
+  const ShapeFamily* f = shapeFamily(family.toLower().toStdString());
+  if (!f) return {};
+  return {profile(f->sketch, f->sketch.cut), faceOf(f->sketch)};
 }
 
 // Everything a view draws at `scale` pixels a mm, its model origin at the

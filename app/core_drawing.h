@@ -8,12 +8,13 @@
 
 namespace ombrel {
 
-// One half of a core of a family ("e", "efd", "etd", "pq", "rm", "ep"), drawn
-// as a designer's sketch: the profile through the legs (B, D, E, F, and RM's
-// hole H), and the open face, looking at the legs' ends (A, C and the
-// family's own letters), one above the other or side by side, whichever
-// draws larger in the widget. Each letter stands beside a thin line with
-// arrowheads that spans its distance. The proportions are fixed, one
+// One half of a core of a family of shapeFamilies() (parts/core_families.h),
+// named by its key there in any letter case ("pq", "PQ"), drawn as a
+// designer's sketch: the profile through the legs (B, D, E, F, and RM's hole
+// H), and the open face, looking at the legs' ends (A, C and the family's own
+// letters), one above the other or side by side, whichever draws larger in
+// the widget. Each letter stands beside a thin line with arrowheads that
+// spans its distance. The proportions are fixed, one
 // representative core a family, not the dimensions typed: the drawing says
 // what a letter means, not how big it is.
 class CoreDrawing : public QWidget {
@@ -22,7 +23,7 @@ class CoreDrawing : public QWidget {
  public:
   explicit CoreDrawing(QWidget* parent = nullptr);
 
-  // An unknown family draws nothing but the frame.
+  // A key that names no family of the table draws nothing but the frame.
   void setFamily(const QString& family);
   QString family() const;
   QSize sizeHint() const override;

@@ -16,7 +16,7 @@
 #include "app/calc_window.h"
 #include "app/core_drawing.h"
 #include "app/looks.h"
-#include "app/standard_parts.h"
+#include "parts/shipped.h"
 #include "app/window_texts.h"
 #include "common/calc.h"
 #include "common/marks.h"
@@ -119,13 +119,7 @@ QWidget* CoreShapeWindow::makeResults() {
   auto* found = new QGroupBox(QStringLiteral("有效参数（一副磁芯）"), this);
   auto* rows = new QFormLayout(found);
   for (std::size_t k = 0; k < shapeResultNames().size(); ++k) {
-    auto* edit = new QLineEdit(found);
-    edit->setObjectName(qs(shapeResultNames()[k]));
-    edit->setReadOnly(true);
-    tintAsResult(edit);
-    // A whole result shows: 15 digits, a point, and "0.00" before or an
-    // exponent after them.
-    edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0.000888888888888888")) + 16);
+    QLineEdit* edit = makeResultField(qs(shapeResultNames()[k]), found);
     edit->setAccessibleName(qs(shapeResultCaptions()[k]));
     results_.insert(edit->objectName(), edit);
     rows->addRow(qs(shapeResultCaptions()[k]), edit);
@@ -200,7 +194,7 @@ void CoreShapeWindow::chooseFamily(const std::string& family) {
 }
 
 void CoreShapeWindow::chooseShape(const QString& name) {
-  const CoreShape* shape = standardShape(family(), name);
+  const CoreShape* shape = standardShape(family(), name.toStdString());
   if (!shape) return;
   const std::map<std::string, std::string> texts = dimensionTexts(*shape);
   for (const ShapeLetter& l : shapeFamily(family())->letters) {

@@ -8,7 +8,7 @@
 
 #include "app/calc_window.h"
 #include "app/looks.h"
-#include "app/standard_parts.h"
+#include "parts/shipped.h"
 #include "app/window_texts.h"
 #include "common/offers.h"
 #include "parts/parts.h"
@@ -24,8 +24,18 @@ void addEntry(QMenu* menu, QLineEdit* field, const std::string& label, const std
   QObject::connect(action, &QAction::triggered, field, [field, text] { typeAsUser(field, text); });
 }
 
-// "选择磁芯" with a submenu a family, or "选择线径" with the IEC and AWG series.
-void addParts(QMenu* menu, CalcWindow& window, QLineEdit* field, PartList list) {
+// The openers of `where` offered for the field, in table order.
+void addOpeners(QMenu* menu, CalcWindow& window, const Control& c, const MenuOpeners& openers, MenuOpener::Where where) {
+  for (const MenuOpener& o : openers)
+    if (o.where == where && o.offered(window, c))
+      QObject::connect(menu->addAction(o.text), &QAction::triggered, &window,
+                       [&window, open = o.open, name = qs(c.name)] { open(window, name); });
+}
+
+// "选择磁芯" with a submenu a family, the openers of the core list last, or
+// "选择线径" with the IEC and AWG series.
+void addParts(QMenu* menu, CalcWindow& window, QLineEdit* field, const Control& c, const MenuOpeners& openers) {
+  const PartList list = c.parts;
   if (list == PartList::Cores) {
     QMenu* byFamily = menu->addMenu(QStringLiteral("选择磁芯"));
     for (const std::string& family : coreFamilies()) {
@@ -42,8 +52,7 @@ void addParts(QMenu* menu, CalcWindow& window, QLineEdit* field, PartList list) 
       parts->setEnabled(!parts->isEmpty());
     }
     byFamily->addSeparator();
-    QObject::connect(byFamily->addAction(QStringLiteral("按尺寸计算…")), &QAction::triggered, &window,
-                     [&window, name = field->objectName()] { emit window.coreShapeWanted(name); });
+    addOpeners(byFamily, window, c, openers, MenuOpener::Where::CoreList);
   } else if (list == PartList::Wires) {
     QMenu* wires = menu->addMenu(QStringLiteral("选择线径"));
     QMenu* iec = wires->addMenu(QStringLiteral("IEC"));
@@ -66,12 +75,13 @@ void addOffers(QMenu* menu, QLineEdit* field, const Quantity& quantity, const QL
 
 }  // namespace
 
-QMenu* fieldMenu(CalcWindow& window, QLineEdit* field, const QList<CalcWindow*>& others) {
+QMenu* fieldMenu(CalcWindow& window, QLineEdit* field, const QList<CalcWindow*>& others, const MenuOpeners& openers) {
   QMenu* menu = field->createStandardContextMenu();
   const Control* c = window.spec().find(field->objectName().toStdString());
-  if (c && c->parts != PartList::None) {
+  if (!c) return menu;
+  if (c->parts != PartList::None) {
     menu->addSeparator();
-    addParts(menu, window, field, c->parts);
+    addParts(menu, window, field, *c, openers);
   }
   if (window.copyAction()) {
     menu->addSeparator();
@@ -79,30 +89,12 @@ QMenu* fieldMenu(CalcWindow& window, QLineEdit* field, const QList<CalcWindow*>&
     menu->addAction(window.pasteAction());
     menu->addAction(window.copyAllAction());
   }
-  // A winding's turns open the winding check, except in the check itself.
-  const QString name = field->objectName();
-  const auto addWinding = [&] {
-    if (c->quantity.kind != QuantityKind::Turns || window.spec().name == "winding") return;
-    QObject::connect(menu->addAction(QStringLiteral("绕组复核…")), &QAction::triggered, &window,
-                     [&window, name] { emit window.windingWanted(name); });
-  };
-  if (c && c->fieldRole == FieldRole::Input) {
+  if (c->fieldRole == FieldRole::Input) {
     QList<CalcWindow*> rest = others;
     rest.removeAll(&window);
     addOffers(menu, field, c->quantity, rest);
-    addWinding();
-    const QString input = field->objectName();
-    QObject::connect(menu->addAction(QStringLiteral("参数扫描…")), &QAction::triggered, &window,
-                     [&window, input] { emit window.sweepWanted(input); });
-  } else if (c && c->fieldRole == FieldRole::Output) {
-    addWinding();
-    const QString result = field->objectName();
-    QObject::connect(menu->addAction(QStringLiteral("反算…")), &QAction::triggered, &window,
-                     [&window, result] { emit window.goalSeekWanted(result); });
   }
-  if (window.spec().frequencyResponse)
-    QObject::connect(menu->addAction(QStringLiteral("频率响应…")), &QAction::triggered, &window,
-                     [&window] { emit window.bodeWanted(); });
+  addOpeners(menu, window, *c, openers, MenuOpener::Where::Field);
   return menu;
 }
 

@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <map>
 
 #include "app/calc_window.h"
 #include "app/looks.h"
@@ -20,17 +19,6 @@
 namespace ombrel {
 
 namespace {
-
-// A field that shows a whole result: 15 digits, a point, and "0.00" before
-// or an exponent after them.
-QLineEdit* resultField(const char* name, QWidget* parent) {
-  auto* edit = new QLineEdit(parent);
-  edit->setObjectName(QString::fromLatin1(name));
-  edit->setReadOnly(true);
-  tintAsResult(edit);
-  edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0.000888888888888888")) + 16);
-  return edit;
-}
 
 std::string fieldName(const QComboBox* box) { return box->currentData().toString().toStdString(); }
 
@@ -49,10 +37,10 @@ GoalSeekWindow::GoalSeekWindow() : SideWindow(dialogFrame(), QStringLiteral("goa
   input_ = makeInputs("input");
   result2_ = makeInputs("result2");
   input2_ = makeInputs("input2");
-  solved1_ = resultField("solved", this);
-  solved2_ = resultField("solved2", this);
-  achieved1_ = resultField("achieved", this);
-  achieved2_ = resultField("achieved2", this);
+  solved1_ = makeResultField(QStringLiteral("solved"));
+  solved2_ = makeResultField(QStringLiteral("solved2"));
+  achieved1_ = makeResultField(QStringLiteral("achieved"));
+  achieved2_ = makeResultField(QStringLiteral("achieved2"));
   status_ = makeStatus();
   status_->setMinimumHeight(3 * status_->fontMetrics().height());
   QPushButton* solve = makeButton(QStringLiteral("求解"), QStringLiteral("Command1"));
@@ -186,14 +174,11 @@ void GoalSeekWindow::solve() {
     status_->setText(QStringLiteral("没有能改变这个结果的输入"));
     return refresh();
   }
-  std::map<std::string, std::string> texts;
-  for (const Control& c : spec.controls)
-    if (c.kind == ControlKind::Field) texts[c.name] = source_->text(qs(c.name)).toStdString();
   const GoalCondition first{result_, target_->text().toStdString(), fieldName(input_)};
   std::optional<GoalCondition> second;
   if (result2_->currentIndex() > 0)
     second = GoalCondition{fieldName(result2_), target2_->text().toStdString(), fieldName(input2_)};
-  const GoalSeek found = goalSeek(spec, texts, first, second);
+  const GoalSeek found = goalSeek(spec, fieldTexts(*source_), first, second);
   const std::pair<QLineEdit*, const std::string*> shown[] = {
       {solved1_, &found.solved}, {solved2_, &found.solved2}, {achieved1_, &found.achieved}, {achieved2_, &found.achieved2}};
   for (const auto& [edit, text] : shown) {

@@ -4,11 +4,11 @@
 #include "app/bode_window.h"
 #include "app/calc_window.h"
 #include "app/core_shape_window.h"
+#include "app/field_menu.h"
 #include "app/goal_seek_window.h"
 #include "app/looks.h"
 #include "app/main_form.h"
 #include "app/registry.h"
-#include "app/standard_parts.h"
 #include "app/sweep_window.h"
 #include "app/window_texts.h"
 #include "common/number.h"
@@ -23,6 +23,40 @@ Navigator::Navigator(Lookup lookup)
     : lookup_(lookup), main_(std::make_unique<MainForm>()) {
   connect(main_.get(), &MainForm::commandChosen, this, [this](const QString& name) { open(name); });
   connect(main_.get(), &MainForm::closing, this, [this] { endIfNothingShown(main_.get()); });
+  openers_ = openers();
+}
+
+// The entries of the fields' menus that open a window beside the calculator,
+// in the order they stand: one row a window.
+MenuOpeners Navigator::openers() {
+  using Where = MenuOpener::Where;
+  MenuOpeners rows = {{QStringLiteral("按尺寸计算…"), Where::CoreList,
+                       [](const CalcWindow&, const Control& c) { return c.parts == PartList::Cores; },
+                       [this](CalcWindow& w, const QString& field) { coreShape(&w, field); }}};
+  // The windows a field's menu opens in their slots, the field's text typed in.
+  for (const FieldOpened& o : fieldOpened())
+    rows.push_back({qs(o.entry), Where::Field,
+                    [o](const CalcWindow& w, const Control& c) {
+                      return c.quantity.kind == o.from && w.spec().name != o.window;
+                    },
+                    [this, o](CalcWindow& w, const QString& field) { openFrom(&w, o, field); }});
+  rows.push_back({QStringLiteral("参数扫描…"), Where::Field,
+                  [](const CalcWindow&, const Control& c) { return c.fieldRole == FieldRole::Input; },
+                  [this](CalcWindow& w, const QString& input) { sweep(&w, input); }});
+  rows.push_back({QStringLiteral("反算…"), Where::Field,
+                  [](const CalcWindow&, const Control& c) { return c.fieldRole == FieldRole::Output; },
+                  [this](CalcWindow& w, const QString& result) { goalSeek(&w, result); }});
+  rows.push_back({QStringLiteral("频率响应…"), Where::Field,
+                  [](const CalcWindow& w, const Control&) { return w.spec().frequencyResponse; },
+                  [this](CalcWindow& w, const QString&) { bode(&w); }});
+  return rows;
+}
+
+QList<CalcWindow*> Navigator::peers() const {
+  QList<CalcWindow*> windows;
+  for (std::string_view name : dataWindows())
+    if (CalcWindow* w = window(qs(name))) windows << w;
+  return windows;
 }
 
 Navigator::~Navigator() {
@@ -49,23 +83,11 @@ CalcWindow* Navigator::made(const QString& name, const WindowSpec& spec) {
           [this, created](bool alsoShowMainForm) { hide(created, alsoShowMainForm); });
   connect(created, &CalcWindow::showWanted, this, [this](const QString& other) { open(other); });
   connect(created, &CalcWindow::closing, this, [this, created] { discard(created); });
-  connect(created, &CalcWindow::sweepWanted, this, [this, created](const QString& input) { sweep(created, input); });
-  connect(created, &CalcWindow::coreShapeWanted, this,
-          [this, created](const QString& field) { coreShape(created, field); });
-  connect(created, &CalcWindow::goalSeekWanted, this,
-          [this, created](const QString& result) { goalSeek(created, result); });
-  connect(created, &CalcWindow::bodeWanted, this, [this, created] { bode(created); });
-  connect(created, &CalcWindow::windingWanted, this,
-          [this, created](const QString& field) { winding(created, field); });
-  // The windows that exist now, in the main menu's order, the winding check
-  // last: what "取自" offers from and "复制全部窗口数据" copies.
-  created->setPeers([this] {
-    QList<CalcWindow*> windows;
-    for (const MenuCommand& row : menuTree())
-      if (CalcWindow* w = window(qs(row.window)); w && !windows.contains(w)) windows << w;
-    if (CalcWindow* w = window(QStringLiteral("winding"))) windows << w;
-    return windows;
-  });
+  // The windows that exist now, in the main menu's order, those a field's
+  // menu opens last: what "取自" offers from and "复制全部窗口数据" copies.
+  created->setPeers([this] { return peers(); });
+  created->setMenuMaker(
+      [this](CalcWindow& w, QLineEdit* field) { return fieldMenu(w, field, peers(), openers_); });
   return created;
 }
 
@@ -118,16 +140,22 @@ GoalSeekWindow* Navigator::goalSeek(CalcWindow* from, const QString& result) { r
 
 BodeWindow* Navigator::bode(CalcWindow* from) { return beside(bode_, from); }
 
-CalcWindow* Navigator::winding(CalcWindow* from, const QString& turns) {
-  CalcWindow* check = made(QStringLiteral("winding"), windingSpec());
-  if (from && from != check) {
-    const QString text = from->text(turns);
-    if (QLineEdit* first = check->field(QStringLiteral("N1")); first && IsPlainNumber(text.toStdString()))
-      typeAsUser(first, text);
-    placeBeside(check, from);
+CalcWindow* Navigator::openFrom(CalcWindow* from, const FieldOpened& opened, const QString& field) {
+  const QString name = qs(opened.window);
+  CalcWindow* to = window(name);
+  if (!to) {
+    const WindowSpec* spec = lookup_(opened.window);
+    if (!spec) return nullptr;
+    to = made(name, *spec);
   }
-  present(check);
-  return check;
+  if (from && from != to) {
+    const QString text = from->text(field);
+    if (QLineEdit* into = to->field(qs(opened.into)); into && IsPlainNumber(text.toStdString()))
+      typeAsUser(into, text);
+    placeBeside(to, from);
+  }
+  present(to);
+  return to;
 }
 
 CalcWindow* Navigator::window(const QString& name) const {

@@ -5,6 +5,7 @@
 // of the program shown, nothingShown() tells the program to end.
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <map>
@@ -12,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/field_menu.h"
 #include "app/registry.h"
 
 namespace ombrel {
@@ -54,10 +56,10 @@ class Navigator : public QObject {
   // The loop window's frequency response: follows the loop window it was opened from.
   BodeWindow* bode(CalcWindow* from);
   BodeWindow* bodeWindow() const { return bode_.get(); }
-  // The winding check (绕组复核), a calculator window of its own in the slot
-  // "winding": shown beside `from`, the text of its turns field `turns`
-  // typed into the first winding's turns when it is a plain number.
-  CalcWindow* winding(CalcWindow* from, const QString& turns);
+  // A window a field's menu opens (fieldOpened(): the winding check), in its
+  // slot: shown beside `from`, the text of `from`'s `field` typed into its
+  // input when it is a plain number.
+  CalcWindow* openFrom(CalcWindow* from, const FieldOpened& opened, const QString& field);
 
  signals:
   void nothingShown();
@@ -68,6 +70,10 @@ class Navigator : public QObject {
   void present(QWidget* window);
   // The calculator window in the slot `name`, created from `spec` if empty.
   CalcWindow* made(const QString& name, const WindowSpec& spec);
+  // The windows that exist now, in dataWindows() order.
+  QList<CalcWindow*> peers() const;
+  // The field menus' entries that open the windows beside the calculators.
+  MenuOpeners openers();
   // Beside `from`, on the screen it stands on.
   static void placeBeside(QWidget* window, const QWidget* from);
   // The side window in `slot`, created at its first use, started with
@@ -83,6 +89,7 @@ class Navigator : public QObject {
   std::unique_ptr<CoreShapeWindow> coreShape_;
   std::unique_ptr<GoalSeekWindow> goalSeek_;
   std::unique_ptr<BodeWindow> bode_;
+  MenuOpeners openers_;
   std::vector<const SideWindow*> sideWindows_;  // those created, for endIfNothingShown
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/registry.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -37,6 +38,9 @@ WindowSpec tx();
 WindowSpec td();
 WindowSpec gongm();
 WindowSpec chamo();
+
+// magnetics/
+WindowSpec winding();
 }  // namespace windows
 
 namespace {
@@ -75,6 +79,9 @@ const std::map<std::string, Factory, std::less<>> kWindows = {
     {"gongm", &windows::gongm},
     {"chamo", &windows::chamo},
 
+    // magnetics/
+    {"winding", &windows::winding},
+
 };
 
 }  // namespace
@@ -104,6 +111,13 @@ const std::vector<MenuCommand>& menuTree() {
   return tree;
 }
 
+const std::vector<FieldOpened>& fieldOpened() {
+  static const std::vector<FieldOpened> windows = {
+      {"winding", "绕组复核…", QuantityKind::Turns, "N1"},
+  };
+  return windows;
+}
+
 const WindowSpec* windowSpec(std::string_view name) {
   // Built once; the tables hold their handlers and never change.
   static const std::map<std::string, WindowSpec, std::less<>> specs = [] {
@@ -113,6 +127,16 @@ const WindowSpec* windowSpec(std::string_view name) {
   }();
   const auto it = specs.find(name);
   return it == specs.end() ? nullptr : &it->second;
+}
+
+std::vector<std::string_view> dataWindows() {
+  std::vector<std::string_view> names;
+  const auto add = [&names](std::string_view name) {
+    if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+  };
+  for (const MenuCommand& row : menuTree()) add(row.window);
+  for (const FieldOpened& opened : fieldOpened()) add(opened.window);
+  return names;
 }
 
 std::vector<const WindowSpec*> builtWindows() {

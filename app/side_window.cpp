@@ -4,7 +4,10 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+
+#include "app/looks.h"
 
 namespace ombrel {
 
@@ -43,6 +46,16 @@ QLabel* SideWindow::makeStatus() {
   status->setTextFormat(Qt::PlainText);
   status->setWordWrap(true);
   return status;
+}
+
+QLineEdit* SideWindow::makeResultField(const QString& name, QWidget* parent, const QString& tip) {
+  auto* edit = new QLineEdit(parent ? parent : this);
+  edit->setObjectName(name);
+  edit->setReadOnly(true);
+  tintAsResult(edit);
+  edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0.000888888888888888")) + 16);
+  if (!tip.isEmpty()) edit->setToolTip(tip);
+  return edit;
 }
 
 }  // namespace ombrel

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace ombrel {
@@ -34,6 +35,11 @@ class SideWindow : public QWidget {
   QPushButton* makeBackButton(const QString& name = QStringLiteral("back"));
   // The status line in words, "status": plain text, wrapped.
   QLabel* makeStatus();
+  // A read-only field that shows a whole result, found by its object name:
+  // tinted as a result, wide enough for 15 digits, a point, and "0.00" before
+  // or an exponent after them; in `parent` (this window where none), with
+  // `tip` as its tooltip where one is given.
+  QLineEdit* makeResultField(const QString& name, QWidget* parent = nullptr, const QString& tip = {});
 };
 
 }  // namespace ombrel

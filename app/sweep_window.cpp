@@ -17,6 +17,7 @@
 #include "app/calc_window.h"
 #include "app/chart.h"
 #include "app/looks.h"
+#include "app/window_texts.h"
 #include "common/number.h"
 
 namespace ombrel {
@@ -162,11 +163,7 @@ void SweepWindow::calculate() {
     status_->setText(qs(*message) + (sweep_.x.empty() ? QStringLiteral("。") : QStringLiteral("；图表保持上次的结果。")));
     return;
   }
-  if (source_) {
-    texts_.clear();
-    for (const Control& c : spec_->controls)
-      if (c.kind == ControlKind::Field) texts_[c.name] = source_->text(qs(c.name)).toStdString();
-  }
+  if (source_) texts_ = fieldTexts(*source_);
   range_ = std::get<SweepRange>(range);
   sweep_ = sweep(*spec_, texts_, input_, range_);
   QString status = QStringLiteral("%1 个点").arg(sweep_.x.size());

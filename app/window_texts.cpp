@@ -38,6 +38,13 @@ WindowsAsTexts::WindowsAsTexts(const QList<CalcWindow*>& windows) {
   for (CalcWindow* w : windows) texts_.push_back({&w->spec(), &fields_.emplace_back(*w), &w->marks()});
 }
 
+std::map<std::string, std::string> fieldTexts(const CalcWindow& window) {
+  std::map<std::string, std::string> texts;
+  for (const Control& c : window.spec().controls)
+    if (c.kind == ControlKind::Field) texts[c.name] = window.text(qs(c.name)).toStdString();
+  return texts;
+}
+
 void typeAsUser(QLineEdit* field, const QString& text) {
   field->selectAll();
   field->insert(text);

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <deque>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,10 @@ class WindowsAsTexts {
   std::deque<WidgetFields> fields_;  // stays where it is as it grows
   std::vector<WindowTexts> texts_;
 };
+
+// Every field's text of a window by its name (a list's: its chosen item), as
+// a pressed copy of it starts from (sweep/sweep.h startingTexts).
+std::map<std::string, std::string> fieldTexts(const CalcWindow& window);
 
 // Types `text` into a field as the user would, for every text the program
 // puts into an input (取自, a part picked, 填入 Ae, a pasted table): the

@@ -15,7 +15,9 @@
 namespace ombrel {
 namespace {
 
-bool isBlank(char ch) { return ch == ' ' || ch == '\t' || ch == '\n'; }
+// The blanks NumberFromText drops inside a number: all but the carriage
+// return, which ends the number instead.
+bool droppedInNumber(char ch) { return IsBlankChar(ch) && ch != '\r'; }
 bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
 int digitValue(char ch) {
@@ -145,8 +147,8 @@ double readDecimal(std::string_view s) {
 
 bool IsPlainNumber(std::string_view text) {
   std::size_t i = 0, end = text.size();
-  while (i < end && (isBlank(text[i]) || text[i] == '\r')) ++i;
-  while (end > i && (isBlank(text[end - 1]) || text[end - 1] == '\r')) --end;
+  while (i < end && IsBlankChar(text[i])) ++i;
+  while (end > i && IsBlankChar(text[end - 1])) --end;
   if (i < end && (text[i] == '+' || text[i] == '-')) ++i;
   std::size_t digits = 0;
   while (i < end && isDigit(text[i])) ++i, ++digits;
@@ -168,11 +170,11 @@ double NumberFromText(std::string_view text) {
   std::string copy;
   std::string_view s = text;
   bool blanks = false;
-  for (char ch : text) blanks = blanks || isBlank(ch);
+  for (char ch : text) blanks = blanks || droppedInNumber(ch);
   if (blanks) {
     copy.reserve(text.size());
     for (char ch : text)
-      if (!isBlank(ch)) copy += ch;
+      if (!droppedInNumber(ch)) copy += ch;
     s = copy;
   }
 
@@ -236,6 +238,8 @@ std::string TextFromNumber(double value) {
   return std::string(out, o);
 }
 
-bool IsBlank(std::string_view text) { return text.find_first_not_of(" \t\r\n") == std::string_view::npos; }
+bool IsBlankChar(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; }
+
+bool IsBlank(std::string_view text) { return std::all_of(text.begin(), text.end(), IsBlankChar); }
 
 }  // namespace ombrel

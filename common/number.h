@@ -19,7 +19,8 @@ namespace ombrel {
 //   "1.5D2"     -> 150        "12E"      -> 12         "-"      -> 0
 //   "1e999"     -> +inf       "-1e999"   -> -inf       "1e-999" -> 0
 //
-// Blanks, tabs and line feeds are dropped wherever they stand before reading.
+// Spaces, tabs and line feeds are dropped wherever they stand before reading;
+// a carriage return is not, and ends the number where it stands ("1\r2" -> 1).
 // A sign may precede a decimal number only; "&H" and "&O" take hexadecimal
 // and octal digits of any width and always give a non-negative value, the
 // double nearest to the exact integer, as its decimal spelling would read
@@ -31,8 +32,8 @@ namespace ombrel {
 // when it reads the field; a magnitude below the smallest double reads as 0.
 double NumberFromText(std::string_view text);
 
-// Whether the text is plainly one decimal number, blanks and carriage
-// returns at both ends aside: an optional sign, digits with at most one full
+// Whether the text is plainly one decimal number, blanks (IsBlankChar) at
+// both ends aside: an optional sign, digits with at most one full
 // stop (a digit on at least one side of it), an optional exponent E or e with
 // an optional sign and at least one digit. Bounded, one pass, any length:
 //
@@ -40,8 +41,12 @@ double NumberFromText(std::string_view text);
 //   "" "abc" "20abc" "1,5" "1 000" "&H10" "1.5D2" "12E" "１２" "." "inf" -> false
 bool IsPlainNumber(std::string_view text);
 
-// Whether the text holds nothing but what NumberFromText drops: blanks,
-// tabs, carriage returns and line feeds ("", "  ", "\r\n" -> true; "0" -> false).
+// Whether the character is a blank: a space, a tab, a carriage return or a
+// line feed (' ', '\t', '\r', '\n' -> true; '0', 'x', '\f', '\v', '\0' -> false).
+bool IsBlankChar(char ch);
+
+// Whether the text holds nothing but blanks (IsBlankChar), which
+// NumberFromText reads as 0 ("", "  ", "\r\n", " \t" -> true; "0", " x" -> false).
 bool IsBlank(std::string_view text);
 
 // TextFromNumber writes the double rounded correctly to 15 significant digits,

@@ -35,10 +35,6 @@ std::string kindName(QuantityKind kind) {
   return "未定";
 }
 
-std::string quantityText(const Quantity& q) {
-  return kindName(q.kind) + "，" + (q.unit.empty() ? std::string("无单位") : q.unit);
-}
-
 std::optional<std::string> impossibleBecause(const Quantity& q, double value) {
   const std::string name = kindName(q.kind);
   switch (q.kind) {

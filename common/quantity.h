@@ -56,10 +56,6 @@ struct Quantity {
 // The quantity's name in words: "电流", "电容量", "占空比".
 std::string kindName(QuantityKind kind);
 
-// The kind and its unit in words, as a meaning states it: "电流，A",
-// "占空比，无单位".
-std::string quantityText(const Quantity& q);
-
 // Why a value cannot be one of this quantity, or nothing where it can:
 //   capacitance -1 -> "电容量不能为负";  turns 0 -> "圈数不能为零";
 //   duty cycle 1.2 -> "占空比须在 0 到 1 之间";  current 0 -> nothing

@@ -48,11 +48,9 @@ std::string allTables(const std::vector<WindowTexts>& windows) {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
 std::string trimmedCell(std::string_view s) {
-  while (!s.empty() && isBlank(s.front())) s.remove_prefix(1);
-  while (!s.empty() && isBlank(s.back())) s.remove_suffix(1);
+  while (!s.empty() && IsBlankChar(s.front())) s.remove_prefix(1);
+  while (!s.empty() && IsBlankChar(s.back())) s.remove_suffix(1);
   return std::string(s);
 }
 
@@ -87,7 +85,7 @@ std::vector<std::vector<std::string>> cellsOf(std::string_view text) {
       atCellStart = true;
     } else {
       line.back() += ch;
-      atCellStart = atCellStart && isBlank(ch);
+      atCellStart = atCellStart && IsBlankChar(ch);
     }
   }
   if (line.size() > 1 || !line.front().empty()) lines.push_back(std::move(line));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/tooltips.h"
 
+#include "common/number.h"
 #include "common/standard_values.h"
 
 namespace ombrel {
@@ -16,8 +17,7 @@ std::string inputTip(const WindowSpec& spec, const Control& input, const std::st
 }
 
 std::string outputTip(const Control& output, const std::string& text, const std::string& note) {
-  const bool shown = text.find_first_not_of(' ') != std::string::npos;
-  if (!shown) return output.formula;
+  if (IsBlank(text)) return output.formula;
   const std::optional<std::string> standard = standardValuesLine(text, output.quantity);
   return text + note + "\n" + output.formula + (standard ? "\n" + *standard : std::string());
 }

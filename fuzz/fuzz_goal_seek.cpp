@@ -53,8 +53,8 @@ std::vector<std::string> pieces(std::string_view rest) {
 void loopResponseHolds(const WindowSpec& spec, const std::map<std::string, std::string>& texts, const std::string& zeroText) {
   const auto zero = rhpZero(zeroText);
   const double z = NumberFromText(zeroText);
-  const bool blank = zeroText.find_first_not_of(" \t\r\n") == std::string::npos;
-  if (std::holds_alternative<std::string>(zero) != !(blank || (z > 0 && std::isfinite(z)))) fail("the zero's text", zeroText);
+  if (std::holds_alternative<std::string>(zero) != !(IsBlank(zeroText) || (z > 0 && std::isfinite(z))))
+    fail("the zero's text", zeroText);
   const std::optional<double> fr = std::holds_alternative<std::string>(zero) ? std::nullopt : std::get<0>(zero);
   FieldStore fields(spec);
   for (const auto& [field, text] : texts) fields.setText(field, text);

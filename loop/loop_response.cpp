@@ -66,7 +66,7 @@ std::variant<LoopParts, std::string> loopParts(const WindowSpec& spec, const Fie
     const std::string name = spec.placedCaption(field, "「", "」");
     const std::string text = fields.text(field);
     const FieldMark mark = marks.mark(spec, fields, field);
-    if (c->fieldRole == FieldRole::Output && text.find_first_not_of(' ') == std::string::npos)
+    if (c->fieldRole == FieldRole::Output && IsBlank(text))
       return name + "还没有算出：请先在环路控制窗口按「计算」";
     if (c->fieldRole == FieldRole::Output && mark.look != Look::Plain)
       return name + "是" + (mark.look == Look::Impossible ? "不合理的结果" : "上次计算留下的或已过时的结果") +
@@ -86,7 +86,7 @@ LoopParts standardParts(LoopParts parts, ESeries series) {
 }
 
 std::variant<std::optional<double>, std::string> rhpZero(const std::string& text) {
-  if (text.find_first_not_of(" \t\r\n") == std::string::npos) return std::optional<double>();
+  if (IsBlank(text)) return std::optional<double>();
   const double f = NumberFromText(text);
   if (!(f > 0 && std::isfinite(f))) return std::string("「右半平面零点(kHz)」须为有限的正数，或不填");
   return std::optional<double>(f);
@@ -121,6 +121,22 @@ std::optional<Crossover> crossover(const LoopParts& parts, std::optional<double>
 
 std::vector<double> bodeFrequencies(const LoopParts& parts) {
   return spacedPoints(parts.fp / 10, parts.fs * 10, 400, true);
+}
+
+std::string bodeTable(const LoopParts& computed, const std::optional<LoopParts>& standard, std::optional<double> frhp,
+                      const std::vector<double>& frequencies) {
+  std::string table =
+      "频率(kHz)\t|T|(dB)\t∠T(°)\t标准值 |T|(dB)\t标准值 ∠T(°)\t功率级(dB)\t功率级(°)\t补偿器(dB)\t补偿器(°)\n";
+  for (const double f : frequencies) {
+    const LoopAt a = loopAt(computed, frhp, f);
+    const std::optional<Gain> cells[] = {
+        a.loop, standard ? std::optional(loopAt(*standard, frhp, f).loop) : std::nullopt, a.stage, a.compensator};
+    table += TextFromNumber(f);
+    for (const std::optional<Gain>& g : cells)
+      table += g ? "\t" + TextFromNumber(g->db) + "\t" + TextFromNumber(g->deg) : std::string("\t\t");
+    table += "\n";
+  }
+  return table;
 }
 
 }  // namespace ombrel

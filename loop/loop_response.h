@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The frequency response of the loop window's design (环路控制), Qt-free; the
-// Bode window (app/bode_window.h) draws it. The fields it reads are
+// Bode window (app/bode_window.h) draws and copies it. The fields it reads are
 // named in loop/loop_fields.h. The model, as the loop window
 // sizes it after a vendor's application note on type-II compensation of a
 // current-mode converter:
@@ -68,5 +68,19 @@ std::optional<Crossover> crossover(const LoopParts& parts, std::optional<double>
 
 // The plot's frequencies in kHz: fp ÷ 10 to 10 · fs, logarithmic, 400 points.
 std::vector<double> bodeFrequencies(const LoopParts& parts);
+
+// The response as a table for a spreadsheet, as "复制数据" copies it: a
+// header, then a line a frequency, tab-separated, every number by
+// TextFromNumber: f, then the gain and the phase of T with the computed
+// parts, of T with the `standard` parts (two empty cells where none are
+// chosen), of the power stage and of the compensator. Every line ends with
+// a line feed.
+//   no frequencies -> the header alone, "频率(kHz)\t|T|(dB)\t∠T(°)\t标准值 |T|(dB)\t
+//                     标准值 ∠T(°)\t功率级(dB)\t功率级(°)\t补偿器(dB)\t补偿器(°)\n" (one line)
+//   G 1, fp 1, fz 100, R1 10, R3 10, C1 10, C2 1, fs 100, no standard parts, no fr, {1}
+//     -> the header, then "1\t1.62960679186717\t-105.554328604855\t\t\t-3.00986568387119\t
+//        -44.4270613023165\t4.63947247573835\t-61.1272673025383\n" (one line)
+std::string bodeTable(const LoopParts& computed, const std::optional<LoopParts>& standard, std::optional<double> frhp,
+                      const std::vector<double>& frequencies);
 
 }  // namespace ombrel

@@ -17,7 +17,7 @@ const std::vector<RmDrawing>& rmDrawings() {
 std::string rmDrawingOf(const CoreShape& shape) { return shape.subtype == "2" ? "1" : shape.subtype; }
 
 bool leftOut(const ShapeLetter& letter, const std::string& text) {
-  return letter.optional && text.find_first_not_of(" \t\r\n") == std::string::npos;
+  return letter.optional && IsBlank(text);
 }
 
 std::string letterCaption(const ShapeLetter& letter) {

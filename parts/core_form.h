@@ -45,12 +45,11 @@ std::string letterCaption(const ShapeLetter& letter);
 std::map<std::string, std::string> dimensionTexts(const CoreShape& shape);
 
 // The results in the window's order, and their captions.
-inline constexpr int shapeResultCount = 6;
 const std::vector<std::string>& shapeResultNames();     // "C1", "C2", "le", "Ae", "Ve", "Amin"
 const std::vector<std::string>& shapeResultCaptions();  // "C1(mm⁻¹)", ..., "Amin(mm²)"
 
 struct ShapeOutcome {
-  std::vector<std::string> results;  // shapeResultCount texts, or none on a fault
+  std::vector<std::string> results;  // one text for each of shapeResultNames(), or none on a fault
   std::string fault;                 // what the fault box says, "" when computed
 };
 // `texts` by letter; a letter missing from it is an empty text.

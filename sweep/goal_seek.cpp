@@ -142,7 +142,7 @@ std::string quoted(const WindowSpec& spec, const std::string& field) { return sp
 // A target's value, or why there is none; `note` gets how it was read where
 // it is not plainly a number.
 std::optional<double> targetValue(const std::string& text, std::string& note, std::string& why) {
-  if (text.find_first_not_of(" \t\r\n") == std::string::npos) {
+  if (IsBlank(text)) {
     why = "请填写目标值";
     return std::nullopt;
   }
@@ -179,10 +179,7 @@ GoalSeek goalSeek(const WindowSpec& spec, const std::map<std::string, std::strin
     out.status = "两个条件须调整不同的输入";
     return out;
   }
-  FieldStore start(spec);
-  for (const Control& c : spec.controls)
-    if (const auto given = texts.find(c.name); c.kind == ControlKind::Field && given != texts.end())
-      start.setText(c.name, given->second);
+  const FieldStore start = startingTexts(spec, texts);
   std::string note, why;
   const std::optional<double> t1 = targetValue(first.target, note, why);
   const std::optional<double> t2 = second ? targetValue(second->target, note, why) : std::optional<double>(0);

@@ -13,15 +13,13 @@ namespace ombrel {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-
 // A range end or the number of points: the text, its blanks removed wherever
 // they stand, is plainly a number. Returns the value, or what is wrong.
 std::variant<double, std::string> rangeNumber(const std::string& text, const std::string& name) {
   std::string bare;
   bare.reserve(text.size());
   for (char c : text)
-    if (!isBlank(c)) bare += c;
+    if (!IsBlankChar(c)) bare += c;
   if (!IsPlainNumber(bare)) return "「" + name + "」不是数字";
   const double value = NumberFromText(bare);
   if (!std::isfinite(value)) return "「" + name + "」的数值超出范围";
@@ -75,6 +73,14 @@ std::string sweepName(const WindowSpec& spec, const std::string& field) {
   return name + "（" + (above ? above->text : std::string("结果")) + "）";
 }
 
+FieldStore startingTexts(const WindowSpec& spec, const std::map<std::string, std::string>& texts) {
+  FieldStore start(spec);
+  for (const Control& c : spec.controls)
+    if (const auto given = texts.find(c.name); c.kind == ControlKind::Field && given != texts.end())
+      start.setText(c.name, given->second);
+  return start;
+}
+
 Pressed pressAt(const WindowSpec& spec, const FieldStore& start,
                 const std::vector<std::pair<std::string, std::string>>& set) {
   Pressed at{start, {}, false};
@@ -100,10 +106,7 @@ Pressed pressAt(const WindowSpec& spec, const FieldStore& start,
 Sweep sweep(const WindowSpec& spec, const std::map<std::string, std::string>& texts, const std::string& input,
             const SweepRange& range) {
   Sweep s;
-  FieldStore start(spec);  // the design texts, then those given
-  for (const Control& c : spec.controls)
-    if (const auto given = texts.find(c.name); c.kind == ControlKind::Field && given != texts.end())
-      start.setText(c.name, given->second);
+  const FieldStore start = startingTexts(spec, texts);
   s.results = spec.results();
   s.x = sweepPoints(range);
   for (std::size_t i = 0; i < s.x.size(); ++i) {

@@ -68,6 +68,12 @@ std::variant<std::pair<std::string, std::string>, std::string> defaultRange(cons
 // under follows as its place:  TL431 Text8 -> "从（输出电压范围(V)）".
 std::string sweepName(const WindowSpec& spec, const std::string& field);
 
+// The texts a pressed copy of the window starts from: the design texts, then
+// each field's text in `texts` where it has one; a name that is no field's
+// is passed over:
+//   lg, {{"Text1", "25"}, {"Command1", "x"}} -> Text1 "25", Text2 "144", Text3 "560", Text4 ""
+FieldStore startingTexts(const WindowSpec& spec, const std::map<std::string, std::string>& texts);
+
 // The window pressed as a user would at one point: from `start`, the inputs
 // `set` given their texts, then every calculate button in table order. What
 // counts there: the inputs, and each result its step wrote there from fields

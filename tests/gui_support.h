@@ -3,7 +3,9 @@
 // chosen by their text, lookups and actions that fail the test at the
 // caller's line instead of crashing it, a guard that dismisses every modal
 // box, so that a test fails instead of waiting forever for a box nobody
-// clicks, and Qt warnings that fail the test.
+// clicks, and Qt warnings that fail the test. For the tests of a field's
+// context menu and the windows it opens: the clipboard, a menu's entry by
+// its path, and every field of the open windows as the user sees it.
 //
 //   void init() { start(); }
 //   void cleanup() { finish(); }        // fails on any box the test did not take
@@ -16,9 +18,13 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMap>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -32,6 +38,7 @@
 #include "app/calc_window.h"
 #include "app/main_form.h"
 #include "app/navigator.h"
+#include "app/program.h"
 #include "app/registry.h"
 
 namespace ombrel::test {
@@ -94,6 +101,17 @@ class BoxGuard {
   QTimer timer_;
   QStringList seen_;
 };
+
+// The first slots of a GUI test class, written once: the application set up
+// once, each test started with a clipboard that holds nothing of ours and
+// finished (failing on any box nobody expected).
+#define OMBREL_GUI_TEST_SLOTS                                \
+  void initTestCase() { ombrel::setUpApplication(*qApp); } \
+  void init() {                                            \
+    start();                                               \
+    clearClipboard();                                      \
+  }                                                        \
+  void cleanup() { finish(); }
 
 class GuiFixture {
  protected:
@@ -165,8 +183,9 @@ class GuiFixture {
     doc.setHtml(w->toolTip());
     return doc.toPlainText();
   }
-  // The field's text, or a text no field shows.
+  // The field's text (a list's: the item chosen), or a text no field shows.
   static QString text(CalcWindow* w, const char* name) {
+    if (w && w->choice(QString::fromUtf8(name))) return w->text(QString::fromUtf8(name));
     QLineEdit* e = edit(w, name);
     return e ? e->text() : QString("<no field %1>").arg(name);
   }
@@ -180,6 +199,45 @@ class GuiFixture {
     e->selectAll();
     QTest::keyClick(e, Qt::Key_Delete);
     QTest::keyClicks(e, typed);
+  }
+
+  static QByteArray clipboardBytes() { return QGuiApplication::clipboard()->text().toUtf8(); }
+  // A text no copy produces, so that a copy that does nothing is seen.
+  static void clearClipboard() { QGuiApplication::clipboard()->setText(QStringLiteral("<nothing copied>")); }
+  // The entry at the end of a path of menu texts, submenus followed.
+  static QAction* entryAt(QMenu* menu, const QStringList& path) {
+    for (const QString& step : path) {
+      QAction* found = nullptr;
+      for (QAction* a : menu ? menu->actions() : QList<QAction*>())
+        if (a->text() == step) found = a;
+      if (!found || step == path.last()) return found;
+      menu = found->menu();
+    }
+    return nullptr;
+  }
+  // Everything a user could see of a field's text: the text, what it shows,
+  // the cursor, the selection, the edit flags.
+  static QString snapshot(QLineEdit* e) {
+    if (!e) return QStringLiteral("<no field>");
+    return QString("%1|%2|%3|%4|%5|%6|%7")
+        .arg(e->text(), e->displayText())
+        .arg(e->cursorPosition())
+        .arg(e->selectedText())
+        .arg(e->isModified())
+        .arg(e->isUndoAvailable())
+        .arg(e->isRedoAvailable());
+  }
+  // Every field of every window open now, hidden or shown.
+  QMap<QString, QString> allFields() {
+    const auto qs = [](const std::string& s) { return QString::fromStdString(s); };
+    QMap<QString, QString> all;
+    for (const WindowSpec* spec : builtWindows()) {
+      CalcWindow* w = nav_->window(qs(spec->name));
+      if (!w) continue;
+      for (const Control& c : spec->controls)
+        if (c.kind == ControlKind::Field) all[qs(spec->name + "." + c.name)] = snapshot(w->field(qs(c.name)));
+    }
+    return all;
   }
 
   std::unique_ptr<BoxGuard> guard_;

@@ -330,12 +330,11 @@ QString TestTorture::randomText() {
 void TestTorture::randomSession() {
   const auto& tree = menuTree();
   std::map<QString, Texts> hiddenTexts;  // window name -> its texts when it was hidden
-  // The calculator windows that exist, the winding check too.
+  // The calculator windows that exist.
   const auto calcWindows = [this] {
     QList<CalcWindow*> all;
     for (const WindowSpec* spec : builtWindows())
       if (CalcWindow* w = nav_->window(QString::fromStdString(spec->name))) all << w;
-    if (CalcWindow* w = nav_->window(QStringLiteral("winding"))) all << w;
     return all;
   };
   const auto shownWindows = [&] {
@@ -636,11 +635,8 @@ void TestTorture::randomSession() {
 void TestTorture::longPasteEverywhere() {
   const QString digits(kBoxLimit, '7'), letters = "x" + QString(kBoxLimit - 1, '7');
   int overflows = 0;
-  std::vector<const WindowSpec*> specs = builtWindows();
-  specs.push_back(nullptr);  // the winding check, opened from a turns field
-  for (const WindowSpec* each : specs) {
-    CalcWindow* w = each ? nav_->open(QString::fromStdString(each->name))
-                         : nav_->winding(nav_->open(QStringLiteral("lg")), QStringLiteral("Text1"));
+  for (const WindowSpec* each : builtWindows()) {
+    CalcWindow* w = nav_->open(QString::fromStdString(each->name));
     QVERIFY(w);
     const WindowSpec* spec = &w->spec();
     for (const Control& c : spec->controls) {

@@ -7,13 +7,13 @@
 #include "calc_rows.h"
 #include "common/marks.h"
 #include "common/results_table.h"
-#include "shipped_winding.h"
+#include "app/registry.h"
 
 using namespace ombrel;
 
 namespace {
 
-const WindowSpec& spec() { return test::shippedWinding(); }
+const WindowSpec& spec() { return *windowSpec("winding"); }
 
 // Every write of a press, space-separated, an empty result as "J2=".
 QStringList writes(const char* list) { return QString(list).split(' ', Qt::SkipEmptyParts); }

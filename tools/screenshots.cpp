@@ -227,7 +227,7 @@ int main(int argc, char* argv[]) {
 
   // 绕组复核 from the flyback's primary turns: an ETD34 with two windings,
   // both wires thicker than twice the skin depth at 100 kHz.
-  ombrel::CalcWindow* check = navigator.winding(flyback, QStringLiteral("Text12"));
+  ombrel::CalcWindow* check = navigator.openFrom(flyback, ombrel::fieldOpened().front(), QStringLiteral("Text12"));
   for (const auto& [field, text] : {std::pair{"N1", "40"}, {"d1", "0.5"}, {"n1", "3"}, {"I1", "1.2"}, {"N2", "6"},
                                     {"d2", "0.8"}, {"n2", "4"}, {"I2", "6"}})
     ombrel::typeAsUser(check->field(QString::fromLatin1(field)), QString::fromLatin1(text));
@@ -383,6 +383,9 @@ int main(int argc, char* argv[]) {
           if (row.window == other->name) from = qs(row.menu) + " → " + qs(row.command) + " → ";
         from += qs(other->caption + " → “" + c.text + "”");
       }
+    for (const ombrel::FieldOpened& o : ombrel::fieldOpened())
+      if (o.window == spec->name)
+        from = qs("任一" + ombrel::kindName(o.from) + "字段的右键菜单 → “" + std::string(o.entry) + "”");
     md << "\n## " << (from.isEmpty() ? QString() : from + " → ") << caption << "\n\n"
        << "![" << caption << "](" << name << ".png)\n";
   }

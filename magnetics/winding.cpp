@@ -1,76 +1,46 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "parts/winding.h"
-
-#include <algorithm>
-#include <map>
+// 绕组复核: whether a transformer's or inductor's windings fit the window of
+// a standard core, and the copper loss they make. A window table like the
+// calculators' (common/window_spec.h), made from the standard shapes: the
+// core chosen from two lists (family, then shape, named as "选择磁芯" names
+// them), the conditions, three winding rows and the results. Qt-free. Its
+// lists and the core's figures come from the standard shapes as shipped
+// (parts/winding_cores.h, parts/shipped.h).
+//
+// The window of the pair, bare, without a coil former:
+//   bw = (E − F) ÷ 2, hw = 2 × D, Aw = bw × hw
+//     ETD34: E 26.3, F 10.8, D 12.1 -> Aw 187.55 mm²
+// The mean length of a turn in a winding that fills the window:
+//   round centre leg (ETD, PQ, RM, EP): MLT = π × (E + F) ÷ 2
+//     ETD34 -> 58.2765437240907 mm
+//   rectangular centre leg, F by its depth (EE: C, EFD: F2):
+//   MLT = 2 × (F + depth) + π × bw
+//     E25/13/7: F 7.25, C 7.2, E 17.9 -> 2 × 14.45 + π × 5.325 = 45.6289808803656 mm
+// A row counts when its turns are not blank; the others' results are emptied.
+//   a = n × π × d² ÷ 4 (mm²), Ku = Σ N × a ÷ Aw, J = I ÷ a
+//   ρ = 1 ÷ 58 × (1 + 0.00393 × (T − 20)) Ω·mm²/m (annealed copper, IEC 60028)
+//   δ = √(ρ ÷ 10⁶ ÷ (π × f × 1000 × μ0)) × 1000 mm, μ0 = 4π × 10⁻⁷ H/m, f in kHz
+//   d ÷ (2δ); Rdc = ρ × N × MLT ÷ 1000 ÷ a × 1000 mΩ; P = I² × Rdc ÷ 1000 W
+//     ETD34, 100 kHz, 100 ℃, 40 × (3 × 0.5 mm) at 1.2 A and 6 × (4 × 0.8 mm) at 6 A
+//       -> Ku 0.189953, δ 0.239591 mm, J 2.03718 and 2.98416 A/mm²,
+//          Rdc 89.6814 and 3.94108 mΩ, P 0.129141 and 0.141879 W, 0.27102 W in all
+// Marked 超限 (common/marks.h): Ku above 「窗口利用系数上限」, J above
+// 「电流密度上限(A/mm²)」, d ÷ (2δ) above 1.
+// A fault (a zero wire, a zero frequency) ends the run as a calculator's does;
+// a shape not in the list reads as no core: Aw 0, then Ku divides by zero.
 #include <memory>
 #include <numbers>
 #include <string>
 
 #include "common/calc.h"
-#include "common/number.h"
-#include "parts/core_families.h"
-#include "parts/core_form.h"
-#include "parts/core_list.h"
+#include "common/window_spec.h"
+#include "parts/shipped.h"
+#include "parts/winding_cores.h"
 
-namespace ombrel {
+namespace ombrel::windows {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-
-// What the window needs of a core, in mm: D, E, F and the depth of a
-// rectangular centre leg (0 for a round one).
-struct WindowCore {
-  double d = 0, e = 0, f = 0, depth = 0;
-  bool round = true;
-};
-
-// By family caption ("EE") and shape name ("E25/13/7").
-using Cores = std::map<std::pair<std::string, std::string>, WindowCore>;
-
-WindowCore windowCore(const CoreShape& shape) {
-  const std::map<std::string, std::string> texts = dimensionTexts(shape);
-  const auto mm = [&texts](const char* letter) {
-    const auto it = texts.find(letter);
-    return it == texts.end() ? 0.0 : NumberFromText(it->second);
-  };
-  WindowCore core{mm("D"), mm("E"), mm("F"), 0, true};
-  if (shape.family == "e") core = {core.d, core.e, core.f, mm("C"), false};
-  if (shape.family == "efd") core = {core.d, core.e, core.f, mm("F2"), false};
-  return core;
-}
-
-// The two lists and the figures behind them: every shape "选择磁芯" offers
-// computed, by family, smallest first.
-struct Lists {
-  ChoiceList families, shapes;
-  Cores cores;
-};
-
-Lists lists(const std::vector<CoreShape>& standard) {
-  Lists l;
-  l.shapes.follows = "family";
-  for (const CoreChoice& choice : coreChoices({}, standard)) {
-    if (!choice.shape) continue;
-    std::vector<std::string>& names = l.shapes.items[choice.family];
-    if (names.empty()) l.families.items[""].push_back(choice.family);
-    names.push_back(choice.name);
-    const WindowCore core = windowCore(*choice.shape);
-    l.cores[{choice.family, choice.name}] = core;
-    const auto mm = [](const char* letter, double value) { return std::string(letter) + " " + TextFromNumber(value) + " mm"; };
-    std::string tip = choice.shape->name + "，一个半磁芯的平均尺寸：" + mm("D", core.d) + "，" + mm("E", core.e) + "，" +
-                      mm("F", core.f);
-    if (!core.round) tip += "，" + mm(choice.shape->family == "efd" ? "F2" : "C", core.depth);
-    l.shapes.tips[choice.name] = tip;
-  }
-  for (const ShapeFamily& f : shapeFamilies()) {
-    const auto it = l.shapes.items.find(f.menu);
-    if (it == l.shapes.items.end()) continue;
-    const bool usual = std::find(it->second.begin(), it->second.end(), f.usualShape) != it->second.end();
-    l.shapes.first[f.menu] = usual ? f.usualShape : it->second.front();
-  }
-  return l;
-}
 
 // Layout, twips: three columns, each a caption and its field.
 constexpr int kCol[] = {120, 4200, 8280};
@@ -135,10 +105,10 @@ void addRow(std::vector<Control>& cs, int row) {
   cs.push_back(output("Rdc" + k, label("直流电阻(mΩ)", "Rdc" + k))
                    .of(q::resistance_mOhm)
                    .withFormula(rowName("直流电阻(mΩ)", row) + " = ρ × " + rowName("圈数", row) +
-                                " × 「平均匝长(mm)」 ÷ 1000 ÷ (" + a + ") × 1000\n"
+                                " × 「平均匝长(mm)」 ÷ 1000\n    ÷ (" + a + ") × 1000\n"
                                 "  ρ = 1 ÷ 58 × (1 + 0.00393 × (「绕组温度(℃)」 − 20))\n"
                                 "ρ 为铜在绕组温度下的电阻率，Ω·mm²/m：退火铜 20 ℃ 时 1/58，"
-                                "温度系数 0.00393/℃（IEC 60028）；÷ 1000 把 mm 化为 m，× 1000 把 Ω 化为 mΩ" +
+                                "温度系数 0.00393/℃（IEC 60028）；\n÷ 1000 把 mm 化为 m，× 1000 把 Ω 化为 mΩ" +
                                 counts));
   cs.push_back(output("P" + k, label("铜损(W)", "P" + k))
                    .of(q::power_W)
@@ -179,14 +149,13 @@ void rowResults(Calc& c, int row) {
 
 }  // namespace
 
-WindowSpec windingWindow(const std::vector<CoreShape>& shapes) {
-  Lists l = lists(shapes);
-  const auto cores = std::make_shared<const Cores>(std::move(l.cores));
+WindowSpec winding() {
+  WindingCores l = windingCores(standardShapes());
+  const auto cores = std::make_shared<const WindingCores>(l);
   // The core chosen, or none (all figures 0) for a text not in the lists.
   const auto coreOf = [cores](Calc& c) {
     const std::string family = c.choice("family"), shape = c.choice("shape");
-    const auto it = cores->find({family, shape});
-    return it == cores->end() ? WindowCore{} : it->second;
+    return cores->find(family, shape);
   };
   const std::string coreWords = "\nE、F、D 为「磁芯系列」「磁芯型号」一个半磁芯的平均尺寸（mm）：E 窗口宽（或中柱孔径），"
                                 "F 中柱宽（或直径），D 窗口高";
@@ -311,4 +280,4 @@ WindowSpec windingWindow(const std::vector<CoreShape>& shapes) {
   return spec;
 }
 
-}  // namespace ombrel
+}  // namespace ombrel::windows
