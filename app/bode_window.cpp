@@ -8,8 +8,10 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <memory>
 #include <optional>
 #include <tuple>
 #include <vector>
@@ -67,23 +69,37 @@ BodeWindow::BodeWindow() : SideWindow(Qt::Window, QStringLiteral("bode"), QStrin
                         QStringLiteral("相位裕度 = 180° + ∠T(j2π·fc)；相位由低频积分器的 −90° 起，逐个环节连续累加，\n"
                                        "按 fc 算出，约 13 位有效数字可信"));
   status_ = makeStatus();
+  // Each chart its axes titled with their units, and short enough that the
+  // window fits a small screen.
   gain_ = new Chart(this);
   gain_->setObjectName(QStringLiteral("gain"));
+  gain_->setYTitle(QStringLiteral("增益(dB)"));
   phase_ = new Chart(this);
   phase_->setObjectName(QStringLiteral("phase"));
+  phase_->setYTitle(QStringLiteral("相位(°)"));
+  for (Chart* c : {gain_, phase_}) c->setMinimumHeight(200);
 
-  auto* grid = new QGridLayout;
-  const std::pair<const char*, QWidget*> cells[] = {
-      {"右半平面零点(kHz)（可不填）", frhp_}, {"元件取值", series_}, {"R3(kΩ)", r3_}, {"C1(nF)", c1_},
-      {"C2(nF)", c2_}, {"穿越频率(kHz)", fc_}, {"相位裕度(°)", pm_}};
-  int k = 0;
-  for (const auto& [caption, widget] : cells) {
+  // A caption beside its field, naming it for assistive technology.
+  const auto captioning = [this](const char* caption, QWidget* field) {
     auto* label = new QLabel(QString::fromUtf8(caption), this);
-    label->setBuddy(widget);
-    widget->setAccessibleName(label->text());
-    grid->addWidget(label, k / 4, (k % 4) * 2);
-    grid->addWidget(widget, k / 4, (k % 4) * 2 + 1);
-    ++k;
+    label->setBuddy(field);
+    field->setAccessibleName(label->text());
+    return label;
+  };
+  // The window's own choices on one line; below them the parts used, then
+  // what they give.
+  auto* choices = new QHBoxLayout;
+  for (const auto& [caption, field] :
+       {std::pair<const char*, QWidget*>{"右半平面零点(kHz)（可不填）", frhp_}, {"元件取值", series_}}) {
+    choices->addWidget(captioning(caption, field));
+    choices->addWidget(field, 1);
+  }
+  auto* grid = new QGridLayout;
+  const std::pair<const char*, QWidget*> cells[] = {{"R3(kΩ)", r3_},        {"C1(nF)", c1_},      {"C2(nF)", c2_},
+                                                    {"穿越频率(kHz)", fc_}, {"相位裕度(°)", pm_}};
+  for (int k = 0; k < int(std::size(cells)); ++k) {
+    grid->addWidget(captioning(cells[k].first, cells[k].second), k / 3, (k % 3) * 2);
+    grid->addWidget(cells[k].second, k / 3, (k % 3) * 2 + 1);
   }
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(status_, 1);
@@ -92,27 +108,55 @@ BodeWindow::BodeWindow() : SideWindow(Qt::Window, QStringLiteral("bode"), QStrin
   buttons->addWidget(makeBackButton());
   auto* whole = new QVBoxLayout(this);
   whole->addWidget(model);
+  whole->addLayout(choices);
   whole->addLayout(grid);
   whole->addWidget(gain_, 1);
   whole->addWidget(phase_, 1);
   whole->addLayout(buttons);
 
   connect(frhp_, &QLineEdit::textChanged, this, &BodeWindow::redraw);
+  frhp_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(frhp_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    const std::unique_ptr<QMenu> menu(zeroMenu());
+    menu->exec(frhp_->mapToGlobal(at));
+  });
   connect(series_, &QComboBox::currentIndexChanged, this, &BodeWindow::redraw);
   connect(copy, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(table_); });
   table_ = headerOnly();
 }
 
-void BodeWindow::start(CalcWindow* source) {
+void BodeWindow::start(CalcWindow* source, std::function<CalcWindow*()> flyback) {
   disconnect(follow_);
   disconnect(closing_);
   source_ = source;
+  flyback_ = std::move(flyback);
   follow_ = connect(source, &CalcWindow::textsChanged, this, &BodeWindow::redraw);
   closing_ = connect(source, &CalcWindow::closing, this, [this] {
     source_ = nullptr;
     clear(QStringLiteral("环路控制窗口已关闭"));
   });
   redraw();
+}
+
+QMenu* BodeWindow::zeroMenu() {
+  QMenu* menu = frhp_->createStandardContextMenu();
+  menu->addSeparator();
+  menu->setToolTipsVisible(true);
+  const QString entry = QStringLiteral("由「反激变压器」算出");
+  CalcWindow* flyback = flyback_ ? flyback_() : nullptr;
+  std::optional<WidgetFields> texts;
+  if (flyback) texts.emplace(*flyback);
+  const auto zero = flybackRhpZero(texts ? WindowTexts{&flyback->spec(), &*texts, &flyback->marks()} : WindowTexts{});
+  if (const std::string* why = std::get_if<std::string>(&zero)) {
+    QAction* none = menu->addAction(entry + QStringLiteral("（") + qs(*why) + QStringLiteral("）"));
+    none->setEnabled(false);
+    return menu;
+  }
+  const FlybackZero& z = std::get<FlybackZero>(zero);
+  QAction* take = menu->addAction(entry);
+  take->setToolTip(tipHtml(z.figures));
+  connect(take, &QAction::triggered, frhp_, [field = frhp_, text = text(z.fr)] { typeAsUser(field, text); });
+  return menu;
 }
 
 void BodeWindow::clear(const QString& why) {

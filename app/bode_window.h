@@ -10,12 +10,14 @@
 
 #include <QPointer>
 #include <QString>
+#include <functional>
 
 #include "app/side_window.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 
 namespace ombrel {
 
@@ -28,8 +30,14 @@ class BodeWindow : public SideWindow {
  public:
   BodeWindow();
 
-  // Follows the loop window `source` from now on.
-  void start(CalcWindow* source);
+  // Follows the loop window `source` from now on; `flyback` finds the
+  // flyback window, where one is open, for the right-half-plane zero.
+  void start(CalcWindow* source, std::function<CalcWindow*()> flyback);
+  // The right-half-plane zero's context menu: Qt's own entries, then
+  // "由「反激变压器」算出", which types the flyback design's zero in kHz and
+  // shows its figures in its tooltip, or, disabled, says why it cannot.
+  // The caller owns it.
+  QMenu* zeroMenu();
   // Reads the loop window and the window's own choices, and draws.
   void redraw();
   // The points drawn as a table for a spreadsheet, or the header alone.
@@ -41,6 +49,7 @@ class BodeWindow : public SideWindow {
   void clear(const QString& why);
 
   QPointer<CalcWindow> source_;
+  std::function<CalcWindow*()> flyback_;
   QMetaObject::Connection follow_, closing_;
   QString table_;
 

@@ -233,20 +233,43 @@ FieldMark CalcWindow::markOf(const QString& field) const {
 
 void CalcWindow::pasteTable() {
   const PastedTable pasted = readTable(spec_, QGuiApplication::clipboard()->text().toStdString());
+  fillAndNote(pasted, qs(pasteNote(spec_, pasted)), QStringLiteral("撤销粘贴"));
+}
+
+void CalcWindow::fillInputs(const std::vector<std::pair<std::string, std::string>>& inputs) {
+  PastedTable table;
+  table.inputs = inputs;
+  fillAndNote(table, QStringLiteral("已填入 %1 个输入").arg(inputs.size()), QStringLiteral("撤销填入"));
+}
+
+void CalcWindow::fillAndNote(const PastedTable& table, const QString& words, const QString& undoText) {
   // Each input as typing would change it: the whole text replaced, undoable.
   WidgetFields typing(*this, WidgetFields::AsUser);
-  const PasteStep step = applyPaste(pasted, typing);
+  const PasteStep step = applyPaste(table, typing);
   std::function<void()> undo;
   if (!step.fills.empty())
     undo = [this, step] {
       WidgetFields typing(*this, WidgetFields::AsUser);
       undoPaste(step, typing);
     };
-  // Below the field with the focus, or at the window's top.
+  // Below the field with the focus, or at the window's top. Taken back, the
+  // focus returns where it was, never into a result: there the first input.
   if (!note_) note_ = new PasteNote(this);
   auto* focused = qobject_cast<QLineEdit*>(focusWidget());
-  note_->say(qs(pasteNote(spec_, pasted)), focused && fields_.values().contains(focused) ? focused : nullptr,
-             std::move(undo));
+  const bool ours = focused && fields_.values().contains(focused);
+  QWidget* back = focusWidget();
+  if (ours) {
+    const Control* c = spec_.find(focused->objectName().toStdString());
+    if (c && c->fieldRole == FieldRole::Output) back = firstInput();
+  }
+  note_->say(words, ours ? focused : nullptr, std::move(undo), undoText, back);
+}
+
+QWidget* CalcWindow::firstInput() const {
+  for (const std::string& name : spec_.focus)
+    if (const Control* c = spec_.find(name); c && c->kind == ControlKind::Field && c->fieldRole == FieldRole::Input)
+      if (QWidget* w = c->isChoice() ? static_cast<QWidget*>(choice(qs(name))) : field(qs(name))) return w;
+  return nullptr;
 }
 
 QMenu* CalcWindow::contextMenu(QLineEdit* field) {
@@ -300,8 +323,11 @@ void CalcWindow::showMarks() {
     showLook(edit, mark.look);
     edit->setAccessibleDescription(qs(mark.description));
     const std::string text = edit->text().toStdString();
+    const std::optional<std::string> check =
+        c.fieldRole == FieldRole::Input && c.check ? c.check(fields) : std::nullopt;
     const QString tip = tipHtml(c.fieldRole == FieldRole::Input
-                                    ? inputTip(spec_, c, mark.note, widerThanField(edit) ? text : std::string())
+                                    ? inputTip(spec_, c, mark.note, widerThanField(edit) ? text : std::string(),
+                                               check.value_or(""))
                                     : outputTip(c, text, mark.note));
     if (edit->toolTip() != tip) {
       edit->setToolTip(tip);

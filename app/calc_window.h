@@ -12,6 +12,7 @@
 
 #include "app/paste_note.h"
 #include "common/marks.h"
+#include "common/results_table.h"
 #include "common/window_spec.h"
 
 class QAction;
@@ -54,6 +55,10 @@ class CalcWindow : public QWidget {
   QAction* pasteAction() const { return pasteAction_; }
   QAction* copyAllAction() const { return copyAllAction_; }
   void pasteTable();
+  // Types the inputs given as the user would and leaves the note a paste
+  // leaves, "已填入 2 个输入" with 撤销填入 taking them all back in one step:
+  // what 反算's 填入 does.
+  void fillInputs(const std::vector<std::pair<std::string, std::string>>& inputs);
   // The note a paste leaves (app/paste_note.h), with 撤销粘贴; null before
   // the first paste.
   PasteNote* note() const { return note_; }
@@ -99,6 +104,10 @@ class CalcWindow : public QWidget {
   // over or out of date in grey italics, impossible ones bold, underlined,
   // dark red.
   void showMarks();
+  // The inputs filled (a paste, 填入), and the note that says so and can take them back.
+  void fillAndNote(const PastedTable& table, const QString& words, const QString& undoText);
+  // The first input in the Tab order.
+  QWidget* firstInput() const;
 
   const WindowSpec& spec_;
   QHash<QString, QLineEdit*> fields_;

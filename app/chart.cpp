@@ -134,6 +134,11 @@ void Chart::resizeEvent(QResizeEvent*) {
 
 QString Chart::legendText() const { return legend_->text(); }
 
+void Chart::setYTitle(const QString& title) {
+  yTitle_ = title;  // the plot narrows on the left to make room for it
+  update();
+}
+
 void Chart::setX(const QString& title, std::vector<double> x, std::vector<QString> xTexts, bool log) {
   xTitle_ = title;
   x_ = std::move(x);
@@ -204,7 +209,7 @@ QRectF Chart::plotArea() const {
   // Room for the widest y label, and never less than a long one takes.
   double labels = fm.horizontalAdvance(QStringLiteral("-1.23456E+15"));
   for (const auto& [t, label] : yTicks(height)) labels = std::max<double>(labels, fm.horizontalAdvance(label));
-  const double left = labels + 16;
+  const double left = labels + 16 + (yTitle_.isEmpty() ? 0 : fm.height() + 4);
   return QRectF(left, 12, std::max(10.0, width() - left - kLegendWidth - 16), height);
 }
 
@@ -291,16 +296,27 @@ void Chart::paintEvent(QPaintEvent*) {
   p.drawRect(area);
   p.drawText(QRectF(area.left(), area.bottom() + fm.height() + 6, area.width(), fm.height() + 4),
              Qt::AlignHCenter | Qt::AlignTop, xTitle_ + (log_ ? QStringLiteral("（对数刻度）") : QString()));
+  if (!yTitle_.isEmpty()) {  // along the axis, reading upwards, at the chart's left edge
+    p.save();
+    p.translate(2, area.center().y());
+    p.rotate(-90);
+    p.drawText(QRectF(-area.height() / 2, 0, area.height(), fm.height() + 2), Qt::AlignHCenter | Qt::AlignTop,
+               yTitle_);
+    p.restore();
+  }
 
   // The lines, broken where a point has no value, each in its colour and
-  // dashes, and about a dozen of its marks, each series' at other points
-  // than the next one's, so that curves on each other show all their marks.
+  // dashes, and about a dozen of its marks at points no other series marks
+  // (markedPoints), so that curves on each other show all their marks.
   p.save();
   p.setClipRect(area.adjusted(-5, -5, 5, 5));
-  const std::size_t step = std::max<std::size_t>(1, (x_.size() + 11) / 12);
+  const auto marked = std::count_if(series_.begin(), series_.end(), [](const Series& s) { return !s.light; });
   std::vector<QPainterPath> paths(series_.size());
   std::vector<std::vector<QPointF>> marks(series_.size());
-  for (std::size_t n = 0; n < series_.size(); ++n) {
+  for (std::size_t n = 0, turn = 0; n < series_.size(); ++n) {
+    std::vector<bool> marksAt(x_.size());
+    if (!series_[n].light)
+      for (const std::size_t i : markedPoints(x_.size(), std::size_t(marked), turn++)) marksAt[i] = true;
     bool open = false;
     for (std::size_t i = 0; i < x_.size() && i < series_[n].y.size(); ++i) {
       const QPointF pt = series_[n].y[i] ? at(area, n, i) : QPointF(NAN, NAN);
@@ -313,7 +329,7 @@ void Chart::paintEvent(QPaintEvent*) {
       else
         paths[n].moveTo(pt);
       open = true;
-      if (i % step == series_[n].look % step && !series_[n].light) marks[n].push_back(pt);
+      if (marksAt[i]) marks[n].push_back(pt);
     }
   }
   // Solid lines under dashed ones, dashed under dotted: a line lying on
@@ -333,34 +349,53 @@ void Chart::paintEvent(QPaintEvent*) {
   p.restore();
 
   // Where the mouse rests: every series' point at that x ringed, the texts
-  // in a box beside the nearest.
+  // in a box beside the nearest, kept inside the plot (the legend would
+  // cover what stands beyond its right edge).
   if (hoverPoint_) {
-    std::optional<QPointF> anchor;
-    for (std::size_t n = 0; n < series_.size(); ++n) {
-      if (*hoverPoint_ >= series_[n].y.size() || !series_[n].y[*hoverPoint_]) continue;
-      const QPointF pt = at(area, n, *hoverPoint_);
-      if (!finite(pt)) continue;
-      p.setPen(QPen(seriesLook(series_[n].look).colour, 2));
-      p.setBrush(Qt::NoBrush);
-      p.drawEllipse(pt, 6.0, 6.0);
-      if (!anchor) anchor = pt;
-    }
-    const QPointF pt = anchor.value_or(area.center());
-    const QStringList lines = hovered_.split(QStringLiteral(" | "));
-    double w = 0;
-    for (const QString& line : lines) w = std::max<double>(w, fm.horizontalAdvance(line));
-    QRectF box(pt + QPointF(10, 10), QSizeF(w + 12, lines.size() * fm.height() + 8));
-    if (box.right() > width()) box.moveRight(pt.x() - 10);
-    if (box.bottom() > height()) box.moveBottom(pt.y() - 10);
-    box.moveTop(std::max(0.0, box.top()));
-    box.moveLeft(std::max(0.0, box.left()));
+    for (std::size_t n = 0; n < series_.size(); ++n)
+      if (const std::optional<QPointF> pt = hoveredAt(area, n)) {
+        p.setPen(QPen(seriesLook(series_[n].look).colour, 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(*pt, 6.0, 6.0);
+      }
+    const QRectF box = readoutBox();
     p.setPen(text);
     p.setBrush(palette().color(QPalette::ToolTipBase));
     p.drawRect(box);
     p.setPen(palette().color(QPalette::ToolTipText));
+    const QStringList lines = hovered_.split(QStringLiteral(" | "));
     for (int i = 0; i < lines.size(); ++i)
       p.drawText(QPointF(box.left() + 6, box.top() + 4 + fm.ascent() + i * fm.height()), lines[i]);
   }
+}
+
+std::optional<QPointF> Chart::hoveredAt(const QRectF& area, std::size_t n) const {
+  if (!hoverPoint_ || *hoverPoint_ >= series_[n].y.size() || !series_[n].y[*hoverPoint_]) return std::nullopt;
+  const QPointF pt = at(area, n, *hoverPoint_);
+  return finite(pt) ? std::optional(pt) : std::nullopt;
+}
+
+QRectF Chart::readoutBox() const {
+  if (!hoverPoint_) return {};
+  const QRectF area = plotArea();
+  std::optional<QPointF> anchor;
+  for (std::size_t n = 0; n < series_.size() && !anchor; ++n) anchor = hoveredAt(area, n);
+  const QPointF pt = anchor.value_or(area.center());
+  const QFontMetrics fm(font());
+  const QStringList lines = hovered_.split(QStringLiteral(" | "));
+  double w = 0;
+  for (const QString& line : lines) w = std::max<double>(w, fm.horizontalAdvance(line));
+  // Below and right of the point, or above and left of it where the plot
+  // ends there; never beyond the plot's edges, and where it is wider or
+  // taller than the plot, from its left or top edge.
+  QRectF box(pt + QPointF(10, 10), QSizeF(w + 12, lines.size() * fm.height() + 8));
+  if (box.right() > area.right()) box.moveRight(pt.x() - 10);
+  if (box.bottom() > area.bottom()) box.moveBottom(pt.y() - 10);
+  box.moveRight(std::min(box.right(), area.right()));
+  box.moveBottom(std::min(box.bottom(), area.bottom()));
+  box.moveLeft(std::max(box.left(), area.left()));
+  box.moveTop(std::max(box.top(), area.top()));
+  return box;
 }
 
 void Chart::mouseMoveEvent(QMouseEvent* event) {

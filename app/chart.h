@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A small line chart of our own, drawn with QPainter: series of points
 // against one x axis (linear or logarithmic), round ticks, a legend, and
-// every series' value at the nearest point where the mouse rests. Each
-// series keeps its colour, dashes and marks whatever else is drawn. A point without a value
-// leaves a gap in its line. One y axis in the series' unit, or, with
+// every series' value at the nearest point where the mouse rests, in a box
+// inside the plot. Each series keeps its colour, dashes and the shape of its
+// marks whatever else is drawn, and marks points no other drawn series
+// marks. A point without a value leaves a gap in its line. One y axis in the series' unit, or, with
 // several series of different units, each series drawn over its own range
 // (0 % at its least value, 100 % at its greatest), as the legend then says.
 // The legend beside the plot wraps long names and scrolls when it is taller
 // than the chart. A value beyond the double range is drawn as a gap.
-// The tick and mapping arithmetic is app/chart_scale.h.
+// The tick, mapping and mark arithmetic is app/chart_scale.h.
 #pragma once
 
 #include <QString>
@@ -36,6 +37,8 @@ class Chart : public QWidget {
 
   // The x axis: its title, its points and their texts, and its kind.
   void setX(const QString& title, std::vector<double> x, std::vector<QString> xTexts, bool log);
+  // The y axis' title with its unit, along the axis; none at first.
+  void setYTitle(const QString& title);
   // Each series over its own range (true), or all on one y axis in their unit.
   void setSeries(std::vector<Series> series, bool ownRanges);
   // Dashed guide lines at these y values (the shared axis widened to show
@@ -44,6 +47,8 @@ class Chart : public QWidget {
   // Where the mouse rests, the nearest point's x and every series' value
   // there, as "x title = x text | name = y text | ...", or empty.
   QString hovered() const { return hovered_; }
+  // The box those texts are drawn in, inside the plot; empty where the mouse rests on none.
+  QRectF readoutBox() const;
   // The legend as rich text: each series' line and marks as a picture, its
   // name and, with own ranges, its range.
   QString legendText() const;
@@ -71,8 +76,10 @@ class Chart : public QWidget {
   std::vector<TickLabel> tickLabels(const QRectF& area) const;
   // Screen position, inside `area`, of a point with a value.
   QPointF at(const QRectF& area, std::size_t series, std::size_t point) const;
+  // Where a series' point under the mouse is drawn, where it has one.
+  std::optional<QPointF> hoveredAt(const QRectF& area, std::size_t series) const;
 
-  QString xTitle_;
+  QString xTitle_, yTitle_;
   std::vector<double> x_;
   std::vector<QString> xTexts_;
   bool log_ = false, ownRanges_ = false;

@@ -94,4 +94,12 @@ AxisScale roundedScale(double lo, double hi, int most) {
   return widened;
 }
 
+std::vector<std::size_t> markedPoints(std::size_t points, std::size_t series, std::size_t k) {
+  std::vector<std::size_t> marked;
+  if (k >= series) return marked;
+  const std::size_t apart = std::max<std::size_t>(1, (points + 12 * series - 1) / (12 * series));
+  for (std::size_t i = k * apart; i < points; i += series * apart) marked.push_back(i);
+  return marked;
+}
+
 }  // namespace ombrel

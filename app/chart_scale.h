@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The arithmetic of a chart's axes, Qt-free: where a value falls along an
-// axis, and round values for its ticks.
+// axis, round values for its ticks, and which points each series marks.
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 namespace ombrel {
@@ -37,5 +38,16 @@ std::vector<double> logTicks(double lo, double hi);
 //   (0.13, 0.87, 6) -> 0 1     (3, 3, 6) -> 2 4     (0, 0, 6) -> -1 1
 //   (-1.7e308, 1.7e308, 6) -> -1.7E+308 1.7E+308
 AxisScale roundedScale(double lo, double hi, int most);
+
+// The points the k-th of `series` marked series marks along `points` points:
+// about a dozen a series, spread evenly, and none that another series marks,
+// so that curves lying on each other all show their marks. With
+// m = ⌈points ÷ (12 × series)⌉, series k marks every (series × m)-th point
+// from k × m on: the series take turns, m points apart. Where there are
+// fewer points than series, the last series mark none:
+//   (31, 1, 0) -> 0 3 6 9 12 15 18 21 24 27 30    (31, 5, 2) -> 2 7 12 17 22 27
+//   (400, 2, 1) -> 17 51 85 … 391 (twelve)         (31, 20, 19) -> 19
+//   (400, 20, 7) -> 14 54 94 … 374 (ten)           (3, 5, 4) -> none
+std::vector<std::size_t> markedPoints(std::size_t points, std::size_t series, std::size_t k);
 
 }  // namespace ombrel

@@ -150,8 +150,11 @@ void GoalSeekWindow::chooseSecond() {
   target2_->setEnabled(second);
   input2_->setEnabled(second);
   if (!second || !source_) {
-    target2_->clear();
+    // Condition two's values go with it; half of a solution of two is none to fill in.
+    for (QLineEdit* e : {target2_, solved2_, achieved2_}) e->clear();
     input2_->clear();
+    if (!solvedInput2_.isEmpty()) solved_ = false;
+    solvedInput2_.clear();
   } else {
     const QLineEdit* shown = source_->field(result2_->currentData().toString());
     target2_->setText(qs(defaultTarget(source_->spec(), fieldName(result2_),

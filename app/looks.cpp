@@ -22,6 +22,10 @@ QColor staleText(const QPalette& p) { return mixed(p.color(QPalette::Text), resu
 // impossible result (bold, underlined, dark red): never colour alone, and
 // above 5 : 1 on either ground.
 const QColor kReadAsText(0x7a, 0x43, 0x00), kImpossibleText(0xa0, 0x10, 0x18), kOverLimitText(0x6a, 0x1b, 0x9a);
+// A result typed by hand, or computed from one: dark blue on a pale paper
+// yellow instead of the result tint, the ground a computed result never has.
+// A result a check questions: dark teal, a line over it.
+const QColor kManualText(0x1a, 0x3c, 0x8c), kManualBase(0xfb, 0xf3, 0xd0), kCheckedText(0x00, 0x5e, 0x5a);
 
 }  // namespace
 
@@ -52,13 +56,23 @@ void showLook(QLineEdit* edit, Look look) {
   const bool alarm = look == Look::Impossible || look == Look::OverLimit;
   font.setUnderline(look == Look::ReadAs || alarm);
   font.setBold(alarm);
+  font.setOverline(look == Look::Checked);
   if (font != edit->font()) edit->setFont(font);
   QPalette palette = edit->palette();
   palette.setColor(QPalette::Text, look == Look::Stale        ? staleText(window)
                                    : look == Look::ReadAs     ? kReadAsText
                                    : look == Look::Impossible ? kImpossibleText
                                    : look == Look::OverLimit  ? kOverLimitText
+                                   : look == Look::Manual     ? kManualText
+                                   : look == Look::Checked    ? kCheckedText
                                                               : window.color(QPalette::Text));
+  // Only a result is ever typed by hand: its ground is the result tint again
+  // once the mark goes.
+  const bool manual = look == Look::Manual;
+  if (manual != edit->property("manualGround").toBool()) {
+    palette.setColor(QPalette::Base, manual ? kManualBase : resultBase(window));
+    edit->setProperty("manualGround", manual);
+  }
   if (palette != edit->palette()) edit->setPalette(palette);
 }
 

@@ -37,7 +37,9 @@ QColor mixed(const QColor& a, const QColor& b, double share);
 // A field drawn by its mark: inputs read otherwise underlined in dark amber,
 // results left over or out of date in grey italics, impossible ones bold,
 // underlined, dark red, those past their limit bold, underlined, dark violet;
-// plain in the window's text colour.
+// results typed by hand (or computed from one) dark blue on pale yellow,
+// those a check questions dark teal with a line over them; plain in the
+// window's text colour.
 void showLook(QLineEdit* edit, Look look);
 // The tinted base every result field has.
 void tintAsResult(QLineEdit* edit);

@@ -8,10 +8,12 @@
 #include "app/goal_seek_window.h"
 #include "app/looks.h"
 #include "app/main_form.h"
+#include "app/placement.h"
 #include "app/registry.h"
 #include "app/sweep_window.h"
 #include "app/window_texts.h"
 #include "common/number.h"
+#include "transformer/flyback_fields.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -116,16 +118,25 @@ Window* Navigator::beside(std::unique_ptr<Window>& slot, CalcWindow* from, const
 }
 
 void Navigator::placeBeside(QWidget* window, const QWidget* from) {
-  const QRect near(from->frameGeometry().topRight() + QPoint(8, 0), window->frameGeometry().size());
-  if (const QScreen* screen = from->screen()) {
-    const QRect room = screen->availableGeometry();
-    QRect at = near;
-    if (at.right() > room.right()) at.moveRight(room.right());
-    if (at.bottom() > room.bottom()) at.moveBottom(room.bottom());
-    if (at.left() < room.left()) at.moveLeft(room.left());
-    if (at.top() < room.top()) at.moveTop(room.top());
-    window->move(at.topLeft());
-  }
+  const QScreen* screen = from->screen();
+  if (!screen) return;
+  const auto box = [](const QRect& r) { return Box{r.x(), r.y(), r.width(), r.height()}; };
+  const Box near = box(from->frameGeometry()), room = box(screen->availableGeometry());
+  // Its title bar and borders: those it has, or, before it first shows,
+  // those of the calculator it goes beside.
+  const QSize frame =
+      (window->frameGeometry().size() - window->size()).expandedTo(from->frameGeometry().size() - from->size());
+  const auto framed = [&frame](const QSize& size) {
+    return Box{0, 0, size.width() + frame.width(), size.height() + frame.height()};
+  };
+  // Shrunk to the room where larger, as far as its layout lets it (a window
+  // that fits keeps its size, or takes the one it asks for when first
+  // shown); placed at the size it then has.
+  const Box fitted = placedBeside(near, framed(window->size()), room);
+  if (const QSize fits = window->size().boundedTo(QSize(fitted.width, fitted.height) - frame); fits != window->size())
+    window->resize(fits);
+  const Box at = placedBeside(near, framed(window->size()), room);
+  window->move(at.x, at.y);
 }
 
 SweepWindow* Navigator::sweep(CalcWindow* from, const QString& input) {
@@ -138,7 +149,10 @@ CoreShapeWindow* Navigator::coreShape(CalcWindow* from, const QString& field) {
 
 GoalSeekWindow* Navigator::goalSeek(CalcWindow* from, const QString& result) { return beside(goalSeek_, from, result); }
 
-BodeWindow* Navigator::bode(CalcWindow* from) { return beside(bode_, from); }
+BodeWindow* Navigator::bode(CalcWindow* from) {
+  const std::function<CalcWindow*()> flyback = [this] { return window(qs(flyback_fields::kWindow)); };
+  return beside(bode_, from, flyback);
+}
 
 CalcWindow* Navigator::openFrom(CalcWindow* from, const FieldOpened& opened, const QString& field) {
   const QString name = qs(opened.window);

@@ -74,7 +74,8 @@ class Navigator : public QObject {
   QList<CalcWindow*> peers() const;
   // The field menus' entries that open the windows beside the calculators.
   MenuOpeners openers();
-  // Beside `from`, on the screen it stands on.
+  // Beside `from`, inside the available area of the screen it stands on,
+  // and shrunk to that area where larger (app/placement.h).
   static void placeBeside(QWidget* window, const QWidget* from);
   // The side window in `slot`, created at its first use, started with
   // `args` and shown beside the calculator `from`, on the screen it stands on.

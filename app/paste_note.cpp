@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
@@ -40,6 +41,9 @@ PasteNote::PasteNote(QWidget* window) : QFrame(window) {
   undoButton_ = new QPushButton(QStringLiteral("撤销粘贴"), this);
   undoButton_->setObjectName(QStringLiteral("undoPaste"));
   undoButton_->setAutoDefault(false);
+  // Clicked, it leaves the focus where the user was: hidden with the focus,
+  // it would hand it on to the next field, a result, its text selected.
+  undoButton_->setFocusPolicy(Qt::NoFocus);
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(5, 4, 4, 4);
   row->addWidget(words_, 1);
@@ -53,7 +57,10 @@ PasteNote::PasteNote(QWidget* window) : QFrame(window) {
 
 QString PasteNote::text() const { return words_->text(); }
 
-void PasteNote::say(const QString& text, const QWidget* near, std::function<void()> undo) {
+void PasteNote::say(const QString& text, const QWidget* near, std::function<void()> undo, const QString& undoText,
+                    QWidget* focusBack) {
+  undoButton_->setText(undoText);
+  focusBack_ = focusBack;
   const QWidget* window = parentWidget();
   undo_ = std::move(undo);
   undoButton_->setVisible(bool(undo_));
@@ -80,8 +87,13 @@ void PasteNote::say(const QString& text, const QWidget* near, std::function<void
 
 void PasteNote::takeBack() {
   const std::function<void()> undo = std::move(undo_);
+  const QPointer<QWidget> back = focusBack_;
   go();
   if (undo) undo();
+  if (back && back->isVisible()) {
+    back->setFocus(Qt::OtherFocusReason);  // not Tab's reason: nothing is selected
+    if (auto* edit = qobject_cast<QLineEdit*>(back.data())) edit->deselect();
+  }
 }
 
 void PasteNote::go() {

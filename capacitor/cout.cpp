@@ -39,6 +39,7 @@ WindowSpec cout() {
               caption("Label6", "所需容量(uF)", {2940, 1425, 1200, 255}, "Text6"),
               output("Text6", {4200, 1365, 1800, 375})
                   .of(q::capacitance_uF)
+                  .asMinimum()
                   .withFormula("「所需容量(uF)」 = (1 − 「最大占空比」) × (「输出电流(A)」 × 1000000)"
                                " ÷ 「开关频率(KHz)」 ÷ 「输出纹波(mV)」\n"
                                "其中 1000000 把 A ÷ (KHz × mV) 换算为 uF"),

@@ -38,6 +38,7 @@ void ResultMarks::pressed(const Control& button, const std::optional<Fault>& fau
     for (const Step& step : steps)
       if (step.written && step.output == *it) source = {step.reads, step.texts};
     stale_.erase(*it);
+    manual_.erase(*it);
   }
   for (auto it = end; it != button.writes.end(); ++it)
     if (written_.count(*it)) stale_.insert(*it);
@@ -46,6 +47,18 @@ void ResultMarks::pressed(const Control& button, const std::optional<Fault>& fau
 void ResultMarks::edited(const std::string& field) {
   written_.erase(field);
   stale_.erase(field);
+  manual_.insert(field);
+}
+
+std::optional<std::string> ResultMarks::fromManual(const Fields& fields, const std::string& field,
+                                                   std::set<std::string>& visiting) const {
+  const auto it = written_.find(field);
+  if (it == written_.end() || !visiting.insert(field).second) return std::nullopt;
+  for (const std::string& read : it->second.reads)
+    if (manual(read) && !IsBlank(fields.text(read))) return read;
+  for (const std::string& read : it->second.reads)
+    if (const auto root = fromManual(fields, read, visiting)) return root;
+  return std::nullopt;
 }
 
 std::optional<std::string> ResultMarks::outOfDate(const WindowSpec& spec, const Fields& fields,
@@ -89,13 +102,21 @@ FieldMark ResultMarks::mark(const WindowSpec& spec, const Fields& fields, const 
     return m;
   }
   if (old) return {Look::Stale, "（已过时：" + *old + "）", "结果（已过时）", "已过时：" + *old};
+  const std::string text = fields.text(field);
+  if (manual(field) && !IsBlank(text))
+    return {Look::Manual, "（手动输入：不是计算得出的结果）", "结果（手动输入）", "手动输入：不是计算得出的结果"};
+  std::set<std::string> visiting;
+  if (const auto root = fromManual(fields, field, visiting)) {
+    const std::string words = "由手动输入的" + spec.placedCaption(*root, "「", "」") + "算出";
+    return {Look::Manual, "（" + words + "）", "结果（由手动输入算出）", words};
+  }
   if (written_.count(field)) {
-    const std::string text = fields.text(field);
-    if (IsPlainNumber(text))
-      if (const auto why = impossibleBecause(c->quantity, NumberFromText(text)))
-        return {Look::Impossible, "（不合理：" + *why + "）", "结果（不合理）", "不合理：" + *why};
+    if (const auto why = impossibleText(c->quantity, text))
+      return {Look::Impossible, "（不合理：" + *why + "）", "结果（不合理）", "不合理：" + *why};
     if (const auto why = pastLimit(*c, fields, text))
       return {Look::OverLimit, "（超限：" + *why + "）", "结果（超限）", "超限：" + *why};
+    if (const auto words = c->check ? c->check(fields) : std::nullopt)
+      return {Look::Checked, "（验算：" + *words + "）", "结果（验算）", "验算：" + *words, "（验算）"};
   }
   return {Look::Plain, {}, "结果", {}};
 }

@@ -27,12 +27,22 @@
 // rules: "超限：窗口利用系数超过 0.4，绕组可能绕不下". At the limit, below
 // it, or with a limit beyond the double range: no mark.
 //
+// Which results rest on the user's figures. A result whose text the user
+// typed or pasted, not a run, and is not blank, is typed by hand:
+// "（手动输入：不是计算得出的结果）". A current result whose step read it, or
+// read a result that rests on it, says so: "由手动输入的「输出纹波电压p-p(mV)」算出".
+//
+// Which results a check questions. A current result whose table gives it a
+// check (Control::check) that has words for the texts now:
+// "（验算：按此电感量，电流从零升起……）".
+//
 // An input chosen from a list carries no mark, nor a blank one whose table
 // says what blank means there (Control::blank: a winding row not counted).
 //
-// A run that writes a result makes it current; the user typing over a result
-// makes it the user's text, no run's, and unmarked. A left-over result keeps
-// its own words, first, when it is also out of date.
+// A run that writes a result makes it current and takes its 手动输入 mark
+// away; the user typing over a result makes it the user's text, no run's. A
+// left-over result keeps its own words, first, when it is also out of date;
+// then out of date, by hand, impossible, past its limit, checked.
 #pragma once
 
 #include <map>
@@ -57,6 +67,8 @@ enum class Look {
   Stale,       // a result left over or out of date
   Impossible,  // a current result its quantity cannot take
   OverLimit,   // a current result above the limit its table gives it
+  Manual,      // a result typed by hand, or computed from one
+  Checked,     // a current result its table's check has words for
 };
 
 struct FieldMark {
@@ -65,10 +77,14 @@ struct FieldMark {
   // after its text on its tooltip's first line ("（已过时：「圈数」已改变）").
   std::string note;
   // The copied table's third column: "输入", "输入（按 20 读取）", "结果",
-  // "结果（上次计算）", "结果（已过时）", "结果（不合理）", "结果（超限）".
+  // "结果（上次计算）", "结果（已过时）", "结果（不合理）", "结果（超限）",
+  // "结果（手动输入）", "结果（由手动输入算出）", "结果（验算）".
   std::string role;
   // The mark in words for assistive technology; empty without a mark.
   std::string description;
+  // Where the note is too long for a menu entry (a check's words), the
+  // short form 取自 shows instead: "（验算）".
+  std::string brief = {};
 };
 
 class ResultMarks {
@@ -80,6 +96,8 @@ class ResultMarks {
   void edited(const std::string& field);
 
   bool stale(const std::string& field) const { return stale_.count(field) > 0; }
+  // Typed or pasted by the user into a result, since no run wrote it.
+  bool manual(const std::string& field) const { return manual_.count(field) > 0; }
   const std::set<std::string>& stale() const { return stale_; }
   // Why a result is out of date, given the texts the fields hold now.
   std::optional<std::string> outOfDate(const WindowSpec& spec, const Fields& fields, const std::string& field) const;
@@ -92,8 +110,13 @@ class ResultMarks {
   struct Source {  // what the step that wrote a result read, and the texts it saw
     std::vector<std::string> reads, texts;
   };
+  // The result typed by hand that a current result rests on, through what its
+  // step read: the first found, nearest first.
+  std::optional<std::string> fromManual(const Fields& fields, const std::string& field,
+                                        std::set<std::string>& visiting) const;
   std::map<std::string, Source> written_;  // results holding a text a run wrote
   std::set<std::string> stale_;
+  std::set<std::string> manual_;  // results holding a text the user gave
 };
 
 // A window as it stands: its table, its texts and, where it has run, its

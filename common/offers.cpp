@@ -18,7 +18,8 @@ std::vector<OfferGroup> offersFor(const Quantity& quantity, const std::vector<Wi
         if (!(f->quantity == quantity)) continue;
         const std::string text = w.fields->text(f->name);
         if (!IsPlainNumber(text) || !std::isfinite(NumberFromText(text))) continue;
-        const std::string note = w.marks ? w.marks->mark(*w.spec, *w.fields, f->name).note : std::string();
+        const FieldMark mark = w.marks ? w.marks->mark(*w.spec, *w.fields, f->name) : FieldMark{};
+        const std::string note = mark.brief.empty() ? mark.note : mark.brief;
         group.offers.push_back({w.spec->placedCaption(f->name) + "\t" + text + note, text});
       }
     if (!group.offers.empty()) groups.push_back(std::move(group));

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/quantity.h"
 
+#include <cmath>
+#include <limits>
+
+#include "common/number.h"
+
 namespace ombrel {
 
 std::string kindName(QuantityKind kind) {
@@ -35,9 +40,17 @@ std::string kindName(QuantityKind kind) {
   return "未定";
 }
 
-std::optional<std::string> impossibleBecause(const Quantity& q, double value) {
-  const std::string name = kindName(q.kind);
-  switch (q.kind) {
+bool isCount(QuantityKind kind) {
+  return kind == QuantityKind::Turns || kind == QuantityKind::Wires || kind == QuantityKind::Layers;
+}
+
+bool Interval::holds(double value) const {
+  return (value > low || (value == low && !lowOpen)) && (value < high || (value == high && !highOpen));
+}
+
+Interval allowedRange(QuantityKind kind) {
+  constexpr double inf = std::numeric_limits<double>::infinity();
+  switch (kind) {
     case QuantityKind::Turns:
     case QuantityKind::Wires:
     case QuantityKind::Layers:
@@ -48,22 +61,32 @@ std::optional<std::string> impossibleBecause(const Quantity& q, double value) {
     case QuantityKind::Length:
     case QuantityKind::Time:
     case QuantityKind::Frequency:
-      if (value < 0) return name + "不能为负";
-      if (value == 0) return name + "不能为零";
-      return std::nullopt;
+    case QuantityKind::FluxDensity:
+      return {0, inf, true, false};
     case QuantityKind::Current:
     case QuantityKind::Power:
     case QuantityKind::FillFactor:
     case QuantityKind::SkinRatio:
-      if (value < 0) return name + "不能为负";
-      return std::nullopt;
+      return {0, inf, false, false};
     case QuantityKind::DutyCycle:
     case QuantityKind::Efficiency:
-      if (value < 0 || value > 1) return name + "须在 0 到 1 之间";
-      return std::nullopt;
+      return {0, 1, false, false};
     default:
-      return std::nullopt;
+      return {-inf, inf, false, false};
   }
+}
+
+std::optional<std::string> impossibleBecause(const Quantity& q, double value) {
+  const Interval allowed = allowedRange(q.kind);
+  if (std::isnan(value) || allowed.holds(value)) return std::nullopt;
+  const std::string name = kindName(q.kind);
+  if (allowed.high == 1) return name + "须在 0 到 1 之间";
+  return name + (value < 0 ? "不能为负" : "不能为零");
+}
+
+std::optional<std::string> impossibleText(const Quantity& q, const std::string& text) {
+  if (!IsPlainNumber(text)) return std::nullopt;
+  return impossibleBecause(q, NumberFromText(text));
 }
 
 }  // namespace ombrel

@@ -56,15 +56,40 @@ struct Quantity {
 // The quantity's name in words: "电流", "电容量", "占空比".
 std::string kindName(QuantityKind kind);
 
-// Why a value cannot be one of this quantity, or nothing where it can:
+// Whether the quantity is a count, a whole number: turns, wires, layers.
+bool isCount(QuantityKind kind);
+
+// The values a quantity can take, each end open or closed. An infinite end
+// holds its infinity: a text beyond the double range is the calculation's
+// overflow to report, not a value of the wrong sign.
+struct Interval {
+  double low, high;
+  bool lowOpen, highOpen;
+  bool holds(double value) const;
+};
+
+// The one table of what a quantity allows, read by its impossible values
+// (impossibleBecause) and by 反算, which searches inside it. Only the sign and
+// range the quantity itself forbids, no engineering limit:
+//   turns, wires, layers, inductance, capacitance, resistance, area, length,
+//   time, frequency, flux density        -> above 0:  (0, +inf)
+//   current, power, fill factor, skin ratio -> 0 or above: [0, +inf)
+//   duty cycle, efficiency                  -> [0, 1]
+//   voltage, temperature, gain, any other   -> (-inf, +inf)
+Interval allowedRange(QuantityKind kind);
+
+// Why a value cannot be one of this quantity, or nothing where it can, by
+// allowedRange:
 //   capacitance -1 -> "电容量不能为负";  turns 0 -> "圈数不能为零";
-//   duty cycle 1.2 -> "占空比须在 0 到 1 之间";  current 0 -> nothing
-// Only the sign and range the quantity itself forbids: a negative or zero
-// number of turns, wires or layers, inductance, capacitance, resistance,
-// area, length, time or frequency; a negative current or power; a duty
-// cycle or efficiency outside 0 to 1. No value is judged by an engineering
-// limit.
+//   duty cycle 1.2 -> "占空比须在 0 到 1 之间";  flux density 0 -> "磁通密度不能为零";
+//   current 0 -> nothing
 std::optional<std::string> impossibleBecause(const Quantity& q, double value);
+
+// The same of a field's text: a plainly written number (IsPlainNumber) the
+// quantity cannot take; nothing for any other text. What marks a result
+// 不合理, and what keeps 反算 from a point:
+//   turns "-2" -> "圈数不能为负"   turns "abc" -> nothing   turns "3" -> nothing
+std::optional<std::string> impossibleText(const Quantity& q, const std::string& text);
 
 // The quantities the window tables use, named for reading them there:
 // .of(q::current_A), .of(q::turns).

@@ -44,27 +44,45 @@ const std::vector<std::string>& seriesValues(ESeries series) {
   return e24;
 }
 
-std::optional<double> nearestStandard(ESeries series, double value) {
-  if (!(value > 0 && std::isfinite(value))) return std::nullopt;
-  // The decade by the number's own digits; its neighbours cover a value
-  // near a power of ten. Each candidate is its printed digits with an
-  // exponent, read as every number is.
+namespace {
+
+// The series' values in the decades around `value` (its neighbours cover a
+// value near a power of ten), in increasing order: each its printed digits
+// with an exponent, read as every number is. None for a number that is not
+// positive and finite.
+std::vector<double> candidates(ESeries series, double value) {
+  std::vector<double> all;
+  if (!(value > 0 && std::isfinite(value))) return all;
   int exponent = 0;
   std::frexp(value, &exponent);
   const int ten = static_cast<int>(std::floor((exponent - 1) * 0.30102999566398119521));
-  std::optional<double> best;
-  double bestRatio = INFINITY;
   for (int d = ten - 2; d <= ten + 2; ++d)
     for (const std::string& digits : seriesValues(series)) {
       const double c = NumberFromText(digits + "E" + std::to_string(d));
-      if (!(c > 0 && std::isfinite(c))) continue;
-      const double ratio = c >= value ? c / value : value / c;
-      if (ratio < bestRatio || (ratio == bestRatio && best && c > *best)) {
-        bestRatio = ratio;
-        best = c;
-      }
+      if (c > 0 && std::isfinite(c)) all.push_back(c);
     }
+  return all;
+}
+
+}  // namespace
+
+std::optional<double> nearestStandard(ESeries series, double value) {
+  std::optional<double> best;
+  double bestRatio = INFINITY;
+  for (const double c : candidates(series, value)) {
+    const double ratio = c >= value ? c / value : value / c;
+    if (ratio < bestRatio || (ratio == bestRatio && best && c > *best)) {
+      bestRatio = ratio;
+      best = c;
+    }
+  }
   return best;
+}
+
+std::optional<double> standardAtLeast(ESeries series, double value) {
+  for (const double c : candidates(series, value))
+    if (c >= value) return c;
+  return std::nullopt;
 }
 
 namespace {
@@ -78,15 +96,17 @@ std::string percent(double deviation) {
 
 }  // namespace
 
-std::optional<std::string> standardValuesLine(const std::string& text, const Quantity& quantity) {
+std::optional<std::string> standardValuesLine(const std::string& text, const Quantity& quantity, bool atLeast) {
   const QuantityKind k = quantity.kind;
   if (k != QuantityKind::Resistance && k != QuantityKind::Capacitance && k != QuantityKind::Inductance)
     return std::nullopt;
   const double value = NumberFromText(text);
   if (!IsPlainNumber(text) || !(value > 0 && std::isfinite(value))) return std::nullopt;
-  std::string line = "标准值：";
+  std::string line = atLeast ? "标准值（不小于计算值）：" : "标准值：";
   for (const ESeries series : {ESeries::E24, ESeries::E12}) {
-    const double nearest = *nearestStandard(series, value);
+    const std::optional<double> found = atLeast ? standardAtLeast(series, value) : nearestStandard(series, value);
+    if (!found) return std::nullopt;
+    const double nearest = *found;
     line += (series == ESeries::E24 ? "" : "，") + seriesName(series) + " " + TextFromNumber(nearest) + " " +
             quantity.unit + "（" + percent((nearest / value - 1) * 100) + " %）";
   }

@@ -29,12 +29,18 @@ const std::vector<std::string>& seriesValues(ESeries series);
 
 // The nearest value, none for a number that is not positive and finite.
 std::optional<double> nearestStandard(ESeries series, double value);
+// The smallest value at or above it, for a result the design needs at least:
+//   E24, 82.65 -> 91    E12, 82.65 -> 100    E24, 82 -> 82    E24, 9.2 -> 10
+std::optional<double> standardAtLeast(ESeries series, double value);
 
 // The tooltip line of a resistance, capacitance or inductance result: its
 // nearest E24 and E12 values in its unit and their deviation to a tenth of a
 // percent; none for another quantity or a text that is not a positive
 // finite number:
 //   "59.7781671933354", kΩ -> "标准值：E24 62 kΩ（+3.7 %），E12 56 kΩ（−6.3 %）"
-std::optional<std::string> standardValuesLine(const std::string& text, const Quantity& quantity);
+// For a minimum the design needs (`atLeast`), the values at or above it:
+//   "82.65", uF -> "标准值（不小于计算值）：E24 91 uF（+10.1 %），E12 100 uF（+21.0 %）"
+std::optional<std::string> standardValuesLine(const std::string& text, const Quantity& quantity,
+                                              bool atLeast = false);
 
 }  // namespace ombrel

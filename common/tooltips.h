@@ -8,8 +8,9 @@
 //   lout Text2  -> "直流输出电压（V），只作记录\n不参与计算"
 //   lg Text1 "20abc" -> "按 20 读取\n磁芯上绕线的圈数 N\n用于：「气隙(mm)」"
 // An input whose text is wider than its field starts with that whole text,
-// as an output does:
+// as an output does; an input its table checks ends with the check's words:
 //   lg Text1 "79.5020080321285" (wider) -> "79.5020080321285\n磁芯上绕线的圈数 N\n用于：…"
+//   FlybackForm Text6, 「电流波形系数」 0.6 -> "…\n用于：…\n验算：……= 0.5 T"
 // An output starts with its whole text, so that a value wider than its field
 // can be read, then its formula; a marked result (left over, out of date,
 // impossible) says so on that first line after its text; a field with no
@@ -17,7 +18,8 @@
 //   "0.25\n「气隙(mm)」 = ..."
 //   "0.25（上次计算的结果，本次计算未更新）\n「气隙(mm)」 = ..."
 // A resistance, capacitance or inductance ends with its nearest standard
-// values (common/standard_values.h):
+// values (common/standard_values.h), a minimum the design needs with those
+// at or above it:
 //   "59.7781671933354\n「R3(K)=」 = ...\n标准值：E24 62 kΩ（+3.7 %），E12 56 kΩ（−6.3 %）"
 #pragma once
 
@@ -27,9 +29,10 @@
 
 namespace ombrel {
 
-// `wider`: the field's text where it is wider than the field, else empty.
+// `wider`: the field's text where it is wider than the field, else empty;
+// `check`: the words of the input's check, else empty.
 std::string inputTip(const WindowSpec& spec, const Control& input, const std::string& note = {},
-                     const std::string& wider = {});
+                     const std::string& wider = {}, const std::string& check = {});
 std::string outputTip(const Control& output, const std::string& text, const std::string& note = {});
 
 }  // namespace ombrel

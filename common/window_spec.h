@@ -19,6 +19,7 @@
 namespace ombrel {
 
 class Calc;
+class Fields;
 
 struct Rect {
   int x = 0, y = 0, w = 0, h = 0;  // twips
@@ -57,6 +58,9 @@ enum class ButtonRole {
 };
 
 using Handler = std::function<void(Calc&)>;
+// A check of a field's figures against what another input assumes, in words,
+// from the window's texts; none where nothing is to be said.
+using Check = std::function<std::optional<std::string>(const Fields&)>;
 
 // An input chosen from a list rather than typed (a drop-down list): its
 // items, or, where they follow another such input, the items for each text
@@ -113,6 +117,12 @@ struct Control {
   // (Calc::given), not as 0: what blank means, its placeholder ("不计此绕组").
   std::string blank;
   Limit limit;                      // output field: the limit it is marked against
+  // Output field: a minimum the design needs (an input capacitance, an
+  // output inductance); its standard values are those at or above it.
+  bool minimum = false;
+  // Field: its check (common/marks.h): a current result is marked 验算 with
+  // its words, an input's tooltip ends with them.
+  Check check;
   // Field: the quantity it holds, kind and unit (common/quantity.h); an
   // input's meaning names the same unit ("单位 kHz") or none.
   Quantity quantity;
@@ -155,6 +165,14 @@ struct Control {
   }
   Control limitedBy(double value, std::string words) && {
     limit = {{}, value, std::move(words)};
+    return std::move(*this);
+  }
+  Control asMinimum() && {
+    minimum = true;
+    return std::move(*this);
+  }
+  Control checkedBy(Check words) && {
+    check = std::move(words);
     return std::move(*this);
   }
   Control blankMeaning(std::string words) && {

@@ -16,8 +16,13 @@
 //   an overflow), or empty in a window whose rows count only when given
 //   (the winding check: a row that does not count);
 // - every field's mark gives a role the copied table knows, and no output
-//   the press wrote is marked as left over;
+//   the press wrote is marked as left over; a written result typed over is
+//   typed by hand exactly when it is not blank;
 // - what 取自 offers from the window is a plain finite text, shown as it stands;
+// - from the flyback window, the right-half-plane zero the frequency
+//   response takes (flybackRhpZero): a positive finite frequency, its text
+//   the last figure of its tooltip, while 次级电感量 is a current result, and
+//   words why not otherwise;
 // - no crash, no sanitizer report, no program error (std::logic_error).
 #include <algorithm>
 #include <cmath>
@@ -28,6 +33,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
 #include "app/registry.h"
@@ -35,6 +41,8 @@
 #include "common/marks.h"
 #include "common/offers.h"
 #include "common/number.h"
+#include "loop/loop_response.h"
+#include "transformer/flyback_fields.h"
 
 using namespace ombrel;
 
@@ -109,8 +117,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // wrote is never left over.
   ResultMarks marks;
   marks.pressed(button, fault, steps);
-  static const std::set<std::string> bare = {"输入", "结果", "结果（上次计算）", "结果（已过时）", "结果（不合理）",
-                                                "结果（超限）"};
+  static const std::set<std::string> bare = {"输入",         "结果",           "结果（上次计算）",
+                                             "结果（已过时）", "结果（不合理）", "结果（超限）",
+                                             "结果（验算）",   "结果（手动输入）", "结果（由手动输入算出）"};
+  // One written result then typed over by the user (picked by the button
+  // byte): typed by hand while it holds anything but blanks.
+  if (!writes.empty()) {
+    const std::string typed = writes[data[1] / buttons.size() % writes.size()];
+    marks.edited(typed);
+    const bool manual = marks.mark(spec, store, typed).look == Look::Manual;
+    if (manual == IsBlank(store.text(typed))) fail(spec, button, typed + " typed over, manual " + std::to_string(manual));
+  }
   for (const std::string& f : fields) {
     const FieldMark m = marks.mark(spec, store, f);
     if (!bare.count(m.role) && m.role.rfind("输入（", 0) != 0) fail(spec, button, f + " marked " + m.role);
@@ -128,6 +145,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             o.label.compare(field.size() + 1, o.text.size(), o.text) != 0)
           fail(spec, button, "offered " + o.label);
       }
+  }
+  if (spec.name == flyback_fields::kWindow) {
+    const auto zero = flybackRhpZero({&spec, &store, &marks});
+    const Look look = marks.mark(spec, store, flyback_fields::kSecondaryInductance).look;
+    const bool current = !IsBlank(store.text(flyback_fields::kSecondaryInductance)) && look != Look::Stale &&
+                         look != Look::Impossible;
+    if (const FlybackZero* z = std::get_if<FlybackZero>(&zero)) {
+      const std::string end = "fr = " + TextFromNumber(z->fr) + " kHz";
+      if (!current || !(z->fr > 0 && std::isfinite(z->fr)) || z->figures.size() < end.size() ||
+          z->figures.compare(z->figures.size() - end.size(), end.size(), end) != 0)
+        fail(spec, button, "a right-half-plane zero " + z->figures);
+    } else if (std::get<std::string>(zero).empty()) {
+      fail(spec, button, "no right-half-plane zero, and no words why");
+    }
   }
   for (const std::string& f : fields) {
     bool written = false;

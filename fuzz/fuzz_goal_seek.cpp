@@ -9,6 +9,10 @@
 // - no crash, no sanitizer report, and no more presses than the bound;
 // - a solution is the inputs' texts as TextFromNumber writes them, and the
 //   window pressed there (pressAt) shows exactly the results it reports;
+// - each input found lies where its quantity allows (allowedRange), a count
+//   whole; no result counting there is impossible (impossibleText); a count's
+//   whole target by an input that is no count is shown as the whole number,
+//   or the status says it cannot be;
 // - no solution leaves the inputs and results empty and says why;
 // - the inputs offered for a result all reach it; a count's default target
 //   is a whole number at or above its text;
@@ -31,6 +35,7 @@
 #include "fuzz_support.h"
 #include "common/calc.h"
 #include "common/marks.h"
+#include "common/quantity.h"
 #include "sweep/goal_seek.h"
 #include "loop/loop_response.h"
 #include "sweep/sweep.h"
@@ -124,5 +129,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Pressed there = pressAt(spec, start, set);
   if (there.fields.text(first->result) != g.achieved) fail("achieved is not what the window shows", g.achieved);
   if (second && there.fields.text(second->result) != g.achieved2) fail("achieved2 is not what the window shows", g.achieved2);
+  for (const auto& [input, text] : set) {
+    const QuantityKind kind = spec.find(input)->quantity.kind;
+    const double v = NumberFromText(text);
+    if (!allowedRange(kind).holds(v) || (isCount(kind) && v != std::floor(v)))
+      fail("solved where the input cannot be", text);
+  }
+  for (const std::string& r : spec.results())
+    if (there.counting.count(r) && impossibleText(spec.find(r)->quantity, there.fields.text(r)))
+      fail("an impossible result at the solution", r + " " + there.fields.text(r));
+  const auto whole = [&](const GoalCondition& c, const std::string& achieved) {
+    const double t = NumberFromText(c.target);
+    const bool said = g.status.find("正好为 " + TextFromNumber(t)) != std::string::npos;
+    if (isCount(spec.find(c.result)->quantity.kind) && !isCount(spec.find(c.input)->quantity.kind) &&
+        t == std::floor(t) && achieved != TextFromNumber(t) && !said)
+      fail("a count's whole target neither shown nor said", achieved);
+  };
+  whole(*first, g.achieved);
+  if (second) whole(*second, g.achieved2);
   return 0;
 }

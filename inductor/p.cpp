@@ -51,6 +51,7 @@ WindowSpec P() {
               caption("Label5", "电感量(uH)", {3060, 1260, 1440, 255}, "Text5"),
               output("Text5", {4500, 1200, 2070, 375})
                   .of(q::inductance_uH)
+                  .asMinimum()
                   .withFormula("「电感量(uH)」 = 「输出电压（V）」 ÷ 「开关频率(Khz)」 ÷ 「电感增量电流(A)」 ÷ 4 × 1000\n"
                                "其中 1000 为 Khz 与 uH 的单位换算系数"),
 

@@ -5,7 +5,8 @@
 // button; then a core and a wire picked from their lists, a window copied
 // and pasted back,
 // turns taken from the flyback window,
-// a sweep from a context menu calculated, copied and left by 返回; then
+// a sweep from a context menu calculated, copied and left by 返回, the loop's
+// frequency response with its right-half-plane zero taken from the flyback; then
 // MainForm closed. It ends as the program does, when nothing is shown, and
 // prints how many windows it opened and used and what the lists, the copy
 // and the sweep gave. The file-and-network check runs it under strace.
@@ -135,6 +136,9 @@ std::string partsCopyAndSweep(Navigator& navigator) {
   seek->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
   seek->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
   const std::string solved = fly->field(QStringLiteral("Text6"))->text().toStdString();
+  auto* second = seek->findChild<QComboBox*>(QStringLiteral("result2"));  // a second condition, then (无)
+  second->setCurrentIndex(second->findData(QStringLiteral("Text13")));
+  second->setCurrentIndex(0);
   seek->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
   // 绕组复核 from the flyback's primary turns: an ETD34 with two windings.
   menu.reset(fly->contextMenu(fly->field(QStringLiteral("Text12"))));
@@ -164,10 +168,16 @@ std::string partsCopyAndSweep(Navigator& navigator) {
   auto* series = bode->findChild<QComboBox*>(QStringLiteral("series"));
   series->setCurrentIndex(series->findText(QStringLiteral("E24")));
   const std::string crossing = bode->findChild<QLineEdit*>(QStringLiteral("fc"))->text().left(5).toStdString();
+  // Its right-half-plane zero from the flyback design, computed again at the flux density 反算 found.
+  fly->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  menu.reset(bode->zeroMenu());
+  QAction* zeroEntry = entryAt(menu.get(), {QStringLiteral("由「反激变压器」算出")});
+  if (zeroEntry) zeroEntry->trigger();
+  const std::string zero = bode->findChild<QLineEdit*>(QStringLiteral("frhp"))->text().toStdString();
   bode->findChild<QPushButton*>(QStringLiteral("back"))->click();
   return "took " + turns + ", core " + picked + ", wire " +
          tx->field(QStringLiteral("Text4"))->text().toStdString() + ", copied " + std::to_string(copied) +
-         " characters, " + pasted + ", " + readAs + (undone ? " 已撤销" : " 未撤销") + ", swept " + std::to_string(lines - 1) + " points, filled Ae " + filled + ", solved " + solved + ", crossover " + crossing + ", copper " + copper;
+         " characters, " + pasted + ", " + readAs + (undone ? " 已撤销" : " 未撤销") + ", swept " + std::to_string(lines - 1) + " points, filled Ae " + filled + ", solved " + solved + ", crossover " + crossing + ", zero " + zero + ", copper " + copper;
 }
 
 }  // namespace

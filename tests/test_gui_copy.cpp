@@ -158,7 +158,7 @@ void TestGuiCopy::leftOverResultsAreMarked() {
                                         "开关频率(Khz)\t50\t输入\n"
                                         "最大占空比\t1\t输入\n"
                                         "变压器参数：\n"
-                                        "初级电感量(uH)\t34289.6413999998\t结果\n"
+                                        "初级电感量(uH)\t34289.6413999998\t结果（验算）\n"
                                         "次级电感量(uH)\t0\t结果（不合理）\n"
                                         "初级圈数(T)\t198.755020080321\t结果\n"
                                         "次级圈数(T)\t0\t结果（不合理）\n"
@@ -190,14 +190,17 @@ void TestGuiCopy::leftOverResultsAreMarked() {
                                     "「反射电压(V)」 = "), qPrintable(tipText(left)));
   FIND(caption, QLabel, w, "Label19");
   QCOMPARE(caption->toolTip(), left->toolTip());
-  // Typed over, a left-over result is the user's text: its mark goes, the others keep theirs.
+  // Typed over, a left-over result is the user's text: no longer left over
+  // but typed by hand, on its own ground; the others keep their marks.
   FIND(voltage, QLineEdit, w, "Text18");
   type(w, "Text23", "5");
   FIND(typed, QLineEdit, w, "Text23");
   QVERIFY(!typed->font().italic() && !w->isStale("Text23"));
-  QCOMPARE(typed->palette().color(QPalette::Text), fresh->palette().color(QPalette::Text));
+  QCOMPARE(w->markOf("Text23").look, Look::Manual);
+  QVERIFY(typed->palette().color(QPalette::Base) != left->palette().color(QPalette::Base));
   QVERIFY(left->font().italic() && w->isStale("Text19") && voltage->font().italic() && w->isStale("Text18"));
-  QCOMPARE(tipText(typed).section('\n', 0, 0), QString("5"));
+  QCOMPARE(tipText(typed).section('\n', 0, 0), QString("5（手动输入：不是计算得出的结果）"));
+  QCOMPARE(typed->accessibleDescription(), QString("手动输入：不是计算得出的结果"));
   // Drawn as set: the empty filter result shows its tint, an input the plain ground.
   FIND(filter, QLineEdit, w, "Text31");
   FIND(power, QLineEdit, w, "Text1");
@@ -209,7 +212,7 @@ void TestGuiCopy::leftOverResultsAreMarked() {
   type(w, "Text9", "0.4");
   click(w, "Command1");
   QVERIFY(!left->font().italic());
-  QCOMPARE(left->palette().color(QPalette::Text), fresh->palette().color(QPalette::Text));
+  QCOMPARE(left->palette().color(QPalette::Text), w->palette().color(QPalette::Text));
   QCOMPARE(tipText(left).section('\n', 0, 0), QString("164.966666666667"));
   QVERIFY(w->copyAction());
   w->copyAction()->trigger();
@@ -256,7 +259,7 @@ void TestGuiCopy::fieldsExplainThemselves() {
         QVERIFY2(metrics.horizontalAdvance(line) <= 800, qPrintable(where + ": too wide: " + line));
       const QString typed = "<b>-1.79769313486231E+308</b>";
       type(w, c.name.c_str(), typed);
-      QCOMPARE(tipText(e), typed + "\n" + qs(c.formula));
+      QCOMPARE(tipText(e), typed + "（手动输入：不是计算得出的结果）\n" + qs(c.formula));
       QCOMPARE(tipText(label), tipText(e));
     }
   }
@@ -458,7 +461,8 @@ void TestGuiCopy::takenFromAnotherWindow() {
     QVERIFY(window && window->title() == QString("反激变压器"));
     QAction* entry = nullptr;
     for (QAction* a : window->actions())
-      if (a->text() == QString(caption) + "\t" + value) entry = a;
+      if (a->text() == QString(caption) + "\t" + value || a->text().startsWith(QString(caption) + "\t" + value + "（"))
+        entry = a;  // a marked result's words follow its text
     QVERIFY2(entry, caption);
     entry->trigger();
     QCOMPARE(text(lg, field), QString(value));
@@ -671,6 +675,16 @@ void TestGuiCopy::pasteSaysWhatItReadAndTakesBack() {
   click(fly->note(), "undoPaste");
   QVERIFY(!fly->note()->isVisible());
   QCOMPARE(texts(fly), before);
+  // Taken back, the focus is where the user was, nothing selected; from a
+  // result, at the first input of the Tab order (输出电感柱), never a result.
+  QVERIFY(QTest::qWaitForWindowActive(fly));
+  for (const auto& [at, back] : {std::pair{"Text3", "Text3"}, {"Text28", "Text22"}}) {
+    fly->field(at)->setFocus();
+    fly->pasteAction()->trigger();
+    click(fly->note(), "undoPaste");
+    const auto* now = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QCOMPARE(now ? now->objectName() + (now->hasSelectedText() ? " selected" : "") : QString("none"), QString(back));
+  }
 
   fly->field("Text3")->setFocus();
   fly->pasteAction()->trigger();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The 反算 window, for real on the offscreen platform: opened from a
 // result's context menu, one and two results brought to their targets,
-// filled into the calculator and calculated there, and a target no input
-// value gives, said in words.
+// filled into the calculator and calculated there, condition two switched
+// off, and a target no input value gives, said in words.
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -26,9 +26,9 @@ class TestGuiGoalSeek : public QObject, public test::GuiFixture {
 
 // 反算 from a result's context menu, as a designer uses it: the flyback's
 // primary turns made 80 by the flux density, then both turns whole by the
-// flux density and the duty cycle, filled in and calculated; the forward
-// window's target shown whole; a target no input value gives, in words,
-// with no box. The calculator's fields change only by 填入. Iterative: the
+// flux density and the duty cycle, filled in and calculated, then condition
+// two switched off; the forward window's target shown whole; a target no
+// input value gives, in words, with no box. The calculator's fields change only by 填入. Iterative: the
 // tolerances are those worked out for the solver (test_goal_seek).
 void TestGuiGoalSeek::goalSeekSolvesAndFills() {
   const auto near = [](const QString& got, double want, double within) {
@@ -87,13 +87,17 @@ void TestGuiGoalSeek::goalSeekSolvesAndFills() {
   click(seek, "Command2");
   click(fly, "Command1");
   QVERIFY(near(text(fly, "Text12"), 80, 1e-12) && near(text(fly, "Text13"), 6, 1e-12));
+  // Condition two switched off: its values go, and half a solution is none to fill in.
+  pick(seek, "result2", "（无）");
+  QVERIFY(target2->text().isEmpty() && solved2->text().isEmpty() && achieved2->text().isEmpty());
+  QVERIFY(!solved->text().isEmpty() && !seek->findChild<QPushButton*>("Command2")->isEnabled());
 
-  // No value of the frequency gives no on-time: said in words, nothing filled.
+  // No on-time is no time: said in words, nothing filled.
   seekFrom(fly, "Text17");
   target->setText("0");
   pick(seek, "input", "开关频率(Khz)");
   click(seek, "Command1");
-  QCOMPARE(status->text(), QString("找不到使「导通时间(us)」等于 0 的「开关频率(Khz)」：在有限的取值中结果总在目标的同一侧"));
+  QCOMPARE(status->text(), QString("「导通时间(us)」不能为 0：时间不能为零"));
   QVERIFY(solved->text().isEmpty() && !seek->findChild<QPushButton*>("Command2")->isEnabled());
 
   CHOOSE(fwd, "正激电源");

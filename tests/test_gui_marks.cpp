@@ -37,6 +37,8 @@ class TestGuiMarks : public QObject, public test::GuiFixture {
   void resultOutOfDateUntilItsInputIsBack();
   void filterFromALeftOverRipple();
   void impossibleCapacitance();
+  void rippleTypedByHand();
+  void inductanceCheckedAgainstItsRipple();
 };
 
 // "20abc" reads as 20 in every input of every window: underlined, the
@@ -110,6 +112,54 @@ void TestGuiMarks::impossibleCapacitance() {
   QCOMPARE(tableLine(cin, "整流滤电容波(uF)"), QString("整流滤电容波(uF)\t-142.857142857143\t结果（不合理）"));
   FIND(power, QLineEdit, cin, "Text3");
   QVERIFY(c->palette().color(QPalette::Text) != power->palette().color(QPalette::Text));
+}
+
+// 5 typed into the ripple voltage, a result: typed by hand, on its own
+// ground; the filter's result from it says so; the design's 计算 writes it
+// again and the mark goes.
+void TestGuiMarks::rippleTypedByHand() {
+  CHOOSE(fly, "反激电源");
+  click(fly, "Command1");
+  FIND(ripple, QLineEdit, fly, "Text28");
+  FIND(after, QLineEdit, fly, "Text32");
+  const QColor tint = ripple->palette().color(QPalette::Base);
+  type(fly, "Text28", "5");
+  QVERIFY(ripple->palette().color(QPalette::Base) != tint);
+  QCOMPARE(tipText(ripple).section('\n', 0, 0), QString("5（手动输入：不是计算得出的结果）"));
+  QCOMPARE(tableLine(fly, "输出纹波电压p-p(mV)"), QString("输出纹波电压p-p(mV)\t5\t结果（手动输入）"));
+  click(fly, "Command3");
+  QCOMPARE(tipText(after).section('\n', 0, 0), after->text() + "（由手动输入的「输出纹波电压p-p(mV)」算出）");
+  QCOMPARE(after->accessibleDescription(), QString("由手动输入的「输出纹波电压p-p(mV)」算出"));
+  QCOMPARE(tableLine(fly, "衰减后纹波p-p(mV)"), "衰减后纹波p-p(mV)\t" + after->text() + "\t结果（由手动输入算出）");
+  click(fly, "Command1");
+  QCOMPARE(ripple->palette().color(QPalette::Base), tint);
+  QCOMPARE(tableLine(fly, "输出纹波电压p-p(mV)"), "输出纹波电压p-p(mV)\t" + ripple->text() + "\t结果");
+}
+
+// With 电流波形系数 0.6 the primary inductance is the one of a current rising
+// from zero: marked 验算 with what a ripple of 0.6 needs, 5486.34262399999 ÷
+// 0.6 and 0.3 T ÷ 0.6 (Python: 9143.90437333332, 0.5); the flux density's
+// tooltip gives the peak too. With K = 1 there is nothing to say.
+void TestGuiMarks::inductanceCheckedAgainstItsRipple() {
+  CHOOSE(fly, "反激电源");
+  click(fly, "Command1");
+  FIND(l, QLineEdit, fly, "Text10");
+  FIND(b, QLineEdit, fly, "Text6");
+  QVERIFY(l->font().overline() && !l->font().underline());
+  QCOMPARE(tipText(l).section('\n', 0, 1),
+           QString("5486.34262399999（验算：按此电感量，电流从零升起（纹波为峰值的 100 %），与「电流波形系数」0.6 不符；\n"
+                   "纹波为 0.6 时初级电感量应为 9143.90437333332 uH，此时峰值磁通密度为「磁材饱和强度(T)」÷ 0.6 = 0.5 T）"));
+  QCOMPARE(tableLine(fly, "初级电感量(uH)"), QString("初级电感量(uH)\t5486.34262399999\t结果（验算）"));
+  QCOMPARE(tipText(b).section('\n', -1),
+           QString("验算：「初级电感量(uH)」按电流从零升起计算；纹波为「电流波形系数」0.6 时，"
+                   "峰值磁通密度为「磁材饱和强度(T)」÷ 0.6 = 0.5 T"));
+  FIND(ripple, QLineEdit, fly, "Text26");
+  QVERIFY(tipText(ripple).contains("有效值（RMS）"));
+  type(fly, "Text5", "1");
+  click(fly, "Command1");
+  QVERIFY(!l->font().overline());
+  QCOMPARE(tableLine(fly, "初级电感量(uH)"), "初级电感量(uH)\t" + l->text() + "\t结果");
+  QVERIFY(!tipText(b).contains("验算"));
 }
 
 QTEST_MAIN(TestGuiMarks)

@@ -496,8 +496,16 @@ void TestResultsTable::marks_data() {
   QTest::newRow("impossible only when current")
       << QStringList{"X=-4", "1", "X=2"}
       << QStringList{"结果（已过时）|（已过时：「X」已改变）", "结果（已过时）|（已过时：由已过时的「A」算出）", plain};
+  const QString byHand = "结果（手动输入）|（手动输入：不是计算得出的结果）";
   QTest::newRow("typed over") << QStringList{"1", "2", "B=-7"}
-                              << QStringList{plain, plain, "结果（已过时）|（已过时：「B」已改变）"};
+                              << QStringList{plain, byHand, "结果（已过时）|（已过时：「B」已改变）"};
+  // C computed from a B typed by hand says so, impossible or not; a run
+  // that writes B takes both marks away; typed blank, B is no figure.
+  QTest::newRow("typed by hand, then read")
+      << QStringList{"1", "B=-7", "2"}
+      << QStringList{plain, byHand, "结果（由手动输入算出）|（由手动输入的「B」算出）"};
+  QTest::newRow("written again") << QStringList{"1", "B=-7", "2", "1", "2"} << QStringList{plain, plain, plain};
+  QTest::newRow("typed blank") << QStringList{"1", "B=", "2"} << QStringList{plain, plain, plain};
 }
 
 void TestResultsTable::marks() {
@@ -555,6 +563,9 @@ void TestResultsTable::tooltips_data() {
   QTest::newRow("a capacitance's") << "huanlu" << "Text1" << "19.6560057821746" << false
       << "19.6560057821746\n%F\n标准值：E24 20 nF（+1.8 %），E12 18 nF（−8.4 %）";
   QTest::newRow("no line for a negative one") << "huanlu" << "Text1" << "-19.6" << false << "-19.6\n%F";
+  // A minimum the design needs: 160 ÷ 155.6 − 1 = +2.83 %, 180 ÷ 155.6 − 1 = +15.68 %.
+  QTest::newRow("at or above a minimum") << "cin" << "Text7" << "155.6" << false
+      << "155.6\n%F\n标准值（不小于计算值）：E24 160 uF（+2.8 %），E12 180 uF（+15.7 %）";
 }
 
 void TestResultsTable::tooltips() {

@@ -22,7 +22,8 @@ class TestStandardValues : public QObject {
 };
 
 // The nearest value of a series, in any decade; on a tie (ratios equal in
-// double precision: √(2.2 × 3.3), √(2.0 × 2.2)) the larger.
+// double precision: √(2.2 × 3.3), √(2.0 × 2.2)) the larger. "≥E24": the
+// smallest at or above it, for a minimum the design needs.
 void TestStandardValues::standardValues_data() {
   QTest::addColumn<QString>("series");
   QTest::addColumn<QString>("value");
@@ -39,6 +40,11 @@ void TestStandardValues::standardValues_data() {
   QTest::newRow("zero") << "E24" << "0" << "none";
   QTest::newRow("negative") << "E12" << "-5" << "none";
   QTest::newRow("beyond the range") << "E6" << "1e999" << "none";
+  QTest::newRow("at least 155.6 uF, E24") << "≥E24" << "155.6" << "160";
+  QTest::newRow("at least 155.6 uF, E12") << "≥E12" << "155.6" << "180";
+  QTest::newRow("at least a value of the series") << "≥E24" << "82" << "82";
+  QTest::newRow("at least, into the next decade") << "≥E12" << "8.21" << "10";
+  QTest::newRow("at least zero") << "≥E24" << "0" << "none";
 }
 
 void TestStandardValues::standardValues() {
@@ -47,7 +53,10 @@ void TestStandardValues::standardValues() {
   QFETCH(QString, expected);
   const std::map<QString, ESeries> named = {
       {"E6", ESeries::E6}, {"E12", ESeries::E12}, {"E24", ESeries::E24}, {"E96", ESeries::E96}};
-  const std::optional<double> got = nearestStandard(named.at(series), NumberFromText(value.toStdString()));
+  const bool atLeast = series.startsWith("≥");
+  const ESeries s = named.at(atLeast ? series.mid(1) : series);
+  const double v = NumberFromText(value.toStdString());
+  const std::optional<double> got = atLeast ? standardAtLeast(s, v) : nearestStandard(s, v);
   QCOMPARE(got ? QString::fromStdString(TextFromNumber(*got)) : QString("none"), expected);
 }
 

@@ -10,7 +10,8 @@
 // standard shapes and RM drawings, its fields, 计算, 填入 Ae, 返回, title-bar
 // close), the goal seek window from 反算… (its targets, inputs and second
 // result, 求解, 填入, 返回, title-bar close), the frequency response window
-// from 频率响应… (its RHP zero, series, charts, 复制数据, 返回, close), 返回,
+// from 频率响应… (its RHP zero, typed, pasted or from its menu with
+// 由「反激变压器」算出, series, charts, 复制数据, 返回, close), 返回,
 // title-bar close and closing MainForm.
 // Fault boxes are dismissed as they come.
 //
@@ -255,7 +256,11 @@ void TestTorture::goalSeekAction(GoalSeekWindow* seek) {
     case 3: {  // an input, or a second result now and then
       QComboBox* box = seek->findChild<QComboBox*>(std::array{"input", "input2", "input", "result2"}[std::size_t(pick(4))]);
       QVERIFY(box);
+      const int was = box->currentIndex();
       if (box->count() > 0) box->setCurrentIndex(box->objectName() == "result2" && pick(2) ? 0 : pick(box->count()));
+      if (box->objectName() == "result2" && was > 0 && box->currentIndex() == 0)  // (无): condition two's values gone
+        for (const char* field : {"target2", "solved2", "achieved2"})
+          QVERIFY2(seek->findChild<QLineEdit*>(field)->text().isEmpty(), field);
       break;
     }
     case 4:
@@ -271,7 +276,7 @@ void TestTorture::goalSeekAction(GoalSeekWindow* seek) {
 }
 
 void TestTorture::bodeAction(BodeWindow* bode) {
-  switch (pick(6)) {
+  switch (pick(7)) {
     case 0:
     case 1: {  // the right-half-plane zero, typed or pasted
       QLineEdit* e = bode->findChild<QLineEdit*>("frhp");
@@ -294,6 +299,18 @@ void TestTorture::bodeAction(BodeWindow* bode) {
       click(bode, "copy");
       QCOMPARE(QGuiApplication::clipboard()->text(), bode->table());
       break;
+    case 5: {  // an entry of the zero's context menu: Qt's own, or the zero of the flyback window's design
+      std::unique_ptr<QMenu> menu(bode->zeroMenu());
+      QList<QAction*> entries;
+      leaves(menu.get(), entries);
+      QVERIFY(entries.back()->text().startsWith("由「反激变压器」算出"));
+      QAction* entry = pick(2) ? entries.back() : entries[pick(int(entries.size()))];
+      if (!entry->isEnabled()) break;
+      entry->trigger();
+      if (entry == entries.back())
+        QVERIFY2(isWrittenNumber(bode->findChild<QLineEdit*>("frhp")->text()), "the flyback's zero typed otherwise");
+      break;
+    }
     default:
       if (pick(2)) click(bode, "back");
       else QVERIFY(bode->close());

@@ -10,11 +10,13 @@
 // (core-shape.png, core-shape-rm.png), "取自" on the air-gap
 // window's inductance (take-from.png), the note a paste leaves (paste-note.png,
 // and naming the cells read otherwise, paste-read-as.png), an empty input
-// (mark-empty.png), two coinciding sweep curves (sweep-coinciding.png),
+// (mark-empty.png), five coinciding sweep curves (sweep-coinciding.png),
 // 反算 of both of FlybackForm's turns (goalseek.png), the loop's frequency
 // response with E24 parts and with a right-half-plane zero (bode.png,
 // bode-rhp.png), the winding check of an ETD34 transformer with its marks
-// (winding.png), a sweep of FlybackForm's
+// (winding.png), the flyback's inductance checked against its ripple
+// (mark-check.png), a result typed by hand and one computed from it
+// (mark-manual.png), a sweep of FlybackForm's
 // switching frequency (sweep.png, sweep-all.png), and writes
 // windows.md, a page that shows every window under its menu and command. Run it on the offscreen platform:
 //   QT_QPA_PLATFORM=offscreen ombrel_screenshots docs
@@ -48,6 +50,7 @@
 #include "app/core_shape_window.h"
 #include "app/bode_window.h"
 #include "app/goal_seek_window.h"
+#include "app/placement.h"
 #include "app/sweep_window.h"
 
 namespace {
@@ -95,6 +98,17 @@ QMenu* openSubmenu(QMenu* menu, const QString& text) {
       return a->menu();
     }
   return nullptr;
+}
+
+// A window beside `from` at the size it has on a 1366 × 768 screen (the
+// offscreen screen is smaller), from the size it is made at.
+void asOnLaptop(QWidget* window, const QWidget* from, const QSize& made) {
+  const QSize frame = from->frameGeometry().size() - from->size();
+  const QRect near = from->frameGeometry();
+  const ombrel::Box at = ombrel::placedBeside({near.x(), near.y(), near.width(), near.height()},
+                                             {0, 0, made.width() + frame.width(), made.height() + frame.height()},
+                                             {0, 0, 1366, 768});
+  window->resize(at.width - frame.width(), at.height - frame.height());
 }
 
 QWidget* shownToolTip() {
@@ -184,6 +198,7 @@ int main(int argc, char* argv[]) {
   // mouse resting on a point.
   flyback->field(QStringLiteral("Text9"))->setText(QStringLiteral("0.4"));
   ombrel::SweepWindow* sweep = navigator.sweep(flyback, QStringLiteral("Text8"));
+  asOnLaptop(sweep, flyback, QSize(960, 600));
   auto* results = sweep->findChild<QListWidget*>(QStringLiteral("results"));
   for (int k = 0; k < results->count(); ++k)
     results->item(k)->setCheckState(results->item(k)->text() == QStringLiteral("初级圈数(T)") ? Qt::Checked
@@ -197,13 +212,14 @@ int main(int argc, char* argv[]) {
   sweep->findChild<QPushButton*>(QStringLiteral("all"))->click();
   app.processEvents();
   if (!save(sweep->grab(), out, QStringLiteral("sweep-all.png"))) return 1;
-  // Two results of the same shape, each over its own range: their curves lie
-  // on each other, told apart by dashes and marks; the mouse shows both values.
+  // Five results of the same shape, each over its own range: their curves
+  // lie on each other, told apart by dashes and marks, each marking points
+  // of its own; the mouse shows every value.
+  const QStringList sameShape = {QStringLiteral("初级电感量(uH)"), QStringLiteral("初级圈数(T)"),
+                                 QStringLiteral("次级圈数(T)"), QStringLiteral("导通时间(us)"),
+                                 QStringLiteral("衰减倍数")};
   for (int k = 0; k < results->count(); ++k)
-    results->item(k)->setCheckState(
-        QStringList{QStringLiteral("初级圈数(T)"), QStringLiteral("衰减倍数")}.contains(results->item(k)->text())
-            ? Qt::Checked
-            : Qt::Unchecked);
+    results->item(k)->setCheckState(sameShape.contains(results->item(k)->text()) ? Qt::Checked : Qt::Unchecked);
   app.processEvents();
   restMouse(chart, chart->width() / 4);
   app.processEvents();
@@ -241,6 +257,7 @@ int main(int argc, char* argv[]) {
   ombrel::CalcWindow* loop = navigator.open(QStringLiteral("huanlu"));
   loop->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
   ombrel::BodeWindow* bode = navigator.bode(loop);
+  asOnLaptop(bode, loop, QSize(980, 800));
   auto* series = bode->findChild<QComboBox*>(QStringLiteral("series"));
   series->setCurrentIndex(series->findText(QStringLiteral("E24")));
   app.processEvents();
@@ -346,6 +363,15 @@ int main(int argc, char* argv[]) {
   app.processEvents();
   if (!save(lg->grab(), out, QStringLiteral("mark-empty.png"))) return 1;
   lgTurns->setText(turnsWere);
+
+  // The flyback's primary inductance checked against its ripple factor
+  // (mark-check.png); a ripple voltage typed by hand and the filter's result
+  // computed from it (mark-manual.png).
+  flyback->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+  if (!tipOver(flyback, flyback->field(QStringLiteral("Text10")), QStringLiteral("mark-check.png"))) return 1;
+  ombrel::typeAsUser(flyback->field(QStringLiteral("Text28")), QStringLiteral("5"));
+  flyback->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+  if (!tipOver(flyback, flyback->field(QStringLiteral("Text32")), QStringLiteral("mark-manual.png"))) return 1;
 
   // The gallery: every window under its menu and command, then the windows
   // that another window opens.

@@ -3,14 +3,20 @@
 // conditions (inductances, turns, gap, currents, voltages, ripple), and beside
 // it a small calculator for the LC post-filter behind the output capacitor.
 #include <initializer_list>
+#include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "common/calc.h"
+#include "common/number.h"
 #include "common/window_spec.h"
+#include "transformer/flyback_fields.h"
 
 namespace ombrel::windows {
 namespace {
+
+namespace ff = flyback_fields;
 
 // A group caption in the larger bold face, just above its frame, towards its middle.
 Control heading(std::string name, std::string text, int x1, int x2, int frameTop) {
@@ -54,17 +60,17 @@ void rows(std::vector<Control>& controls, std::initializer_list<Row> list, int c
 void design(Calc& c) {
   // Input current averaged over the period at the crest of the lowest mains.
   {
-    const Real pout = c.read("Text1"), eta = c.read("Text3"), vacMin = c.read("Text4");
+    const Real pout = c.read(ff::kPower), eta = c.read("Text3"), vacMin = c.read("Text4");
     c.write("Text15", pout / eta / vacMin / 1.414);
   }
   // Peak primary current; K is the ramp as a fraction of the peak.
   {
-    const Real iavg = c.read("Text15"), d = c.read("Text9"), k = c.read("Text5");
+    const Real iavg = c.read("Text15"), d = c.read(ff::kDuty), k = c.read("Text5");
     c.write("Text16", iavg / d / (1 - k * 0.5));
   }
   // On-time in us from the frequency in kHz.
   {
-    const Real d = c.read("Text9"), f = c.read("Text8");
+    const Real d = c.read(ff::kDuty), f = c.read("Text8");
     c.write("Text17", d / f * 1000);
   }
   // Primary inductance in uH.
@@ -79,13 +85,14 @@ void design(Calc& c) {
   }
   // Secondary turns, no diode drop on the output voltage.
   {
-    const Real np = c.read("Text12"), vout = c.read("Text2"), d = c.read("Text9"), vacMin = c.read("Text4");
+    const Real np = c.read("Text12"), vout = c.read(ff::kOutputVoltage), d = c.read(ff::kDuty),
+               vacMin = c.read("Text4");
     c.write("Text13", np * vout * (1 - d) / 1.414 / vacMin / d);
   }
   // Secondary inductance.
   {
     const Real ns = c.read("Text13"), lp = c.read("Text10"), np = c.read("Text12");
-    c.write("Text11", ns * ns * lp / np / np);
+    c.write(ff::kSecondaryInductance, ns * ns * lp / np / np);
   }
   // Air gap in mm: 0.4 × 3.14 × 0.001 is the permeability of free space in uH/mm.
   {
@@ -94,7 +101,7 @@ void design(Calc& c) {
   }
   // Reflected voltage.
   {
-    const Real np = c.read("Text12"), vout = c.read("Text2"), ns = c.read("Text13");
+    const Real np = c.read("Text12"), vout = c.read(ff::kOutputVoltage), ns = c.read("Text13");
     c.write("Text19", np * vout / ns);
   }
   // The switch must stand the reflected voltage and the margin on top of the
@@ -110,16 +117,16 @@ void design(Calc& c) {
   }
   // RMS of a trapezoid whose ramp is K of its peak, over D and over 1 - D.
   {
-    const Real k = c.read("Text5"), d = c.read("Text9"), ipk = c.read("Text16");
+    const Real k = c.read("Text5"), d = c.read(ff::kDuty), ipk = c.read("Text16");
     c.write("Text24", pow(((k * k / 3 - k) + 1) * d, 0.5) * ipk);
   }
   {
-    const Real k = c.read("Text5"), d = c.read("Text9"), isPk = c.read("Text23");
+    const Real k = c.read("Text5"), d = c.read(ff::kDuty), isPk = c.read("Text23");
     c.write("Text25", pow(((k * k / 3 - k) + 1) * (1 - d), 0.5) * isPk);
   }
   // Ripple current into the output capacitor.
   {
-    const Real isRms = c.read("Text25"), pout = c.read("Text1"), vout = c.read("Text2");
+    const Real isRms = c.read("Text25"), pout = c.read(ff::kPower), vout = c.read(ff::kOutputVoltage);
     c.write("Text26", pow(isRms * isRms - pout * pout / vout / vout, 0.5));
   }
   // Ripple voltage across the ESR: mΩ × A gives mV.
@@ -140,6 +147,50 @@ void filter(Calc& c) {
   c.write("Text32", ripple * attenuation);
 }
 
+// The ripple factor K where it is plainly a number between 0 and 1, below 1:
+// the inductance formula assumes a current rising from zero, K = 1.
+std::optional<double> rippleBelowOne(const Fields& f) {
+  const std::string k = f.text("Text5");
+  if (!IsPlainNumber(k) || !(NumberFromText(k) > 0 && NumberFromText(k) < 1)) return std::nullopt;
+  return NumberFromText(k);
+}
+
+// 初级电感量 is ton × Vin ÷ Ipk, the inductance at which the current rises
+// from zero, while Ipk and the RMS currents are those of a ripple of K × Ipk:
+// that needs ton × Vin ÷ (K × Ipk), and the core then sees Bmax ÷ K at the
+// peak. Only said; the window's figures stay the design's own.
+//   K 0.6, L 5486.34262399999, B 0.3 -> "…应为 9143.90437333332 uH，…÷ 0.6 = 0.5 T"
+// The words break after 不符 so that the tooltip stays narrower than a screen.
+std::optional<std::string> peakFlux(const Fields& f, double k) {
+  const std::string b = f.text("Text6");
+  if (!IsPlainNumber(b)) return std::nullopt;
+  return "「磁材饱和强度(T)」÷ " + TextFromNumber(k) + " = " + TextFromNumber(NumberFromText(b) / k) + " T";
+}
+
+std::optional<std::string> inductanceCheck(const Fields& f) {
+  const std::optional<double> k = rippleBelowOne(f);
+  const std::string l = f.text("Text10");
+  if (!k || !IsPlainNumber(l)) return std::nullopt;
+  const std::optional<std::string> peak = peakFlux(f, *k);
+  const std::string ks = TextFromNumber(*k);
+  return "按此电感量，电流从零升起（纹波为峰值的 100 %），与「电流波形系数」" + ks + " 不符；\n纹波为 " + ks +
+         " 时初级电感量应为 " + TextFromNumber(NumberFromText(l) / *k) + " uH" +
+         (peak ? "，此时峰值磁通密度为" + *peak : std::string());
+}
+
+std::optional<std::string> fluxCheck(const Fields& f) {
+  const std::optional<double> k = rippleBelowOne(f);
+  const std::optional<std::string> peak = k ? peakFlux(f, *k) : std::nullopt;
+  if (!peak) return std::nullopt;
+  return "「初级电感量(uH)」按电流从零升起计算；纹波为「电流波形系数」" + TextFromNumber(*k) + " 时，峰值磁通密度为" + *peak;
+}
+
+Control& named(std::vector<Control>& controls, const std::string& name) {
+  for (Control& c : controls)
+    if (c.name == name) return c;
+  throw std::logic_error("no control " + name);
+}
+
 }  // namespace
 
 WindowSpec FlybackForm() {
@@ -149,9 +200,9 @@ WindowSpec FlybackForm() {
   controls.push_back(heading("Label41", "设计条件：", 240, 3120, 720));
   group(controls, "Label41", 1, 240, 720, 3120, 6960);
   rows(controls,
-       {{"Text1", "输出功率（W）", q::power_W, "20",
+       {{ff::kPower, "输出功率（W）", q::power_W, "20",
          "变换器的输出功率 Pout，单位 W"},
-        {"Text2", "输出电压（V）", q::voltage_V, "12",
+        {ff::kOutputVoltage, "输出电压（V）", q::voltage_V, "12",
          "输出直流电压 Vout，单位 V（不计二极管压降）"},
         {"Text3", "效率", q::efficiency, "0.8",
          "变换器的效率 η，输出功率与输入功率之比（如 0.8）"},
@@ -169,7 +220,7 @@ WindowSpec FlybackForm() {
          "磁芯的有效截面积 Ae，单位 mm²", PartList::Cores},
         {"Text8", "开关频率(Khz)", q::frequency_kHz, "50",
          "开关频率 f，单位 kHz"},
-        {"Text9", "最大占空比", q::dutyCycle, "0.4",
+        {ff::kDuty, "最大占空比", q::dutyCycle, "0.4",
          "最大占空比 D，导通时间占开关周期的比例（0 到 1）"}},
        330, 1950, 2310, 720, 900, 540);
 
@@ -180,7 +231,7 @@ WindowSpec FlybackForm() {
        {{"Text10", "初级电感量(uH)", q::inductance_uH, nullptr,
          "「初级电感量(uH)」 = 「导通时间(us)」 × 「最低交流输入（V）」 × 1.414 ÷ 「初级电流峰值(A)」\n"
          "其中 1.414 取 √2"},
-        {"Text11", "次级电感量(uH)", q::inductance_uH, nullptr,
+        {ff::kSecondaryInductance, "次级电感量(uH)", q::inductance_uH, nullptr,
          "「次级电感量(uH)」 = 「次级圈数(T)」 × 「次级圈数(T)」 × 「初级电感量(uH)」 ÷ 「初级圈数(T)」 ÷ 「初级圈数(T)」"},
         {"Text12", "初级圈数(T)", q::turns, nullptr,
          "「初级圈数(T)」 = 「最低交流输入（V）」 × 「导通时间(us)」 × 1.414 ÷ 「磁材横截面积(mm2)」 ÷ 「磁材饱和强度(T)」\n"
@@ -225,7 +276,8 @@ WindowSpec FlybackForm() {
          "× (1 − 「最大占空比」)) × 「次级电流峰值(A)」"},
         {"Text26", "输出纹波电流p-p(A)", q::current_A, nullptr,
          "「输出纹波电流p-p(A)」 = √(「次级电流有效值(A)」 × 「次级电流有效值(A)」\n    "
-         "− 「输出功率（W）」 × 「输出功率（W）」 ÷ 「输出电压（V）」 ÷ 「输出电压（V）」)"},
+         "− 「输出功率（W）」 × 「输出功率（W）」 ÷ 「输出电压（V）」 ÷ 「输出电压（V）」)\n"
+         "此式给出的是纹波电流的有效值（RMS），而非峰峰值：输出电容的纹波电流额定值即按有效值给出"},
         {"Text28", "输出纹波电压p-p(mV)", q::voltage_mV, nullptr,
          "「输出纹波电压p-p(mV)」 = 「输出电容ESR(moh)」 × 「次级电流峰值(A)」\n"
          "mΩ × A 得 mV"}},
@@ -244,9 +296,12 @@ WindowSpec FlybackForm() {
          "「衰减后纹波p-p(mV)」 = 「输出纹波电压p-p(mV)」 × 「衰减倍数」"}},
        6960, 1800, 8820, 1740, 4140, 480);
 
+  named(controls, "Text10").check = inductanceCheck;
+  named(controls, "Text6").check = fluxCheck;
+
   controls.push_back(calculate("Command1", "计算", {4988, 7095, 1095, 405},
-                               {"Text15", "Text16", "Text17", "Text10", "Text12", "Text13", "Text11", "Text14",
-                                "Text19", "Text18", "Text23", "Text24", "Text25", "Text26", "Text28"},
+                               {"Text15", "Text16", "Text17", "Text10", "Text12", "Text13", ff::kSecondaryInductance,
+                                "Text14", "Text19", "Text18", "Text23", "Text24", "Text25", "Text26", "Text28"},
                                &design)
                          .withFont(10.5));
   controls.push_back(button("Command2", "返回", {6600, 7095, 1095, 405}, ButtonRole::Return));
@@ -254,7 +309,7 @@ WindowSpec FlybackForm() {
   controls.push_back(calculate("Command3", "计算", {8220, 6180, 1095, 405}, {"Text31", "Text32"}, &filter));
 
   return {
-      .name = "FlybackForm",
+      .name = ff::kWindow,
       .caption = "反激变压器",
       .width = 11070,
       .height = 7620,
