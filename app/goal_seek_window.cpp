@@ -197,8 +197,12 @@ void GoalSeekWindow::solve() {
 
 void GoalSeekWindow::fill() {
   if (!source_ || !solved_) return;
+  // Typed as the user would, with the note a paste leaves: 撤销填入 takes
+  // both back in one step.
+  std::vector<std::pair<std::string, std::string>> inputs;
   for (const auto& [input, text] : {std::pair{solvedInput_, solved1_->text()}, std::pair{solvedInput2_, solved2_->text()}})
-    if (QLineEdit* field = source_->field(input); field && !text.isEmpty()) typeAsUser(field, text);
+    if (source_->field(input) && !text.isEmpty()) inputs.emplace_back(input.toStdString(), text.toStdString());
+  source_->fillInputs(inputs);
   status_->setText(QStringLiteral("已填入%1，按「计算」看结果").arg(qs(source_->spec().caption)));
 }
 

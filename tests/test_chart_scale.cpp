@@ -48,16 +48,12 @@ void TestChartScale::axes_data() {
   // Far from zero the multiples of a step lie beyond 2^53: counted, not looped.
   QTest::newRow("narrow, far from zero") << "linear 1e20 100000000000000032768 6"
                                          << "1E+20 1E+20 1E+20 1E+20 1E+20";
-  // The points a series marks, none that another marks: one curve of a
-  // sweep's 31 points, the first and last of five lying on each other, the
-  // frequency response's second curve, and twenty results drawn at once.
+  // The points a series marks, none that another marks: one curve, two of five, twenty.
   QTest::newRow("marks, one curve") << "marks 31 1 0" << "0 3 6 9 12 15 18 21 24 27 30";
   QTest::newRow("marks, first of five") << "marks 31 5 0" << "0 5 10 15 20 25 30";
   QTest::newRow("marks, last of five") << "marks 31 5 4" << "4 9 14 19 24 29";
-  QTest::newRow("marks, second of two on 400") << "marks 400 2 1" << "17 51 85 119 153 187 221 255 289 323 357 391";
   QTest::newRow("marks, last of twenty") << "marks 31 20 19" << "19";
   QTest::newRow("marks, eighth of twenty on 400") << "marks 400 20 7" << "14 54 94 134 174 214 254 294 334 374";
-  QTest::newRow("marks, fewer points than curves") << "marks 3 5 4" << "";
 }
 
 void TestChartScale::axes() {
@@ -73,18 +69,13 @@ void TestChartScale::axes() {
     got = {s.lo, s.hi};
   }
   if (a[0] == "marks") {
-    const auto points = std::size_t(n(1)), series = std::size_t(n(2));
-    for (const std::size_t i : markedPoints(points, series, std::size_t(n(3)))) got.push_back(double(i));
-    // Every series of the chart marks points of its own, and at least one where there are enough.
-    std::set<std::size_t> all;
-    std::size_t count = 0;
-    for (std::size_t k = 0; k < series; ++k) {
-      const std::vector<std::size_t> own = markedPoints(points, series, k);
-      QVERIFY(!own.empty() || k >= points);
-      all.insert(own.begin(), own.end());
-      count += own.size();
-    }
-    QCOMPARE(all.size(), count);
+    std::set<std::size_t> all;  // every series' marks: none twice, no fewer than the series
+    for (std::size_t k = 0; k < std::size_t(n(2)); ++k)
+      for (const std::size_t i : markedPoints(std::size_t(n(1)), std::size_t(n(2)), k)) {
+        QVERIFY(all.insert(i).second);
+        if (k == std::size_t(n(3))) got.push_back(double(i));
+      }
+    QVERIFY(all.size() >= std::size_t(n(2)));
   }
   if (a[0].startsWith("fraction")) {
     const AxisScale s{n(1), n(2), a[0].endsWith("log")};

@@ -84,6 +84,15 @@ void TestGuiGoalSeek::goalSeekSolvesAndFills() {
   QVERIFY2(near(solved->text(), 0.292681340160, 1e-9) && near(solved2->text(), 0.392686219168, 1e-9),
            qPrintable(status->text()));
   QVERIFY(near(achieved->text(), 80, 1e-12) && near(achieved2->text(), 6, 1e-12));
+  // Filled as a paste fills, its note taking both back in one step.
+  const QString fluxBefore = text(fly, "Text6"), dutyBefore = text(fly, "Text9");
+  click(seek, "Command2");
+  QVERIFY(fly->note() && fly->note()->isVisible());
+  QCOMPARE(fly->note()->text(), QString("已填入 2 个输入"));
+  QPushButton* undoFill = fly->note()->findChild<QPushButton*>("undoPaste");
+  QVERIFY(undoFill && undoFill->text() == QString("撤销填入"));
+  QTest::mouseClick(undoFill, Qt::LeftButton);
+  QCOMPARE(text(fly, "Text6") + " " + text(fly, "Text9"), fluxBefore + " " + dutyBefore);
   click(seek, "Command2");
   click(fly, "Command1");
   QVERIFY(near(text(fly, "Text12"), 80, 1e-12) && near(text(fly, "Text13"), 6, 1e-12));
