@@ -21,7 +21,8 @@ using namespace ombrel;
 namespace {
 
 // r = x × (10 − x), from x = 4: rises to 25 at 5, then falls. p = 1 ÷ (x − 5),
-// a pole at 5. t = z − x turns, from z = 100: impossible from x = z on.
+// a pole at 5. q = 1 ÷ (x − 5.3000000000000007), a pole no 15-digit x reaches,
+// so no point there faults. t = z − x turns, from z = 100: impossible from x = z on.
 // s = y ÷ y, from y = 0, where it faults.
 WindowSpec hill() {
   return {.name = "hill",
@@ -33,15 +34,17 @@ WindowSpec hill() {
                        caption("L3", "r", {100, 1100, 900, 255}, "R"), output("R", {1100, 1100, 1200, 345}),
                        caption("L4", "s", {100, 1600, 900, 255}, "S"), output("S", {1100, 1600, 1200, 345}),
                        caption("L5", "p", {100, 2100, 900, 255}, "P"), output("P", {1100, 2100, 1200, 345}),
+                       caption("L8", "q", {100, 3600, 900, 255}, "Q"), output("Q", {1100, 3600, 1200, 345}),
                        caption("L6", "z", {100, 2600, 900, 255}, "Z"), input("Z", "100", {1100, 2600, 1200, 345}),
                        caption("L7", "t", {100, 3100, 900, 255}, "T"),
                        output("T", {1100, 3100, 1200, 345}).of(q::turns),
-                       calculate("Command1", "计算", {}, {"R", "T", "P", "S"},
+                       calculate("Command1", "计算", {}, {"R", "T", "P", "Q", "S"},
                                  [](Calc& c) {
                                    const Real x = c.read("X"), z = c.read("Z");
                                    c.write("R", x * (Real(10) - x));
                                    c.write("T", z - x);
                                    c.write("P", Real(1) / (x - Real(5)));
+                                   c.write("Q", Real(1) / (x - Real(5.3000000000000007)));
                                    const Real y = c.read("Y");
                                    c.write("S", y / y);
                                  })},
@@ -56,6 +59,7 @@ class TestGoalSeek : public QObject {
  private slots:
   void goalSeek_data();
   void goalSeek();
+  void offered();
 };
 
 // 反算 on a few windows. Iterative: the input found is compared with the one
@@ -79,7 +83,7 @@ void TestGoalSeek::goalSeek_data() {
   QTest::addColumn<QString>("window");  // and "Field=text" inputs after a colon
   QTest::addColumn<QStringList>("first");   // result, target, input
   QTest::addColumn<QStringList>("second");  // the same, or none
-  QTest::addColumn<QString>("expected");    // solved[,solved2] to 1e-9, or the status
+  QTest::addColumn<QString>("expected");    // solved[,solved2] to 1e-9, "=solved" as text, or the status
   QTest::addColumn<QString>("achieved");    // achieved[,achieved2] to 1e-12
   QTest::addColumn<bool>("others");         // the status says others may give the target
   QTest::newRow("flyback turns by flux") << "FlybackForm" << QStringList{"Text12", "80", "Text6"} << QStringList{}
@@ -115,6 +119,16 @@ void TestGoalSeek::goalSeek_data() {
       << "在满足条件一时，「次级圈数(T)」不随「磁材横截面积(mm2)」变化，两个条件无法同时满足" << "" << false;
   // 1 and 9 give 9: the one bracketed first (at the same distance, below), and others may exist.
   QTest::newRow("rises and falls") << "hill" << QStringList{"R", "9", "X"} << QStringList{} << "1" << "9" << true;
+  // r = 9.7 at x = 5 − √15.3 = 1.08847855687841077…, between the 15-digit
+  // neighbours …841 (r 9.69999999999999, 1e-14 off) and …842
+  // (r 9.70000000000007, 7e-14 off): the nearer one, as text. (Where r moves
+  // less than its own last digit in a step of x, a neighbour shows the
+  // target itself and no end is chosen.)
+  QTest::newRow("the nearer end") << "hill" << QStringList{"R", "9.7", "X"} << QStringList{}
+                                  << "=1.08847855687841" << "=9.69999999999999" << true;
+  // q jumps from −∞ to +∞ at its pole and never is 0: no crossing, the pole no answer.
+  QTest::newRow("a pole that does not fault") << "hill" << QStringList{"Q", "0", "X"} << QStringList{}
+      << "找不到使「q」等于 0 的「x」：结果在目标两侧都有，但跨过目标处是跳变或算不出" << "" << false;
   QTest::newRow("a target that is no number") << "lg" << QStringList{"Text4", " ", "Text1"} << QStringList{}
                                               << "请填写目标值" << "" << false;
   QTest::newRow("faults where it starts") << "hill" << QStringList{"S", "1", "Y"} << QStringList{}
@@ -154,6 +168,7 @@ void TestGoalSeek::goalSeek() {
   }
   QVERIFY2(g.found, g.status.c_str());
   const auto near = [](const std::string& got, const QString& want, double within) {
+    if (want.startsWith('=')) return got == want.mid(1).toStdString();  // as text, exactly
     bool whole = false;
     want.toLongLong(&whole);
     if (whole && within < 1e-9) return got == want.toStdString();
@@ -167,6 +182,17 @@ void TestGoalSeek::goalSeek() {
     QVERIFY2(near(g.achieved2, achieved.section(',', 1), 1e-12), g.achieved2.c_str());
   }
   QCOMPARE(QString::fromStdString(g.status).contains("可能还有其他解"), others);
+}
+
+// What 反算 offers before it runs: every input that reaches the result, also
+// through results it reads back (次级电流峰值 reads only results: 初级电流峰值,
+// 初级圈数, 次级圈数); a count's target the whole number above, also where
+// its fraction is below one half.
+void TestGoalSeek::offered() {
+  QString inputs;
+  for (const std::string& i : goalInputs(*windowSpec("FlybackForm"), "Text23")) inputs += QString::fromStdString(i) + " ";
+  QCOMPARE(inputs, QString("Text1 Text2 Text3 Text4 Text5 Text6 Text7 Text8 Text9 "));
+  QCOMPARE(QString::fromStdString(defaultTarget(*windowSpec("FlybackForm"), "Text13", "5.3")), QString("6"));
 }
 
 QTEST_APPLESS_MAIN(TestGoalSeek)

@@ -158,6 +158,10 @@ void TestSweep::offered() {
   // ESR reaches the ripple, the attenuation, and through both the ripple after the filter.
   QCOMPARE(reach("FlybackForm", "Text27"), QString("Text28 Text31 Text32 "));
   QCOMPARE(reach("lout", "Text2"), QString());
+  // Output power reaches 初级电流平均值 and 输出纹波电流 straight, the rest only
+  // through results read back (初级电流平均值 → 初级电流峰值 → …).
+  QCOMPARE(reach("FlybackForm", "Text1"),
+           QString("Text15 Text16 Text10 Text11 Text14 Text23 Text24 Text25 Text26 Text28 Text32 "));
   QCOMPARE(QString::fromStdString(sweepName(*windowSpec("TL431"), "Text8")), QString("从（输出电压范围(V)）"));
   QCOMPARE(QString::fromStdString(sweepName(*windowSpec("TL431"), "Text9")), QString("到（输出电压范围(V)）"));
   QCOMPARE(QString::fromStdString(sweepName(*windowSpec("huanlu"), "Text19")), QString("极点(khz)（右列）"));
