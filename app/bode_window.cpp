@@ -22,6 +22,7 @@
 #include "app/window_texts.h"
 #include "common/number.h"
 #include "loop/loop_response.h"
+#include "transformer/flyback_zero.h"
 
 namespace ombrel {
 

@@ -42,6 +42,7 @@
 #include "common/offers.h"
 #include "common/number.h"
 #include "loop/loop_response.h"
+#include "transformer/flyback_zero.h"
 #include "transformer/flyback_fields.h"
 
 using namespace ombrel;

@@ -12,6 +12,7 @@
 #include "common/standard_values.h"
 #include "exact.h"
 #include "loop/loop_response.h"
+#include "transformer/flyback_zero.h"
 
 using namespace ombrel;
 
