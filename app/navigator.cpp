@@ -66,20 +66,17 @@ Navigator::~Navigator() {
 }
 
 CalcWindow* Navigator::open(const QString& name) {
-  CalcWindow* slot = window(name);
-  if (!slot) {
-    const WindowSpec* spec = lookup_(name.toStdString());
-    if (!spec) return nullptr;
-    slot = made(name, *spec);
-  }
-  present(slot);
+  CalcWindow* slot = made(name);
+  if (slot) present(slot);
   return slot;
 }
 
-CalcWindow* Navigator::made(const QString& name, const WindowSpec& spec) {
+CalcWindow* Navigator::made(const QString& name) {
+  if (CalcWindow* existing = window(name)) return existing;
+  const WindowSpec* spec = lookup_(name.toStdString());
+  if (!spec) return nullptr;
   CalcWindow*& slot = slots_[name];
-  if (slot) return slot;
-  slot = new CalcWindow(spec);
+  slot = new CalcWindow(*spec);
   CalcWindow* created = slot;
   connect(created, &CalcWindow::returnPressed, this,
           [this, created](bool alsoShowMainForm) { hide(created, alsoShowMainForm); });
@@ -155,13 +152,8 @@ BodeWindow* Navigator::bode(CalcWindow* from) {
 }
 
 CalcWindow* Navigator::openFrom(CalcWindow* from, const FieldOpened& opened, const QString& field) {
-  const QString name = qs(opened.window);
-  CalcWindow* to = window(name);
-  if (!to) {
-    const WindowSpec* spec = lookup_(opened.window);
-    if (!spec) return nullptr;
-    to = made(name, *spec);
-  }
+  CalcWindow* to = made(qs(opened.window));
+  if (!to) return nullptr;
   if (from && from != to) {
     const QString text = from->text(field);
     if (QLineEdit* into = to->field(qs(opened.into)); into && IsPlainNumber(text.toStdString()))

@@ -68,8 +68,9 @@ class Navigator : public QObject {
   void hide(CalcWindow* window, bool alsoShowMainForm);
   void discard(CalcWindow* window);
   void present(QWidget* window);
-  // The calculator window in the slot `name`, created from `spec` if empty.
-  CalcWindow* made(const QString& name, const WindowSpec& spec);
+  // The calculator window in the slot `name`, created from its table if
+  // empty; nullptr for a name that is no window.
+  CalcWindow* made(const QString& name);
   // The windows that exist now, in dataWindows() order.
   QList<CalcWindow*> peers() const;
   // The field menus' entries that open the windows beside the calculators.

@@ -238,6 +238,14 @@ std::string TextFromNumber(double value) {
   return std::string(out, o);
 }
 
+std::string significantFigures(double value, int digits) {
+  // The exact binary value rounded in the exponent form the number rules
+  // read back, then written as every figure is.
+  char rounded[40];
+  const auto done = std::to_chars(rounded, rounded + sizeof rounded, value, std::chars_format::scientific, digits - 1);
+  return TextFromNumber(NumberFromText(std::string_view(rounded, std::size_t(done.ptr - rounded))));
+}
+
 bool IsBlankChar(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; }
 
 bool IsBlank(std::string_view text) { return std::all_of(text.begin(), text.end(), IsBlankChar); }

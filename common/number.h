@@ -41,6 +41,11 @@ double NumberFromText(std::string_view text);
 //   "" "abc" "20abc" "1,5" "1 000" "&H10" "1.5D2" "12E" "１２" "." "inf" -> false
 bool IsPlainNumber(std::string_view text);
 
+// A figure rounded to `digits` significant digits (1 to 17), as a text the
+// number rules read back: (64.2643, 3) -> "64.3", (2397.4, 3) -> "2400",
+// (0.99951, 3) -> "1", (0.510636, 4) -> "0.5106", (198.755020080321, 5) -> "198.76".
+std::string significantFigures(double value, int digits);
+
 // Whether the character is a blank: a space, a tab, a carriage return or a
 // line feed (' ', '\t', '\r', '\n' -> true; '0', 'x', '\f', '\v', '\0' -> false).
 bool IsBlankChar(char ch);

@@ -2,7 +2,6 @@
 #include "parts/parts.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <set>
 
@@ -96,14 +95,6 @@ CoreTable parseCores(std::string_view csv) {
     table.cores.push_back(std::move(core));
   }
   return table;
-}
-
-std::string significantFigures(double value, int digits) {
-  // The exact binary value rounded in the exponent form the number rules
-  // read back, then written as every figure is.
-  char rounded[40];
-  const auto done = std::to_chars(rounded, rounded + sizeof rounded, value, std::chars_format::scientific, digits - 1);
-  return TextFromNumber(NumberFromText(std::string_view(rounded, done.ptr - rounded)));
 }
 
 PartEntry coreEntry(const std::string& name, const std::string& ae) { return {name + "\tAe " + ae + " mm²", ae}; }

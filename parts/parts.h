@@ -45,11 +45,6 @@ struct PartEntry {
   std::string text;   // "97.1", "0.112", "0.5106"
 };
 
-// A figure rounded to `digits` significant digits (1 to 17), as a text the
-// number rules read back: (64.2643, 3) -> "64.3", (2397.4, 3) -> "2400",
-// (0.99951, 3) -> "1", (0.510636, 4) -> "0.5106".
-std::string significantFigures(double value, int digits);
-
 // A core's entry: its name, a tab, its Ae: ("PQ20/16", "64.3") -> "PQ20/16\tAe 64.3 mm²"
 // typing "64.3"; a maker's core with its Ae as printed.
 PartEntry coreEntry(const std::string& name, const std::string& ae);

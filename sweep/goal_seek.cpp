@@ -2,7 +2,6 @@
 #include "sweep/goal_seek.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -42,11 +41,7 @@ double neighbour(double x, int way) {
 
 // A value to five significant figures, for a status that says "about":
 //   198.755020080321 -> "198.76"
-std::string about(double value) {
-  char rounded[40];
-  const auto done = std::to_chars(rounded, rounded + sizeof rounded, value, std::chars_format::scientific, 4);
-  return TextFromNumber(NumberFromText(std::string_view(rounded, std::size_t(done.ptr - rounded))));
-}
+std::string about(double value) { return significantFigures(value, 5); }
 
 // The values an input may take as its text holds them: its quantity's range
 // (allowedRange) within the largest finite text; a count, the whole numbers
@@ -55,17 +50,15 @@ std::string about(double value) {
 // by zero: 0.999999999999999 still counts). The largest text is tried and
 // ends the search.
 struct Domain {
-  Interval range;
-  double low = 0, high = 0;
-  bool lowOpen = false, highOpen = false, lowNear = false, highNear = false, whole = false;
+  Interval range;   // the quantity's own
+  Interval bounds;  // what the search may try: the range within the largest text; a count from 1
+  bool lowNear = false, highNear = false, whole = false;
 
   double snap(double x) const { return whole ? std::nearbyint(x) : ombrel::snap(x); }
-  bool holds(double x) const {
-    return (x > low || (x == low && !lowOpen)) && (x < high || (x == high && !highOpen));
-  }
+  bool holds(double x) const { return bounds.holds(x); }
   // Where a blank or impossible start begins: the smallest allowed value,
   // just inside an open end; 0 where there is no smallest.
-  double first() const { return lowOpen ? neighbour(low, 1) : lowNear ? low : 0; }
+  double first() const { return bounds.lowOpen ? neighbour(bounds.low, 1) : lowNear ? bounds.low : 0; }
   // "在 0 到 1 之间", "大于 0", "不小于 0", "取正整数", "取有限值"
   std::string words() const {
     if (whole) return "取正整数";
@@ -83,11 +76,9 @@ Domain domainOf(const Control& input) {
   d.whole = isCount(input.quantity.kind);
   d.lowNear = std::isfinite(d.range.low);
   d.highNear = std::isfinite(d.range.high);
-  d.low = d.lowNear ? d.range.low : -largest();
-  d.high = d.highNear ? d.range.high : largest();
-  d.lowOpen = d.lowNear && d.range.lowOpen;
-  d.highOpen = d.highNear && d.range.highOpen;
-  if (d.whole) d.low = 1, d.lowOpen = false;
+  d.bounds = {d.lowNear ? d.range.low : -largest(), d.highNear ? d.range.high : largest(),
+              d.lowNear && d.range.lowOpen, d.highNear && d.range.highOpen};
+  if (d.whole) d.bounds.low = 1, d.bounds.lowOpen = false;
   return d;
 }
 
@@ -119,8 +110,9 @@ class Search {
       return c_;
     }
     if (r0 && *r0 == t_) return done(x0);
-    Side sides[2] = {{1, domain_.high, domain_.highOpen, domain_.highNear, x0, x0, r0},
-                     {-1, domain_.low, domain_.lowOpen, domain_.lowNear, x0, x0, r0}};
+    const Interval& b = domain_.bounds;
+    Side sides[2] = {{1, b.high, b.highOpen, domain_.highNear, x0, x0, r0},
+                     {-1, b.low, b.lowOpen, domain_.lowNear, x0, x0, r0}};
     for (Side& s : sides) s.going = x0 != s.end;
     double d = std::max(std::fabs(x0 != 0 ? x0 : 1) / 1024, kTiniest);
     while ((sides[0].going || sides[1].going) && !c_.gaveUp) {

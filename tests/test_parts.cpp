@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <cmath>
 
+#include "common/number.h"
 #include "parts/parts.h"
 
 using namespace ombrel;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The flyback window and the fields of it that other rooms read (the loop's
-// right-half-plane zero, loop/loop_response.h), named once for all: the
+// right-half-plane zero, transformer/flyback_zero.h), named once for all: the
 // window's table (transformer/flyback.cpp) defines and writes them under
 // these names.
 #pragma once
