@@ -192,15 +192,17 @@ void BodeWindow::redraw() {
 
   // The table "复制数据" copies, and the points drawn.
   const std::vector<double> f = bodeFrequencies(computed);
-  table_ = qs(bodeTable(computed, series ? std::optional(used) : std::nullopt, fr, f));
+  const std::vector<BodeRow> rows = bodeRows(computed, series ? std::optional(used) : std::nullopt, fr, f);
+  table_ = qs(bodeTable(rows));
   std::vector<QString> fTexts;
   Chart::Series loop{QStringLiteral("T（计算值）"), {}, {}, 0}, standard{"T（" + series_->currentText() + "）", {}, {}, 1},
       stage{QStringLiteral("功率级"), {}, {}, 2, true}, comp{QStringLiteral("补偿器"), {}, {}, 3, true};
   std::vector<Chart::Series> gains = {loop, standard, stage, comp}, phases = gains;
-  for (const double at : f) {
-    const LoopAt a = loopAt(computed, fr, at), b = loopAt(used, fr, at);
-    const Gain values[] = {a.loop, b.loop, a.stage, a.compensator};
-    fTexts.push_back(text(at));
+  for (const BodeRow& row : rows) {
+    const LoopAt& a = row.computed;
+    // Without a series the standard curve is dropped below.
+    const Gain values[] = {a.loop, row.standard ? row.standard->loop : a.loop, a.stage, a.compensator};
+    fTexts.push_back(text(row.f));
     for (std::size_t n = 0; n < 4; ++n) {
       // Where the mouse rests, either plot shows the gain and the phase.
       const QString both = text(values[n].db) + QStringLiteral(" dB，") + text(values[n].deg) + QStringLiteral("°");

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "common/elementary.h"
 #include "common/powers.h"
 
 namespace ombrel {
@@ -17,7 +18,7 @@ double roundStep(double lo, double hi, int most) {
   if (!std::isfinite(lo) || !std::isfinite(hi)) return std::numeric_limits<double>::infinity();
   if (!std::isfinite(hi - lo)) return 2 * roundStep(lo / 2, hi / 2, most);
   const double span = hi - lo;
-  double decade = power(10, std::floor(std::log10(span / std::max(most - 1, 1))));
+  double decade = power(10, std::floor(cr::log10(span / std::max(most - 1, 1))));
   if (!(decade > 0)) decade = std::numeric_limits<double>::denorm_min();  // a span in the last bits
   for (;; decade *= 10)
     for (const double m : {1.0, 2.0, 5.0}) {
@@ -29,7 +30,7 @@ double roundStep(double lo, double hi, int most) {
 }  // namespace
 
 double AxisScale::fraction(double value) const {
-  if (log) return (std::log10(value) - std::log10(lo)) / (std::log10(hi) - std::log10(lo));
+  if (log) return (cr::log10(value) - cr::log10(lo)) / (cr::log10(hi) - cr::log10(lo));
   // Ends further apart than the double range reaches: the same on halves.
   if (!std::isfinite(hi - lo) || !std::isfinite(value - lo))
     return (value / 2 - lo / 2) / (hi / 2 - lo / 2);
@@ -37,7 +38,7 @@ double AxisScale::fraction(double value) const {
 }
 
 double AxisScale::valueAt(double f) const {
-  if (log) return power(10, std::log10(lo) + f * (std::log10(hi) - std::log10(lo)));
+  if (log) return power(10, cr::log10(lo) + f * (cr::log10(hi) - cr::log10(lo)));
   if (!std::isfinite(hi - lo)) return lo * (1 - f) + hi * f;
   return lo + f * (hi - lo);
 }
@@ -58,7 +59,7 @@ std::vector<double> linearTicks(double lo, double hi, int most) {
 std::vector<double> logTicks(double lo, double hi) {
   std::vector<double> decades, steps;
   if (!(0 < lo && lo < hi) || !std::isfinite(hi)) return decades;
-  for (double e = std::floor(std::log10(lo)); e <= std::ceil(std::log10(hi)); ++e) {
+  for (double e = std::floor(cr::log10(lo)); e <= std::ceil(cr::log10(hi)); ++e) {
     const double decade = power(10, e);  // correctly rounded on every platform: 1E-300 is 1E-300
     for (const double m : {1.0, 2.0, 5.0}) {
       const double v = m * decade;

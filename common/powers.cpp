@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "common/elementary.h"
+
 namespace ombrel {
 
 namespace {
@@ -78,51 +80,13 @@ DD exponential(DD t, int& k) {
   return add({1, 0}, s);
 }
 
-// 1 ÷ ln 10 to about 32 digits.
-constexpr DD kLog10e{4.342944819032518277e-01, 1.098319650216765073e-17};
-
-// ln x for a finite x above zero, to about 32 digits: x = m × 2^e with m
-// within √½ and √2, a short series for ln m in doubles (good to about 1e-7),
-// then three Newton steps l + (x × e^−l − 1) in double-double, each squaring
-// the error. Only exact scalings and + − × ÷, so every platform agrees.
-DD logarithm(double x) {
-  int e = 0;
-  double m = std::frexp(x, &e);
-  if (m < 0.70710678118654752) m *= 2, --e;
-  const double s = (m - 1) / (m + 1), s2 = s * s;
-  const double series = 2 * s * (1 + s2 * (1.0 / 3 + s2 * (1.0 / 5 + s2 * (1.0 / 7))));
-  DD l = add(multiply({static_cast<double>(e), 0}, kLn2), {series, 0});
-  for (int step = 0; step < 3; ++step) {
-    int k = 0;
-    const DD inverse = exponential({-l.hi, -l.lo}, k);  // e^−l = inverse × 2^k
-    // x × e^−l = m × inverse × 2^(e + k), near 1.
-    const DD ratio = scale(multiply({m, 0}, inverse), e + k);
-    l = add(l, add(ratio, {-1, 0}));
-  }
-  return l;
-}
-
 }  // namespace
-
-double lg(double x) {
-  if (!(x > 0) || !std::isfinite(x)) return std::log10(x);
-  const DD l = multiply(logarithm(x), kLog10e);
-  return l.hi + l.lo;
-}
 
 double power(double x, double y) {
   if (y == 0.5) return std::sqrt(x);
-  if (!std::isfinite(y) || !std::isfinite(x) || !(x > 0)) return std::pow(x, y);
-  if (x != 10) {
-    const DD t = multiply(logarithm(x), {y, 0});
-    if (t.hi > 710) return HUGE_VAL;
-    if (t.hi < -746) return 0;
-    int k = 0;
-    const DD e = exponential(t, k);
-    return std::ldexp(e.hi + e.lo, k);
-  }
-  if (y > 310) return HUGE_VAL;
-  if (y < -330) return 0;
+  // 10^y for results from 1e-307 to 1e308, the normal doubles; the rest,
+  // subnormal or beyond, and every other base, are MPFR's.
+  if (x != 10 || !(y >= -307 && y <= 308)) return cr::pow(x, y);
   int k = 0;
   const DD e = exponential(multiply({y, 0}, kLn10), k);
   // Rounded once: hi is the nearest double to hi + lo; then scaled by 2^k.

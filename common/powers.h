@@ -7,19 +7,15 @@
 //   power(10, y)   = 10^y, computed in double-double arithmetic (about 32
 //                    digits) and rounded once to the nearest double:
 //                    power(10, -250) == 1e-250, power(10, 0.5) == sqrt(10)
-//   x above zero   = e^(y ln x), both in double-double and rounded once:
+//   any other      = cr::pow(x, y) (common/elementary.h):
 //                    power(2, 10) == 1024, power(100, 0.25) == sqrt(10)
-//   lg(x)          = log10 x, in double-double and rounded once:
-//                    lg(1000) == 3, lg(2) == 0.30102999566398120
 //
-// Edge cases follow std::pow and std::log10: power(-4, 0.5) is NaN,
-// power(10, 400) is +inf, power(10, -400) is 0, lg(0) is −inf. A result that is a subnormal number may be one unit
-// in its last place away from the correctly rounded one.
+// Edge cases follow C's pow: power(-4, 0.5) is NaN, power(10, 400) is +inf,
+// power(10, -400) is 0, power(10, -320) == 1e-320 (a subnormal, rounded once).
 #pragma once
 
 namespace ombrel {
 
 double power(double x, double y);
-double lg(double x);
 
 }  // namespace ombrel

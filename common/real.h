@@ -7,8 +7,8 @@
 //   Real(1) / 0                  -> ArithmeticFault{DivideByZero}
 //   Real(0) / 0                  -> ArithmeticFault{InvalidOperation}
 //   Real(1e200) * 1e200          -> ArithmeticFault{Overflow}
-//   pow(Real(-4), 0.5)           -> ArithmeticFault{InvalidOperation}
-//   pow(Real(10), Real(1e5) / 40) -> ArithmeticFault{Overflow}
+//   power(Real(-4), 0.5)           -> ArithmeticFault{InvalidOperation}
+//   power(Real(10), Real(1e5) / 40) -> ArithmeticFault{Overflow}
 //   Real(1e-200) * 1e-200        -> 0 (underflow is no fault)
 //
 // Operands are always finite: a field that reads as an infinity faults when
@@ -49,14 +49,14 @@ class Real {
     return checked(a.v_ / b.v_);
   }
   friend Real operator-(Real a) { return Real(-a.v_); }
-  // Square roots are written as pow(x, 0.5). Correctly rounded, the same on
-  // every platform (common/powers.h).
-  friend Real pow(Real x, double exponent) {
+  // Square roots are written as power(x, 0.5). Correctly rounded, the same
+  // on every platform (common/powers.h).
+  friend Real power(Real x, double exponent) {
     if (x.v_ == 0 && exponent < 0) throw ArithmeticFault(FaultKind::DivideByZero);
-    return checked(power(x.v_, exponent));
+    return checked(ombrel::power(x.v_, exponent));
   }
   // A power whose exponent is itself computed, as in 10^(A / 40).
-  friend Real pow(Real x, Real exponent) { return pow(x, exponent.v_); }
+  friend Real power(Real x, Real exponent) { return power(x, exponent.v_); }
 
  private:
   static Real checked(double r) {

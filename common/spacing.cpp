@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/elementary.h"
 #include "common/powers.h"
 
 namespace ombrel {
@@ -22,7 +23,7 @@ std::vector<double> spacedPoints(double from, double to, int count, bool log) {
     const bool usual = log ? logFits : linearFits;
     double v;
     if (log)
-      v = usual ? from * power(to / from, t) : power(10, lg(from) + t * (lg(to) - lg(from)));
+      v = usual ? from * power(to / from, t) : power(10, cr::log10(from) + t * (cr::log10(to) - cr::log10(from)));
     else
       v = usual ? from + i * (to - from) / last : from * (1 - t) + to * t;
     // The ends are the ends as typed; a point between them that rounding or

@@ -22,7 +22,7 @@ namespace {
 // fc in kHz, from fs in kHz.
 void cornerFrequency(Calc& c) {
   const Real A = c.read("Text2"), fs = c.read("Text1");
-  c.write("Text5", fs * pow(Real(10), A / 40));
+  c.write("Text5", fs * power(Real(10), A / 40));
 }
 
 // ζ·R ÷ (2π·fc) in uH with fc as shown, π as 3.14.

@@ -83,4 +83,16 @@ std::vector<double> bodeFrequencies(const LoopParts& parts);
 std::string bodeTable(const LoopParts& computed, const std::optional<LoopParts>& standard, std::optional<double> frhp,
                       const std::vector<double>& frequencies);
 
+// The same from the response worked out once, as the Bode window draws it:
+// at each frequency, the loop with the computed parts and, where given, with
+// the standard ones.
+struct BodeRow {
+  double f = 0;
+  LoopAt computed;
+  std::optional<LoopAt> standard;
+};
+std::vector<BodeRow> bodeRows(const LoopParts& computed, const std::optional<LoopParts>& standard,
+                              std::optional<double> frhp, const std::vector<double>& frequencies);
+std::string bodeTable(const std::vector<BodeRow>& rows);
+
 }  // namespace ombrel

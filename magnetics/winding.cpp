@@ -253,7 +253,7 @@ WindowSpec winding() {
     }
     {
       const Real t = c.read("temp"), f = c.read("freq");
-      c.write("delta", pow(resistivity(t) / 1000000 / (kPi * f * 1000 * (4 * kPi * 1e-7)), 0.5) * 1000);
+      c.write("delta", power(resistivity(t) / 1000000 / (kPi * f * 1000 * (4 * kPi * 1e-7)), 0.5) * 1000);
     }
     for (int row = 1; row <= 3; ++row) rowResults(c, row);
     {

@@ -7,6 +7,8 @@
 #include <map>
 #include <numbers>
 
+#include "common/elementary.h"
+
 namespace ombrel {
 
 namespace {
@@ -54,7 +56,7 @@ struct Path {
   void radial(double r1, double r2, double angle, double h, double f) {
     const double k = angle * h;
     if (!(r1 > 0 && r2 > r1 && k > 0 && f > 0 && std::isfinite(f))) valid = false;
-    c1 += 2 * f * std::log(r2 / r1) / k;
+    c1 += 2 * f * cr::log(r2 / r1) / k;
     c2 += 2 * f * (1 / r1 - 1 / r2) / (k * k);
   }
 };
@@ -89,7 +91,7 @@ Path efdCore(Dims& d, const std::string& /*drawing*/) {
 Path etdCore(Dims& d, const std::string& /*drawing*/) {
   const double A = d("A"), B = d("B"), C = d("C"), D = d("D"), E = d("E"), F = d("F");
   const double R = E / 2, h = B - D;
-  const double leg = C * A / 2 - (C / 2 * std::sqrt(R * R - C * C / 4) + R * R * std::asin(C / E));
+  const double leg = C * A / 2 - (C / 2 * std::sqrt(R * R - C * C / 4) + R * R * cr::asin(C / E));
   const double legs = 2 * leg, yoke = 2 * h * C, centre = pi * F * F / 4;
   Path path;
   path.uniform(2 * D, legs);
@@ -103,13 +105,13 @@ Path etdCore(Dims& d, const std::string& /*drawing*/) {
 Path pqCore(Dims& d, const std::string& /*drawing*/) {
   const double A = d("A"), B = d("B"), C = d("C"), D = d("D"), E = d("E"), F = d("F");
   const double G = d("G", std::sqrt(std::max(0.0, E * E - C * C)));
-  const double h = B - D, beta = std::acos(G / E), I = std::sqrt(E * E - G * G);
+  const double h = B - D, beta = cr::acos(G / E), I = std::sqrt(E * E - G * G);
   const bool plate = d.has("J") && d.has("L");
-  const double alpha = plate ? std::atan(d("L") / d("J")) : beta;
+  const double alpha = plate ? cr::atan(d("L") / d("J")) : beta;
   double covered = beta * E * E - alpha * F * F;
   if (plate) covered = covered + G * d("L") - d("J") * I;
   const double share = covered / 8 / (pi * (E * E - F * F) / 16);
-  const double lmin = (E - F) / 2, lmax = std::sqrt(E * E + F * F - 2 * E * F * std::cos(alpha - beta)) / 2;
+  const double lmin = (E - F) / 2, lmax = std::sqrt(E * E + F * F - 2 * E * F * cr::cos(alpha - beta)) / 2;
   const double legs = C * (A - G) - beta * E * E / 2 + G * I / 2, centre = pi * F * F / 4;
   Path path;
   path.uniform(2 * D, legs);
@@ -123,13 +125,13 @@ Path pqCore(Dims& d, const std::string& /*drawing*/) {
 Path rmCore(Dims& d, const std::string& drawing) {
   const double A = d("A"), B = d("B"), C = d("C"), D = d("D"), E = d("E"), F = d("F"), G = d("G"), J = d("J");
   const double H = d("H", 0);
-  const double h = B - D, p = std::numbers::sqrt2 * J - A, beta = pi / 2 - std::asin(G / E);
-  double slotSide = 0, lmax = std::sqrt(E * E + F * F - 2 * E * F * std::sin(beta)) / 2;
+  const double h = B - D, p = std::numbers::sqrt2 * J - A, beta = pi / 2 - cr::asin(G / E);
+  double slotSide = 0, lmax = std::sqrt(E * E + F * F - 2 * E * F * cr::sin(beta)) / 2;
   if (drawing == "1" || drawing == "2") {
-    slotSide = G * G * (std::tan(beta) - 1) / 8;
+    slotSide = G * G * (cr::tan(beta) - 1) / 8;
   } else if (drawing == "3") {
-    slotSide = C * C / (8 * std::tan(beta));
-    lmax = G / 2 + (1 - std::sin(pi / 4)) * (E - C) / 2;
+    slotSide = C * C / (8 * cr::tan(beta));
+    lmax = G / 2 + (1 - cr::sin(pi / 4)) * (E - C) / 2;
   } else if (drawing == "4") {
     slotSide = (G * F + (C - F) * (C - F)) / 8;
   } else {
@@ -137,7 +139,7 @@ Path rmCore(Dims& d, const std::string& drawing) {
   }
   const double share = (beta * E * E / 8 - pi * F * F / 16 + slotSide) / (pi * (E * E - F * F) / 16);
   const double lmin = (E - F) / 2;
-  const double legs = J * J / 2 * (1 + std::tan(beta - pi / 4)) - beta * E * E / 2 - p * p / 2;
+  const double legs = J * J / 2 * (1 + cr::tan(beta - pi / 4)) - beta * E * E / 2 - p * p / 2;
   const double centre = pi * (F * F - H * H) / 4;
   Path path;
   path.uniform(2 * D, legs);
@@ -151,7 +153,7 @@ Path rmCore(Dims& d, const std::string& drawing) {
 Path epCore(Dims& d, const std::string& /*drawing*/) {
   const double A = d("A"), B = d("B"), C = d("C"), D = d("D"), E = d("E"), F = d("F");
   const double K = d("K", F / 2);
-  const double h = B - D, theta = pi - std::atan(E / (2 * K)), r = (F / 2 + K) / 2;
+  const double h = B - D, theta = pi - cr::atan(E / (2 * K)), r = (F / 2 + K) / 2;
   const double legs = A * C - pi * E * E / 8 - E * K, centre = pi * F * F / 4 + (K - F / 2) * F;
   const double gamma = std::sqrt(E * E / 4 + legs / (2 * theta));
   Path path;

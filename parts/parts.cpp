@@ -5,6 +5,7 @@
 #include <cmath>
 #include <set>
 
+#include "common/elementary.h"
 #include "common/number.h"
 #include "parts/core_families.h"
 
@@ -124,7 +125,7 @@ std::vector<PartEntry> iecWires() {
 std::vector<PartEntry> awgWires() {
   std::vector<PartEntry> wires;
   for (int n = 10; n <= 40; ++n) {
-    const double d = 0.127 * std::pow(92.0, (36.0 - n) / 39.0);
+    const double d = 0.127 * cr::pow(92.0, (36.0 - n) / 39.0);
     const std::string text = significantFigures(d, 4);
     wires.push_back({"AWG" + std::to_string(n) + "\t" + text + " mm", text});
   }

@@ -10,8 +10,10 @@
 
 #include <QtTest>
 #include <bit>
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
+#include <limits>
 #include <string>
 
 namespace ombrel::test {
@@ -20,6 +22,16 @@ inline std::string hexFloat(double v) {
   char buf[64];
   std::snprintf(buf, sizeof buf, "%a", v);
   return buf;
+}
+
+// The inverse: "-0x1.8p+1" -> -3, "inf" -> +inf, "nan" -> NaN.
+inline double fromHexFloat(std::string text) {
+  const bool negative = !text.empty() && text[0] == '-';
+  if (negative) text.erase(0, 1);
+  if (text.rfind("0x", 0) == 0) text.erase(0, 2);
+  double v = std::numeric_limits<double>::quiet_NaN();
+  std::from_chars(text.data(), text.data() + text.size(), v, std::chars_format::hex);
+  return negative ? -v : v;
 }
 
 inline bool sameBits(double actual, double expected, const char* actualText, const char* expectedText,

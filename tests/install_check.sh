@@ -179,7 +179,7 @@ check_deb() {
   # The package names, without versions, one a line.
   tr ',' '\n' <<< "$depends" | sed 's/^ *//; s/ .*//' > "$tmp/depends"
   # dpkg-shlibdeps' share, then the pieces loaded at run time.
-  for dep in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 \
+  for dep in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libmpfr6 libgmp10 \
              qt6-qpa-plugins qt6-translations-l10n fonts-arphic-uming; do
     grep -qxF "$dep" "$tmp/depends" || fail "Depends lacks $dep: $depends"
   done

@@ -118,16 +118,16 @@ void design(Calc& c) {
   // RMS of a trapezoid whose ramp is K of its peak, over D and over 1 - D.
   {
     const Real k = c.read("Text5"), d = c.read(ff::kDuty), ipk = c.read("Text16");
-    c.write("Text24", pow(((k * k / 3 - k) + 1) * d, 0.5) * ipk);
+    c.write("Text24", power(((k * k / 3 - k) + 1) * d, 0.5) * ipk);
   }
   {
     const Real k = c.read("Text5"), d = c.read(ff::kDuty), isPk = c.read("Text23");
-    c.write("Text25", pow(((k * k / 3 - k) + 1) * (1 - d), 0.5) * isPk);
+    c.write("Text25", power(((k * k / 3 - k) + 1) * (1 - d), 0.5) * isPk);
   }
   // Ripple current into the output capacitor.
   {
     const Real isRms = c.read("Text25"), pout = c.read(ff::kPower), vout = c.read(ff::kOutputVoltage);
-    c.write("Text26", pow(isRms * isRms - pout * pout / vout / vout, 0.5));
+    c.write("Text26", power(isRms * isRms - pout * pout / vout / vout, 0.5));
   }
   // Ripple voltage across the ESR: mΩ × A gives mV.
   {
