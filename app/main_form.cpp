@@ -42,11 +42,12 @@ MainForm::MainForm() : QMainWindow(nullptr, dialogFrame()) {
   setCentralWidget(client);
   client->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(client, &QWidget::customContextMenuRequested, this, [this, client](const QPoint& at) {
-    QMenu menu(this);
-    menu.setObjectName(QStringLiteral("MainFormMenu"));
-    menu.addAction(QStringLiteral("关于 Ombrel…"), this, &MainForm::showAbout)
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("MainFormMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(QStringLiteral("关于 Ombrel…"), this, &MainForm::showAbout)
         ->setObjectName(QStringLiteral("关于 Ombrel…"));
-    menu.exec(client->mapToGlobal(at));
+    menu->popup(client->mapToGlobal(at));
   });
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -6,8 +6,8 @@
 // and pasted back,
 // turns taken from the flyback window,
 // a sweep from a context menu calculated, copied and left by 返回, the loop's
-// frequency response with its right-half-plane zero taken from the flyback; then
-// MainForm closed. It ends as the program does, when nothing is shown, and
+// frequency response with its right-half-plane zero taken from the flyback, the
+// about box; then MainForm closed. It ends as the program does, when nothing is shown, and
 // prints how many windows it opened and used and what the lists, the copy
 // and the sweep gave. The file-and-network check runs it under strace.
 #include <QAction>
@@ -204,6 +204,12 @@ int main(int argc, char* argv[]) {
       }
     }
     std::printf("session: %s\n", partsCopyAndSweep(navigator).c_str());
+    // The about box, as MainForm's context menu opens it, read and closed.
+    navigator.mainForm().showAbout();
+    if (auto* about = navigator.mainForm().findChild<QMessageBox*>("AboutBox")) {
+      std::printf("session: about box, %d characters\n", int((about->text() + about->informativeText()).size()));
+      about->close();
+    }
     // Every window once more, then each one closed with its title-bar button.
     for (const WindowSpec* spec : builtWindows()) navigator.open(QString::fromStdString(spec->name));
     std::printf("session: %zu windows opened\n", used.size());

@@ -101,6 +101,7 @@ class TestGui : public QObject, public test::GuiFixture {
 
   void menuTree();
   void mainFormFrameAndClientArea();
+  void aboutBoxNamesTheLibraries();
   void windowSizesAndFrames();
   void textsAskForTheSongFont();
   void captionsFitTheirRectangles();
@@ -188,6 +189,36 @@ void TestGui::mainFormFrameAndClientArea() {
   QCOMPARE(main.height(), client->y() + 402);
   QCOMPARE(main.minimumSize(), main.maximumSize());
   QCOMPARE(int(main.windowFlags()), int(kDialogFrame));
+}
+
+// A right click in the client area offers the about box: not modal, one at a
+// time, naming the program, its licence and the libraries it is built on.
+void TestGui::aboutBoxNamesTheLibraries() {
+  MainForm& main = nav_->mainForm();
+  QVERIFY(QTest::qWaitForWindowExposed(&main));
+  QMessageBox* first = nullptr;
+  for (int time = 0; time < 2; ++time) {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 20), main.centralWidget()->mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(main.centralWidget(), &event);
+    QPointer<QMenu> menu;
+    QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+    QCOMPARE(menu->actions().size(), 1);
+    QCOMPARE(menu->actions().front()->text(), "关于 Ombrel…");
+    menu->actions().front()->trigger();
+    menu->close();
+    auto* box = main.findChild<QMessageBox*>("AboutBox");
+    QVERIFY(box && box->isVisible() && !box->isModal());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    if (!first) first = box;
+    QCOMPARE(box, first);
+    QCOMPARE(box->windowTitle(), "关于 Ombrel");
+    const QString text = box->text() + box->informativeText();
+    for (const QString& name : {QStringLiteral("Ombrel专业版  V2.0"), QStringLiteral("GNU 通用公共许可证第 3 版"),
+                                QStringLiteral("Qt ") + qVersion(), QStringLiteral("MPFR 4."), QStringLiteral("GMP 6.")})
+      QVERIFY2(text.contains(name), qPrintable(name + " not in " + text));
+  }
+  first->close();
+  QTRY_VERIFY(!main.findChild<QMessageBox*>("AboutBox"));
 }
 
 // Every window of the registry as built: client size, title and a fixed dialog frame.

@@ -57,8 +57,12 @@ class Seed {
   double unit() { return static_cast<double>(next() >> 11) * 0x1p-53; }  // [0, 1)
   double between(double lo, double hi) { return lo + unit() * (hi - lo); }
   // Evenly in the exponent: 2^low to 2^(high + 1).
+  // (Each draw a statement of its own: the order of a call's arguments is
+  // the compiler's.)
   double magnitude(int lowExponent, int highExponent) {
-    return std::ldexp(1 + unit(), lowExponent + below(highExponent - lowExponent + 1));
+    const double m = 1 + unit();
+    const int e = lowExponent + below(highExponent - lowExponent + 1);
+    return std::ldexp(m, e);
   }
 
  private:
@@ -185,7 +189,10 @@ struct Arguments {
 };
 
 void elementary(Figures& out) {
-  const auto any = [](Seed& s) { return (s.below(2) ? -1 : 1) * s.magnitude(-1074, 1023); };
+  const auto any = [](Seed& s) {
+    const double sign = s.below(2) ? -1 : 1;
+    return sign * s.magnitude(-1074, 1023);
+  };
   const auto positive = [](Seed& s) { return s.magnitude(-1074, 1023); };
   const auto between = [](double lo, double hi) { return [=](Seed& s) { return s.between(lo, hi); }; };
   const auto none = [](Seed&) { return 0.0; };

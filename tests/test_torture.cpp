@@ -12,7 +12,8 @@
 // result, 求解, 填入, 返回, title-bar close), the frequency response window
 // from 频率响应… (its RHP zero, typed, pasted or from its menu with
 // 由「反激变压器」算出, series, charts, 复制数据, 返回, close), 返回,
-// title-bar close and closing MainForm.
+// title-bar close, the about box from MainForm's client area and closing
+// MainForm.
 // Fault boxes are dismissed as they come.
 //
 // Checked after every action:
@@ -42,7 +43,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
+#include <QContextMenuEvent>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QtTest>
 #include <array>
@@ -607,6 +611,18 @@ void TestTorture::randomSession() {
         QCOMPARE(nav_->window(name), nullptr);
         hiddenTexts.erase(name);
         mayEnd = true;
+      } else if (kind == 96) {  // the about box from MainForm's client area, then closed
+        QWidget* client = nav_->mainForm().centralWidget();
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(9, 9), client->mapToGlobal(QPoint(9, 9)));
+        QApplication::sendEvent(client, &event);
+        QPointer<QMenu> menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (menu) {
+          menu->actions().front()->trigger();
+          menu->close();
+          QPointer<QMessageBox> about = nav_->mainForm().findChild<QMessageBox*>("AboutBox");
+          QVERIFY(about && !about->isModal());
+          about->close();
+        }
       } else {  // close MainForm
         if (nav_->mainForm().isVisible()) {
           QVERIFY(nav_->mainForm().close());

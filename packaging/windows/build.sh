@@ -12,14 +12,20 @@
 #      OMBREL_QT_CACHE (default /var/cache/ombrel-qt, outside the clone), in
 #      a folder named after the Qt version and a hash of the configure line,
 #      and skips this when that folder is complete;
-#   4. cross-builds Ombrel and its tests with MinGW-w64 (POSIX threads);
-#   5. runs the tests under wine (offscreen platform, Linux-only tests shown
-#      as skipped by name);
-#   6. deploys ombrel.exe with the DLLs it needs, no others, stripped, and
+#   4. fetches gmp's and mpfr4's source packages the same way and builds
+#      GMP and MPFR as static libraries, with their licences, into a folder
+#      beside Qt's, named after their versions and a hash of their configure
+#      lines, and skips this when that folder is complete;
+#   5. cross-builds Ombrel and its tests with MinGW-w64 (POSIX threads), and
+#      lists with a Linux build the figures the Windows build must compute
+#      alike (tests/test_same_figures.cpp);
+#   6. runs the tests under wine (offscreen platform, Linux-only tests shown
+#      as skipped by name), the figures compared with the Linux build's;
+#   7. deploys ombrel.exe with the DLLs it needs, no others, stripped, and
 #      starts the deployed program under a virtual X server until MainForm
 #      shows, then closes it;
 #      Renders every window into OUT/screenshots (docs/windows-*.png);
-#   7. packs OUT/ombrel-<version>-windows-x86_64.zip and the NSIS installer
+#   8. packs OUT/ombrel-<version>-windows-x86_64.zip and the NSIS installer
 #      OUT/ombrel-<version>-windows-x86_64-setup.exe.
 set -euo pipefail
 
@@ -36,7 +42,31 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get install -y --no-install-recommends \
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis zip unzip ninja-build cmake \
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n fonts-arphic-uming \
-  xvfb xauth xdotool dpkg-dev xz-utils ca-certificates > "$out/apt.log"
+  xvfb xauth xdotool dpkg-dev xz-utils ca-certificates m4 autoconf automake libtool libmpfr-dev > "$out/apt.log"
+
+# Debian's source packages come through a private apt source list under OUT,
+# so the system's apt sources and lists stay untouched; the list is made and
+# read the first time a package is asked for.
+apt_dir=$out/apt
+apt_private=(-o "Dir::Etc::SourceList=$apt_dir/sources.list" -o "Dir::Etc::SourceParts=$apt_dir/sources.list.d"
+             -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache")
+apt_updated=
+debian_source() {  # PACKAGE VERSION DIR: that version's source package, downloaded into DIR
+  if [ -z "$apt_updated" ]; then
+    mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" "$apt_dir/sources.list.d"
+    echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main" \
+      > "$apt_dir/sources.list"
+    apt-get "${apt_private[@]}" update > "$out/apt-source.log"
+    apt_updated=1
+  fi
+  # The exact version, or a stop that says which ones bookworm has now.
+  local versions
+  versions=$(apt-cache "${apt_private[@]}" showsrc "$1" | sed -n 's/^Version: //p')
+  grep -qxF "$2" <<< "$versions" || { echo "bookworm has no $1 $2, only: $versions"; exit 1; }
+  mkdir -p "$3"
+  (cd "$3" && apt-get "${apt_private[@]}" source --download-only "$1=$2" >> "$out/apt-source.log" 2>&1) ||
+    { tail -n 20 "$out/apt-source.log"; echo "$1's source failed; logs in $out"; exit 1; }
+}
 
 # Qt: the version of Debian's source package, and the configure line; the
 # cache folder's name holds both.
@@ -54,14 +84,7 @@ if [ -f "$qt/complete" ]; then
   step "2.-3. Qt $qt_version for Windows: in $qt already"
 else
   step "2. qt6-base $qt_version source, from Debian"
-  apt_dir=$out/apt
-  mkdir -p "$apt_dir/lists/partial" "$apt_dir/cache/archives/partial" "$apt_dir/sources.list.d" "$out/qt-source"
-  echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main" \
-    > "$apt_dir/sources.list"
-  apt_private=(-o "Dir::Etc::SourceList=$apt_dir/sources.list" -o "Dir::Etc::SourceParts=$apt_dir/sources.list.d"
-               -o "Dir::State::Lists=$apt_dir/lists" -o "Dir::Cache=$apt_dir/cache")
-  apt-get "${apt_private[@]}" update > "$out/apt-source.log"
-  (cd "$out/qt-source" && apt-get "${apt_private[@]}" source --download-only "qt6-base=$qt_version+dfsg-10" >> "$out/apt-source.log" 2>&1)
+  debian_source qt6-base "$qt_version+dfsg-10" "$out/qt-source"
   rm -rf "$out/qt-source/qtbase-everywhere-src-$qt_version"
   tar -C "$out/qt-source" -xf "$out/qt-source/qt6-base_$qt_version+dfsg.orig.tar.xz"
 
@@ -81,19 +104,71 @@ fi
 mkdir -p "$qt/translations"
 cp /usr/share/qt6/translations/qtbase_zh_CN.qm "$qt/translations/"
 
-step "4. Ombrel for Windows"
-# The pictures are rendered by a Linux build's tool, Qt Svg being Linux-only here.
-cmake -S "$src" -B "$out/host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF > "$out/host.log"
-cmake --build "$out/host" --target ombrel_render_icon >> "$out/host.log"
+# GMP and MPFR, for the correctly rounded functions: the versions of Debian's
+# source packages, and the configure lines; the cache folder's name holds
+# them all. Static libraries, so no more DLLs come along. GMP in plain C: at
+# 53 bits its assembly makes MPFR no faster, and it is one way less to fail.
+# MPFR thread-safe, as Debian's is on Linux: configure cannot try that out
+# when cross-compiling, and would leave it out.
+gmp_version=6.2.1
+mpfr_version=4.2.0
+gmp_configure=(--host=$mingw --enable-static --disable-shared --disable-assembly "CC=$mingw-gcc-posix")
+mpfr_configure=(--host=$mingw --enable-static --disable-shared --enable-thread-safe "CC=$mingw-gcc-posix")
+key=$(printf '%s\n' "${gmp_configure[@]}" "${mpfr_configure[@]}" | sha256sum | cut -c1-12)
+mpfr=$cache/gmp-mpfr-$gmp_version-$mpfr_version-$key
+
+if [ -f "$mpfr/complete" ]; then
+  step "4. GMP $gmp_version and MPFR $mpfr_version for Windows: in $mpfr already"
+else
+  step "4. GMP $gmp_version and MPFR $mpfr_version for Windows into $mpfr"
+  sources=$out/gmp-mpfr-source
+  debian_source gmp "2:$gmp_version+dfsg1-1.1" "$sources"
+  debian_source mpfr4 "$mpfr_version-1" "$sources"
+  rm -rf "$sources/gmp" "$sources/mpfr-$mpfr_version"
+  # gmp's .orig tarball has no manual (doc/), and Debian's patch takes it out
+  # of the build: gmp as Debian unpacks it, with its configure made anew.
+  (cd "$sources" && dpkg-source -x "gmp_$gmp_version+dfsg1-1.1.dsc" gmp && cd gmp && autoreconf -fi) \
+    > "$out/gmp-source.log" 2>&1 || { tail -n 40 "$out/gmp-source.log"; echo "GMP's source failed; logs in $out"; exit 1; }
+  tar -C "$sources" -xf "$sources/mpfr4_$mpfr_version.orig.tar.xz"
+
+  rm -rf "$mpfr" "$out/gmp-build" "$out/mpfr-build"
+  mkdir -p "$out/gmp-build" "$out/mpfr-build"
+  (cd "$out/gmp-build" &&
+    "$sources/gmp/configure" --prefix="$mpfr" "${gmp_configure[@]}" > "$out/gmp-configure.log" 2>&1 &&
+    make -j"$jobs" > "$out/gmp-build.log" 2>&1 &&
+    make install > "$out/gmp-install.log" 2>&1) ||
+    { tail -n 40 "$out"/gmp-*.log; echo "GMP's build failed; logs in $out"; exit 1; }
+  (cd "$out/mpfr-build" &&
+    "$sources/mpfr-$mpfr_version/configure" --prefix="$mpfr" --with-gmp="$mpfr" "${mpfr_configure[@]}" \
+      > "$out/mpfr-configure.log" 2>&1 &&
+    make -j"$jobs" > "$out/mpfr-build.log" 2>&1 &&
+    make install > "$out/mpfr-install.log" 2>&1) ||
+    { tail -n 40 "$out"/mpfr-*.log; echo "MPFR's build failed; logs in $out"; exit 1; }
+  # Their licences, for the packages to ship.
+  mkdir -p "$mpfr/share/licenses/gmp" "$mpfr/share/licenses/mpfr"
+  cp "$sources"/gmp/COPYING* "$mpfr/share/licenses/gmp/"
+  cp "$sources/mpfr-$mpfr_version"/COPYING* "$mpfr/share/licenses/mpfr/"
+  touch "$mpfr/complete"
+fi
+
+step "5. Ombrel for Windows"
+# The pictures are rendered by a Linux build's tool, Qt Svg being Linux-only
+# here; the same Linux build lists the figures the Windows build must compute
+# alike (tests/test_same_figures.cpp), into host/tests/same_figures.txt.
+cmake -S "$src" -B "$out/host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=ON > "$out/host.log"
+cmake --build "$out/host" --target ombrel_render_icon test_same_figures >> "$out/host.log"
+(cd "$out/host/tests" && ./test_same_figures >> "$out/host.log") || { tail -n 20 "$out/host.log"; exit 1; }
+grep -o 'digest [0-9a-f]*' "$out/host.log" | sed 's/^/Linux figures: /' 
 fonts=/usr/share/fonts/truetype/arphic
 cmake -S "$src" -B "$out/ombrel" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  "-DCMAKE_TOOLCHAIN_FILE=$src/packaging/windows/mingw-w64-x86_64-posix.cmake" "-DCMAKE_PREFIX_PATH=$qt" \
+  "-DCMAKE_TOOLCHAIN_FILE=$src/packaging/windows/mingw-w64-x86_64-posix.cmake" "-DCMAKE_PREFIX_PATH=$qt;$mpfr" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   "-DOMBREL_PICTURE_RENDERER=$out/host/tools/ombrel_render_icon" -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
-  "-DOMBREL_WINE_FONTDIR=Z:$fonts" "-DOMBREL_DEPLOY_DIR=$out/deploy/ombrel" > "$out/ombrel-configure.log"
+  "-DOMBREL_WINE_FONTDIR=Z:$fonts" "-DOMBREL_DEPLOY_DIR=$out/deploy/ombrel" \
+  "-DOMBREL_FIGURES_REFERENCE=$out/host/tests/same_figures.txt" > "$out/ombrel-configure.log"
 cmake --build "$out/ombrel" --parallel "$jobs"
 
-step "5. Tests under wine"
+step "6. Tests under wine"
 export WINEPREFIX=$out/wine WINEARCH=win64 WINEDEBUG=-all
 runtime=$(dirname "$("$mingw-g++-posix" -print-file-name=libstdc++-6.dll)")
 winpthread=/usr/$mingw/lib
@@ -110,7 +185,7 @@ trap 'wineserver -k || true' EXIT
 wine cmd.exe /c exit > "$out/wine-start.log" 2>&1
 ctest --test-dir "$out/ombrel" --output-on-failure --timeout 600
 
-step "6. Deploy"
+step "7. Deploy"
 deploy=$out/deploy/ombrel
 rm -rf "$out/deploy"
 mkdir -p "$deploy/platforms" "$deploy/imageformats" "$deploy/translations"
@@ -123,6 +198,12 @@ for format in qico qjpeg qgif; do
   [ -f "$qt/plugins/imageformats/$format.dll" ] && cp "$qt/plugins/imageformats/$format.dll" "$deploy/imageformats/"
 done
 cp /usr/share/qt6/translations/qtbase_zh_CN.qm "$deploy/translations/"
+# The licences: Ombrel's, and those of the libraries linked in or beside it.
+mkdir -p "$deploy/licenses/qt"
+cp "$src/LICENSE" "$deploy/licenses/ombrel.txt"
+cp -r "$mpfr/share/licenses/gmp" "$mpfr/share/licenses/mpfr" "$deploy/licenses/"
+cp /usr/share/common-licenses/LGPL-3 "$deploy/licenses/qt/LGPL-3"
+cp /usr/share/common-licenses/GPL-3 "$deploy/licenses/qt/GPL-3"
 printf '[Paths]\nPrefix = .\nPlugins = .\nTranslations = translations\n' > "$deploy/qt.conf"
 # The DLLs the program and its plugins import, and theirs in turn; the
 # system's own DLLs are Windows'.
@@ -177,7 +258,7 @@ xvfb-run -a -s "-screen 0 1280x800x24" wine "$out/ombrel/ombrel_screenshots.exe"
   > "$out/screenshots.log" 2>&1 || { cat "$out/screenshots.log"; exit 1; }
 echo "screenshots in $out/screenshots"
 
-step "7. Packages"
+step "8. Packages"
 (cd "$out/ombrel" && cpack -G NSIS -B "$out/package" > "$out/cpack.log" 2>&1) || { cat "$out/cpack.log"; exit 1; }
 mv "$out"/package/ombrel-*-setup.exe "$out/"
 ls -l "$zip_file" "$out"/ombrel-*-setup.exe
