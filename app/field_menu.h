@@ -27,7 +27,7 @@ class CalcWindow;
 // stands, the fields it is offered for, and what it opens. The Navigator's
 // table, in order:
 //   "按尺寸计算…"  last in "选择磁芯"      core fields    the core shape window
-//   "绕组复核…"    after 取自 / the copy   turns fields   the winding check
+//   "磁件复核…"    after 取自 / the copy   turns fields   the winding check
 //   "参数扫描…"                            inputs         the sweep window
 //   "反算…"                                results        the 反算 window
 //   "频率响应…"                            the loop's     the Bode window

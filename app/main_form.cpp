@@ -67,7 +67,7 @@ void MainForm::showAbout() {
                        "Qt %1（LGPL-3.0）\n"
                        "%2（LGPL-3.0-or-later；GMP 亦可依 GPL-2.0-or-later）：初等函数正确舍入，"
                        "各平台的结果逐位相同\n\n"
-                       "磁芯形状数据：OpenMagnetics MAS（Apache-2.0）")
+                       "磁芯形状与磁芯材料数据：MAS 数据集（原 OpenMagnetics MAS，Apache-2.0）")
             .arg(QString::fromLatin1(qVersion()), QString::fromStdString(cr::libraries())));
   }
   about_->show();

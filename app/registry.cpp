@@ -113,7 +113,7 @@ const std::vector<MenuCommand>& menuTree() {
 
 const std::vector<FieldOpened>& fieldOpened() {
   static const std::vector<FieldOpened> windows = {
-      {"winding", "绕组复核…", QuantityKind::Turns, "N1"},
+      {"winding", "磁件复核…", QuantityKind::Turns, "N1"},
   };
   return windows;
 }

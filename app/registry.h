@@ -25,7 +25,7 @@ const std::vector<MenuCommand>& menuTree();
 // entry's text, the kind of the fields whose menus hold it (not the
 // window's own), and the input the field's text is typed into when it is a
 // plain number.
-//   {"winding", "绕组复核…", Turns, "N1"}: 初级圈数(T) 80 -> the check, 圈数 of 绕组1 80
+//   {"winding", "磁件复核…", Turns, "N1"}: 初级圈数(T) 80 -> the check, 圈数 of 绕组1 80
 struct FieldOpened {
   std::string_view window;
   std::string_view entry;

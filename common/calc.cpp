@@ -82,7 +82,7 @@ std::optional<Fault> press(const Control& button, Fields& fields, std::vector<St
     button.handler(c);
   } catch (const ArithmeticFault& fault) {
     c.faulted();
-    return Fault{fault.kind, c.current(), fault.field};
+    return Fault{fault.kind, c.current(), fault.field, fault.words};
   }
   return std::nullopt;
 }
@@ -118,8 +118,10 @@ std::string faultWords(FaultKind kind, const std::string& quotedField) {
 }
 
 std::string faultMessage(const WindowSpec& spec, const Fault& fault) {
-  return faultWords(fault.kind, fault.field.empty() ? std::string() : quotedCaption(spec, fault.field)) +
-         "。\n无法计算" + quotedCaption(spec, fault.output) + "，该项及其后各项保持原来的内容。";
+  const std::string why = fault.words.empty()
+                              ? faultWords(fault.kind, fault.field.empty() ? std::string() : quotedCaption(spec, fault.field))
+                              : "运算出错：" + fault.words;
+  return why + "。\n无法计算" + quotedCaption(spec, fault.output) + "，该项及其后各项保持原来的内容。";
 }
 
 }  // namespace ombrel

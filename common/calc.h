@@ -97,6 +97,7 @@ struct Fault {
   FaultKind kind;
   std::string output;  // the output field that could not be computed
   std::string field;   // the input read beyond the double range, if that was the cause
+  std::string words = {};  // why, in the data's terms, where the step says
 };
 
 // Runs the handler of a Calculate button. Returns the fault that ended it, if

@@ -17,15 +17,30 @@ std::optional<std::string> readNote(const std::string& text) {
 
 namespace {
 
+// A mark's words with the figures they name: each "{}" the limit `bound`,
+// each "{name}" the text of the window's field of that name:
+//   "超过 {material} 在 {temp} ℃ 时的 {} T", 0.3898, material "TDK N87", temp "100"
+//     -> "超过 TDK N87 在 100 ℃ 时的 0.3898 T"
+std::string filled(std::string words, const WindowSpec& spec, const Fields& fields, double bound) {
+  for (std::size_t at = words.find('{'); at != std::string::npos; at = words.find('{', at)) {
+    const std::size_t end = words.find('}', at);
+    if (end == std::string::npos) break;
+    const std::string name = words.substr(at + 1, end - at - 1);
+    const std::string text = name.empty() ? TextFromNumber(bound) : spec.find(name) ? fields.text(name) : "{" + name + "}";
+    words.replace(at, end - at + 1, text);
+    at += text.size();
+  }
+  return words;
+}
+
 // What passing the result's limit means, where its text is above it.
-std::optional<std::string> pastLimit(const Control& result, const Fields& fields, const std::string& text) {
+std::optional<std::string> pastLimit(const WindowSpec& spec, const Control& result, const Fields& fields,
+                                     const std::string& text) {
   const Limit& limit = result.limit;
   if (limit.empty() || !IsPlainNumber(text)) return std::nullopt;
   const double bound = limit.field.empty() ? limit.value : NumberFromText(fields.text(limit.field));
   if (!std::isfinite(bound) || !(NumberFromText(text) > bound)) return std::nullopt;
-  std::string words = limit.words;
-  if (const std::size_t at = words.find("{}"); at != std::string::npos) words.replace(at, 2, TextFromNumber(bound));
-  return words;
+  return filled(limit.words, spec, fields, bound);
 }
 
 }  // namespace
@@ -111,9 +126,11 @@ FieldMark ResultMarks::mark(const WindowSpec& spec, const Fields& fields, const 
     return {Look::Manual, "（" + words + "）", "结果（由手动输入算出）", words};
   }
   if (written_.count(field)) {
-    if (const auto why = impossibleText(c->quantity, text))
+    if (auto why = impossibleText(c->quantity, text)) {
+      if (!c->impossibleWords.empty()) why = filled(c->impossibleWords, spec, fields, 0);
       return {Look::Impossible, "（不合理：" + *why + "）", "结果（不合理）", "不合理：" + *why};
-    if (const auto why = pastLimit(*c, fields, text))
+    }
+    if (const auto why = pastLimit(spec, *c, fields, text))
       return {Look::OverLimit, "（超限：" + *why + "）", "结果（超限）", "超限：" + *why};
     if (const auto words = c->check ? c->check(fields) : std::nullopt)
       return {Look::Checked, "（验算：" + *words + "）", "结果（验算）", "验算：" + *words, "（验算）"};

@@ -34,6 +34,9 @@ std::string kindName(QuantityKind kind) {
     case QuantityKind::DampingFactor: return "阻尼因数";
     case QuantityKind::Gain: return "增益";
     case QuantityKind::Temperature: return "温度";
+    case QuantityKind::TemperatureRise: return "温升";
+    case QuantityKind::Volume: return "体积";
+    case QuantityKind::LossDensity: return "单位体积损耗";
     case QuantityKind::FillFactor: return "窗口利用系数";
     case QuantityKind::SkinRatio: return "线径与两倍集肤深度之比";
   }
@@ -62,11 +65,13 @@ Interval allowedRange(QuantityKind kind) {
     case QuantityKind::Time:
     case QuantityKind::Frequency:
     case QuantityKind::FluxDensity:
+    case QuantityKind::Volume:
       return {0, inf, true, false};
     case QuantityKind::Current:
     case QuantityKind::Power:
     case QuantityKind::FillFactor:
     case QuantityKind::SkinRatio:
+    case QuantityKind::LossDensity:
       return {0, inf, false, false};
     case QuantityKind::DutyCycle:
     case QuantityKind::Efficiency:

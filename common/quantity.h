@@ -34,6 +34,9 @@ enum class QuantityKind {
   Wires,   // a number of wires wound together
   Layers,  // a number of strip layers
   Temperature,
+  TemperatureRise,  // a difference of temperatures: 温升
+  Volume,
+  LossDensity,  // a core's loss per volume
   // Without a unit, each by name:
   Efficiency,
   DutyCycle,
@@ -72,8 +75,9 @@ struct Interval {
 // (impossibleBecause) and by 反算, which searches inside it. Only the sign and
 // range the quantity itself forbids, no engineering limit:
 //   turns, wires, layers, inductance, capacitance, resistance, area, length,
-//   time, frequency, flux density        -> above 0:  (0, +inf)
-//   current, power, fill factor, skin ratio -> 0 or above: [0, +inf)
+//   time, frequency, flux density, volume -> above 0:  (0, +inf)
+//   current, power, fill factor, skin ratio,
+//   loss density                          -> 0 or above: [0, +inf)
 //   duty cycle, efficiency                  -> [0, 1]
 //   voltage, temperature, gain, any other   -> (-inf, +inf)
 Interval allowedRange(QuantityKind kind);
@@ -118,6 +122,10 @@ inline const Quantity currentDensity_A_mm2{QuantityKind::CurrentDensity, "A/mm²
 inline const Quantity wires{QuantityKind::Wires, ""};
 inline const Quantity layers{QuantityKind::Layers, ""};
 inline const Quantity temperature_C{QuantityKind::Temperature, "℃"};
+inline const Quantity temperatureRise_C{QuantityKind::TemperatureRise, "℃"};
+inline const Quantity volume_mm3{QuantityKind::Volume, "mm³"};
+inline const Quantity area_cm2{QuantityKind::Area, "cm²"};
+inline const Quantity lossDensity_kW_m3{QuantityKind::LossDensity, "kW/m³"};
 inline const Quantity fillFactor{QuantityKind::FillFactor, ""};
 inline const Quantity skinRatio{QuantityKind::SkinRatio, ""};
 inline const Quantity efficiency{QuantityKind::Efficiency, ""};

@@ -21,6 +21,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "common/elementary.h"
 #include "common/powers.h"
 
 namespace ombrel {
@@ -29,11 +30,14 @@ enum class FaultKind { DivideByZero, Overflow, InvalidOperation };
 
 // Thrown by the first faulting operation of a formula. `field` names the
 // input field whose text read beyond the double range, when that was the cause.
+// `words`, where given, say why in the data's terms, for the fault box:
+// "TDK N87 的损耗数据只有 …，不含 2000000 kHz".
 struct ArithmeticFault : std::runtime_error {
-  explicit ArithmeticFault(FaultKind k, std::string f = {})
-      : std::runtime_error("arithmetic fault"), kind(k), field(std::move(f)) {}
+  explicit ArithmeticFault(FaultKind k, std::string f = {}, std::string w = {})
+      : std::runtime_error("arithmetic fault"), kind(k), field(std::move(f)), words(std::move(w)) {}
   FaultKind kind;
   std::string field;
+  std::string words;
 };
 
 class Real {
@@ -57,6 +61,8 @@ class Real {
   }
   // A power whose exponent is itself computed, as in 10^(A / 40).
   friend Real power(Real x, Real exponent) { return power(x, exponent.v_); }
+  // Γ(x), correctly rounded (common/elementary.h); at a pole, NaN: a fault.
+  friend Real gamma(Real x) { return checked(cr::gamma(x.v_)); }
 
  private:
   static Real checked(double r) {

@@ -80,9 +80,11 @@ struct ChoiceList {
 };
 
 // A result's limit: the result is marked 超限 while its value is above the
-// number in the input `field` (or above `value` where there is no field).
-// `words` say what passing it means, "{}" standing for the limit:
+// number in the field `field` (or above `value` where there is no field).
+// `words` say what passing it means, "{}" standing for the limit and
+// "{name}" for the text of the field of that name:
 //   "窗口利用系数超过 {}，绕组可能绕不下" with kumax "0.4" -> "窗口利用系数超过 0.4，绕组可能绕不下"
+//   "超过 {material} 在 {temp} ℃ 时的饱和磁通密度 {} T" -> "超过 TDK N87 在 100 ℃ 时的饱和磁通密度 0.3898 T"
 struct Limit {
   std::string field;
   double value = 0;
@@ -116,6 +118,10 @@ struct Control {
   // Input field whose blank text its handler takes as "not given"
   // (Calc::given), not as 0: what blank means, its placeholder ("不计此绕组").
   std::string blank;
+  // Output field: what its quantity's impossible value means here, in place
+  // of the quantity's own words, "{name}" standing for a field's text:
+  // "{material} 的损耗数据在 {temp} ℃ 时不适用" for a negative loss.
+  std::string impossibleWords;
   Limit limit;                      // output field: the limit it is marked against
   // Output field: a minimum the design needs (an input capacitance, an
   // output inductance); its standard values are those at or above it.
@@ -173,6 +179,10 @@ struct Control {
   }
   Control checkedBy(Check words) && {
     check = std::move(words);
+    return std::move(*this);
+  }
+  Control impossibleMeaning(std::string words) && {
+    impossibleWords = std::move(words);
     return std::move(*this);
   }
   Control blankMeaning(std::string words) && {

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// 绕组复核: whether a transformer's or inductor's windings fit the window of
-// a standard core, and the copper loss they make. A window table like the
-// calculators' (common/window_spec.h), made from the standard shapes: the
-// core chosen from two lists (family, then shape, named as "选择磁芯" names
-// them), the conditions, three winding rows and the results. Qt-free. Its
-// lists and the core's figures come from the standard shapes as shipped
-// (parts/winding_cores.h, parts/shipped.h).
+// 磁件复核: whether a transformer's or inductor's windings fit the window of
+// a standard core and the copper loss they make, and the core's loss from
+// its material's data, whether it saturates at the working temperature, the
+// total loss and the temperature it reaches. A window table like the
+// calculators' (common/window_spec.h), made from the standard shapes and
+// the power ferrites: the core chosen from two lists (family, then shape,
+// named as "选择磁芯" names them), the material from a third, the
+// conditions, three winding rows and the results. Qt-free. Its lists and the
+// core's and material's figures come from the data as shipped
+// (parts/winding_cores.h, parts/materials.h, parts/shipped.h).
 //
 // The window of the pair, bare, without a coil former:
 //   bw = (E − F) ÷ 2, hw = 2 × D, Aw = bw × hw
@@ -26,6 +29,26 @@
 //          Rdc 89.6814 and 3.94108 mΩ, P 0.129141 and 0.141879 W, 0.27102 W in all
 // Marked 超限 (common/marks.h): Ku above 「窗口利用系数上限」, J above
 // 「电流密度上限(A/mm²)」, d ÷ (2δ) above 1.
+//
+// The core, at 工作温度 T and 开关频率 f (× 1000 Hz), for a winding voltage
+// rectangular with duty D and a flux swing ΔB peak to peak:
+//   Ae, le, Ve: the shape's by IEC 60205, as the core shape window gives them
+//   Bsat: the material's saturation flux density at T, linear between the
+//     data's temperatures, the nearest one's beyond them
+//   Bpeak: 「峰值磁通密度(T)」 as given, or ΔB where it is blank; 超限 above Bsat
+//   Pv = ct × ki × ΔB^β × f^α × (D^(1−α) + (1−D)^(1−α)) ÷ 1000 kW/m³, the
+//     improved generalised Steinmetz equation (Venkatachalam, Sullivan,
+//     Abdallah, Tacca, IEEE COMPEL 2002) on the data's range that holds f,
+//     ki = k ÷ ((2π)^(α−1) × 2^(β−α) × 2√π × Γ((α+1)/2) ÷ Γ(α/2+1)),
+//     ct = ct0 − ct1 × T + ct2 × T²; no range holds f: a fault, in words;
+//     ct below zero: Pv negative, 不合理
+//   Pcore = Pv × Ve ÷ 10⁶ W, Ploss = 总铜损 + Pcore
+//   At = 2 × (W × H + W × T + H × T) ÷ 100 cm², the box that encloses the
+//     set (parts/core_families.h boxWidth, boxDepth)
+//   ΔT = 450 × (Ploss ÷ At)^0.826 ℃ in still air (McLyman, Transformer and
+//     Inductor Design Handbook), 估算温度 = 环境温度 + ΔT, 超限 above T
+//     ETD34, TDK N87, 100 kHz, ΔB 0.2 T, D 0.5, 100 ℃ -> Bsat 0.3898,
+//       Pv 50.2634606959378, At 38.5272
 // A fault (a zero wire, a zero frequency) ends the run as a calculator's does;
 // a shape not in the list reads as no core: Aw 0, then Ku divides by zero.
 #include <memory>
@@ -34,6 +57,7 @@
 
 #include "common/calc.h"
 #include "common/window_spec.h"
+#include "parts/materials.h"
 #include "parts/shipped.h"
 #include "parts/winding_cores.h"
 
@@ -46,8 +70,10 @@ constexpr double kPi = std::numbers::pi;
 constexpr int kCol[] = {120, 4200, 8280};
 constexpr int kColumn = 3960, kCaptionX = 120, kFieldX = 2100, kFieldW = 1800, kFieldH = 345;
 constexpr int kTop = 510, kPitch = 435;    // the conditions' rows
-constexpr int kRowsTop = 2040, kRowPitch = 420;  // the winding rows
-constexpr int kResultsTop = 6030;
+constexpr int kRowsTop = 2910, kRowPitch = 420;  // the winding rows
+constexpr int kWindingTop = 2430, kWindingBottom = 6300;
+constexpr int kResultsTop = 6900;           // 窗口与铜损
+constexpr int kCoreTop = 8400;              // 磁芯损耗与温升
 
 Control captionAt(const std::string& name, const std::string& text, int column, int y, const std::string& field) {
   return caption(name, text, {kCol[column] + kCaptionX, y + 60, kFieldX - kCaptionX - 60, 255}, field);
@@ -77,7 +103,7 @@ void addRow(std::vector<Control>& cs, int row) {
     return fieldAt(col, y(n++));
   };
   cs.push_back(ombrel::label("Label" + std::to_string(10 * row + 9), "绕组" + k,
-                             {kCol[col] + kCaptionX, 1650, 1200, 255}));
+                             {kCol[col] + kCaptionX, kWindingTop + 90, 1200, 255}));
   cs.push_back(input("N" + k, "", label("圈数", "N" + k))
                    .of(q::turns)
                    .blankMeaning("不计此绕组")
@@ -106,8 +132,8 @@ void addRow(std::vector<Control>& cs, int row) {
                    .of(q::resistance_mOhm)
                    .withFormula(rowName("直流电阻(mΩ)", row) + " = ρ × " + rowName("圈数", row) +
                                 " × 「平均匝长(mm)」 ÷ 1000\n    ÷ (" + a + ") × 1000\n"
-                                "  ρ = 1 ÷ 58 × (1 + 0.00393 × (「绕组温度(℃)」 − 20))\n"
-                                "ρ 为铜在绕组温度下的电阻率，Ω·mm²/m：退火铜 20 ℃ 时 1/58，"
+                                "  ρ = 1 ÷ 58 × (1 + 0.00393 × (「工作温度(℃)」 − 20))\n"
+                                "ρ 为铜在工作温度下的电阻率，Ω·mm²/m：退火铜 20 ℃ 时 1/58，"
                                 "温度系数 0.00393/℃（IEC 60028）；\n÷ 1000 把 mm 化为 m，× 1000 把 Ω 化为 mΩ" +
                                 counts));
   cs.push_back(output("P" + k, label("铜损(W)", "P" + k))
@@ -147,6 +173,142 @@ void rowResults(Calc& c, int row) {
   });
 }
 
+constexpr int kButtonsTop = kCoreTop + 3 * kPitch + 585;
+// In the window's reading order, three a line, and the order of their steps.
+constexpr const char* kCoreResults[] = {"Ae", "le", "Ve", "Bpeak", "Bsat", "Pv", "Pcore", "Ploss", "At", "dT", "Test"};
+constexpr const char* kBpkIn = "「峰值磁通密度(T)」（磁芯与工作条件）";
+constexpr const char* kBpkOut = "「峰值磁通密度(T)」（磁芯损耗与温升）";
+
+// The materials' list, in the data's order, each with its figures as tooltip.
+ChoiceList materialList() {
+  ChoiceList l;
+  for (const CoreMaterial& m : standardMaterials()) {
+    l.items[""].push_back(m.label());
+    l.tips[m.label()] = materialTip(m);
+  }
+  return l;
+}
+
+// The chosen material, or a fault that says there is none of that name.
+const CoreMaterial& materialOf(Calc& c) {
+  const std::string name = c.choice("material");
+  const CoreMaterial* m = standardMaterial(name);
+  if (!m) throw ArithmeticFault(FaultKind::InvalidOperation, {}, "没有这种磁芯材料：" + name);
+  return *m;
+}
+
+void addCoreResults(std::vector<Control>& cs) {
+  cs.push_back(label("Label50", "磁芯损耗与温升", {kCol[0] + kCaptionX, kCoreTop - 390, 2400, 255}));
+  const std::string shape = "\n「磁芯系列」「磁芯型号」的标准尺寸（取平均值）按 IEC 60205 算出，与“磁芯有效参数”窗口相同";
+  const std::string range = "\n系数取材料数据中含 f 的频段（不低于其最低频率、低于其最高频率）；\n没有这样的频段时无法计算";
+  struct Result {
+    const char* name;
+    const char* caption;
+    Quantity quantity;
+    std::string formula;
+  };
+  const Result results[] = {
+      {"Ae", "有效截面积(mm²)", q::area_mm2, "「有效截面积(mm²)」 = Ae" + shape},
+      {"le", "有效磁路长度(mm)", q::length_mm, "「有效磁路长度(mm)」 = le" + shape},
+      {"Ve", "有效体积(mm³)", q::volume_mm3, "「有效体积(mm³)」 = Ve" + shape},
+      {"Bpeak", "峰值磁通密度(T)", q::flux_T,
+       std::string(kBpkOut) + " = " + kBpkIn + "\n" + kBpkIn + "为空时 = 「磁通摆幅ΔB(T)」"},
+      {"Bsat", "饱和磁通密度(T)", q::flux_T,
+       "「饱和磁通密度(T)」 = 「磁芯材料」在「工作温度(℃)」时的饱和磁通密度\n"
+       "在材料数据的温度点之间按直线插值，超出各点时取最近一点的值（约 1200 A/m 下的磁通密度）"},
+      {"Pv", "单位体积损耗(kW/m³)", q::lossDensity_kW_m3,
+       "「单位体积损耗(kW/m³)」 = ct × ki × 「磁通摆幅ΔB(T)」^β × f^α\n"
+       "    × (「占空比」^(1 − α) + (1 − 「占空比」)^(1 − α)) ÷ 1000\n"
+       "  ki = k ÷ ((2π)^(α − 1) × 2^(β − α) × 2√π × Γ((α + 1) ÷ 2) ÷ Γ(α ÷ 2 + 1))\n"
+       "  ct = ct0 − ct1 × 「工作温度(℃)」 + ct2 × 「工作温度(℃)」²\n"
+       "  f = 「开关频率(kHz)」 × 1000 Hz\n"
+       "绕组电压为矩形波时的改进广义 Steinmetz 公式（iGSE：Venkatachalam、Sullivan、\n"
+       "Abdallah、Tacca，IEEE COMPEL 2002）；k、α、β、ct0、ct1、ct2 为「磁芯材料」的\n"
+       "Steinmetz 系数，÷ 1000 把 W/m³ 化为 kW/m³" +
+           range},
+      {"Pcore", "磁芯损耗(W)", q::power_W,
+       "「磁芯损耗(W)」 = 「单位体积损耗(kW/m³)」 × 「有效体积(mm³)」 ÷ 1000000\nkW/m³ × mm³ = 10⁻⁶ W"},
+      {"Ploss", "总损耗(W)", q::power_W, "「总损耗(W)」 = 「总铜损(W)」 + 「磁芯损耗(W)」"},
+      {"At", "散热面积(cm²)", q::area_cm2,
+       "「散热面积(cm²)」 = 2 × (W × H + W × T + H × T) ÷ 100\n"
+       "包住整副磁芯的方盒的表面积，W、H、T 为其宽、高、深（mm）：\n"
+       "EE、EFD、ETD、PQ、EP 为 A、2 × B、C，RM 为 J、2 × B、J，\n"
+       "取「磁芯系列」「磁芯型号」的标准尺寸（平均值）；÷ 100 把 mm² 化为 cm²"},
+      {"dT", "温升(℃)", q::temperatureRise_C,
+       "「温升(℃)」 = 450 × (「总损耗(W)」 ÷ 「散热面积(cm²)」)^0.826\n"
+       "自然对流下表面功率密度（W/cm²）与温升的经验关系\n"
+       "（McLyman，Transformer and Inductor Design Handbook）"},
+      {"Test", "估算温度(℃)", q::temperature_C, "「估算温度(℃)」 = 「环境温度(℃)」 + 「温升(℃)」"},
+  };
+  for (std::size_t i = 0; i < std::size(results); ++i) {
+    const Result& r = results[i];
+    const int column = static_cast<int>(i % 3), y = kCoreTop + static_cast<int>(i / 3) * kPitch;
+    cs.push_back(captionAt("Label" + std::to_string(51 + i), r.caption, column, y, r.name));
+    Control out = output(r.name, fieldAt(column, y)).of(r.quantity).withFormula(r.formula);
+    if (std::string(r.name) == "Bpeak")
+      out = std::move(out).limitedBy("Bsat", "峰值磁通密度超过 {material} 在 {temp} ℃ 时的饱和磁通密度 {} T，磁芯会饱和");
+    if (std::string(r.name) == "Pv")
+      out = std::move(out).impossibleMeaning("{material} 的损耗数据在 {temp} ℃ 时不适用：温度系数为负，算出的损耗小于零");
+    if (std::string(r.name) == "Test")
+      out = std::move(out).limitedBy(
+          "temp", "估算温度超过所设工作温度 {} ℃：损耗是按 {} ℃ 算的，请提高「工作温度(℃)」重算，或减小损耗");
+    cs.push_back(std::move(out));
+  }
+}
+
+// The core's steps, after the copper's: each reads its fields in the
+// formula's order, then computes.
+template <class CoreOf>
+void coreSteps(Calc& c, const CoreOf& coreOf) {
+  c.write("Ae", coreOf(c).ae);
+  c.write("le", coreOf(c).le);
+  c.write("Ve", coreOf(c).ve);
+  if (c.given("Bpk")) {
+    const Real b = c.read("Bpk");
+    c.write("Bpeak", b);
+  } else {
+    const Real db = c.read("dB");
+    c.write("Bpeak", db);
+  }
+  {
+    const Real t = c.read("temp");
+    c.write("Bsat", atTemperature(materialOf(c).saturation, t.value()));
+  }
+  {
+    const Real db = c.read("dB"), f = c.read("freq"), d = c.read("duty"), t = c.read("temp");
+    const CoreMaterial& m = materialOf(c);
+    const Real hz = f * 1000;
+    const SteinmetzRange* r = steinmetzRange(m, hz.value());
+    if (!r) throw ArithmeticFault(FaultKind::InvalidOperation, {}, outsideRanges(m, hz.value()));
+    const Real a = r->alpha, b = r->beta;
+    const Real ki = r->k / (power(2 * kPi, a - 1) * power(Real(2), b - a) * (2 * power(Real(kPi), 0.5)) *
+                            gamma((a + 1) / 2) / gamma(a / 2 + 1));
+    const Real ct = r->ct0 - r->ct1 * t + r->ct2 * t * t;
+    c.write("Pv", ct * ki * power(db, b) * power(hz, a) * (power(d, 1 - a) + power(1 - d, 1 - a)) / 1000);
+  }
+  {
+    const Real pv = c.read("Pv"), ve = c.read("Ve");
+    c.write("Pcore", pv * ve / 1000000);
+  }
+  {
+    const Real copper = c.read("Ptotal"), coreLoss = c.read("Pcore");
+    c.write("Ploss", copper + coreLoss);
+  }
+  {
+    const WindowCore core = coreOf(c);
+    const Real w = core.width, h = core.height, d = core.boxDepth;
+    c.write("At", 2 * (w * h + w * d + h * d) / 100);
+  }
+  {
+    const Real loss = c.read("Ploss"), area = c.read("At");
+    c.write("dT", 450 * power(loss / area, 0.826));
+  }
+  {
+    const Real ambient = c.read("tamb"), rise = c.read("dT");
+    c.write("Test", ambient + rise);
+  }
+}
+
 }  // namespace
 
 WindowSpec winding() {
@@ -174,10 +336,11 @@ WindowSpec winding() {
   cs.push_back(input("freq", "100", fieldAt(2, kTop))
                    .of(q::frequency_kHz)
                    .withMeaning("绕组电流的开关频率，单位 kHz；用于集肤深度"));
-  cs.push_back(captionAt("Label5", "绕组温度(℃)", 0, kTop + kPitch, "temp"));
+  cs.push_back(captionAt("Label5", "工作温度(℃)", 0, kTop + kPitch, "temp"));
   cs.push_back(input("temp", "100", fieldAt(0, kTop + kPitch))
                    .of(q::temperature_C)
-                   .withMeaning("绕组工作时的温度，单位 ℃；铜的电阻率随温度升高，默认 100 ℃ 为满载时常见的绕组温度"));
+                   .withMeaning("绕组与磁芯工作时的温度，单位 ℃：铜的电阻率、磁芯材料的饱和磁通密度与损耗都按它算；"
+                                "默认 100 ℃ 为满载时常见的温度"));
   cs.push_back(captionAt("Label6", "窗口利用系数上限", 1, kTop + kPitch, "kumax"));
   cs.push_back(input("kumax", "0.4", fieldAt(1, kTop + kPitch))
                    .of(q::fillFactor)
@@ -188,9 +351,31 @@ WindowSpec winding() {
                    .of(q::currentDensity_A_mm2)
                    .withMeaning("导线电流密度的上限，单位 A/mm²；默认 5 取自半导体厂商的反激电源应用笔记，"
                                 "小变压器散热好，常取到 6~10"));
+  const int c3 = kTop + 2 * kPitch, c4 = kTop + 3 * kPitch;
+  cs.push_back(captionAt("Label70", "磁芯材料", 0, c3, "material"));
+  cs.push_back(input("material", "TDK N87", fieldAt(0, c3))
+                   .choosing(materialList())
+                   .withMeaning("磁芯的铁氧体材料：饱和磁通密度与损耗数据取自材料数据"));
+  cs.push_back(captionAt("Label71", "磁通摆幅ΔB(T)", 1, c3, "dB"));
+  cs.push_back(input("dB", "0.2", fieldAt(1, c3))
+                   .of(q::flux_T)
+                   .withMeaning("一个开关周期内磁通密度的峰峰值摆幅，单位 T"));
+  cs.push_back(captionAt("Label72", "占空比", 2, c3, "duty"));
+  cs.push_back(input("duty", "0.5", fieldAt(2, c3))
+                   .of(q::dutyCycle)
+                   .withMeaning("绕组电压为正的时间占开关周期的比例，0 到 1 之间（不含两端）"));
+  cs.push_back(captionAt("Label73", "峰值磁通密度(T)", 0, c4, "Bpk"));
+  cs.push_back(input("Bpk", "", fieldAt(0, c4))
+                   .of(q::flux_T)
+                   .blankMeaning("按 ΔB 计")
+                   .withMeaning("磁芯中磁通密度的峰值，单位 T；不填则按磁通摆幅 ΔB 计（反激断续、电感电流从零升起时如此）"));
+  cs.push_back(captionAt("Label74", "环境温度(℃)", 1, c4, "tamb"));
+  cs.push_back(input("tamb", "40", fieldAt(1, c4))
+                   .of(q::temperature_C)
+                   .withMeaning("磁件周围空气的温度，单位 ℃"));
   for (int row = 1; row <= 3; ++row) addRow(cs, row);
 
-  cs.push_back(label("Label40", "窗口与铜损", {kCol[0] + kCaptionX, 5640, 2400, 255}));
+  cs.push_back(label("Label40", "窗口与铜损", {kCol[0] + kCaptionX, kResultsTop - 390, 2400, 255}));
   const int r1 = kResultsTop, r2 = kResultsTop + kPitch;
   cs.push_back(captionAt("Label41", "窗口面积(mm²)", 0, r1, "Aw"));
   cs.push_back(output("Aw", fieldAt(0, r1))
@@ -217,7 +402,7 @@ WindowSpec winding() {
   cs.push_back(output("delta", fieldAt(0, r2))
                    .of(q::length_mm)
                    .withFormula("「集肤深度(mm)」 = √(ρ ÷ 1000000 ÷ (π × 「开关频率(kHz)」 × 1000 × μ0)) × 1000\n"
-                                "  ρ = 1 ÷ 58 × (1 + 0.00393 × (「绕组温度(℃)」 − 20))\n"
+                                "  ρ = 1 ÷ 58 × (1 + 0.00393 × (「工作温度(℃)」 − 20))\n"
                                 "ρ 为铜的电阻率，Ω·mm²/m（÷ 1000000 化为 Ω·m）；μ0 = 4 × π × 10⁻⁷ H/m；"
                                 "× 1000 把 kHz 化为 Hz，结果由 m 化为 mm"));
   cs.push_back(captionAt("Label45", "总铜损(W)", 1, r2, "Ptotal"));
@@ -226,11 +411,14 @@ WindowSpec winding() {
                    .withFormula("「总铜损(W)」 = " + rowName("铜损(W)", 1) + " + " + rowName("铜损(W)", 2) + " + " +
                                 rowName("铜损(W)", 3) + "\n为空的铜损按 0 计"));
 
+  addCoreResults(cs);
+
   std::vector<std::string> writes = {"Aw", "MLT", "Ku", "delta"};
   for (const char* k : {"1", "2", "3"})
     for (const char* result : {"J", "dskin", "Rdc", "P"}) writes.push_back(result + std::string(k));
   writes.push_back("Ptotal");
-  cs.push_back(calculate("Command1", "计算", {9600, 7050, 1095, 405}, writes, [coreOf](Calc& c) {
+  for (const char* result : kCoreResults) writes.push_back(result);
+  cs.push_back(calculate("Command1", "计算", {9600, kButtonsTop, 1095, 405}, writes, [coreOf](Calc& c) {
     {
       const WindowCore core = coreOf(c);
       c.write("Aw", (Real(core.e) - core.f) / 2 * (2 * Real(core.d)));
@@ -260,23 +448,28 @@ WindowSpec winding() {
       const Real p1 = c.read("P1"), p2 = c.read("P2"), p3 = c.read("P3");
       c.write("Ptotal", p1 + p2 + p3);
     }
+    coreSteps(c, coreOf);
   }));
-  cs.push_back(button("Command2", "返回", {10920, 7050, 1095, 405}, ButtonRole::Return));
+  cs.push_back(button("Command2", "返回", {10920, kButtonsTop, 1095, 405}, ButtonRole::Return));
 
   WindowSpec spec{.name = "winding",
-                  .caption = "绕组复核",
+                  .caption = "磁件复核",
                   .width = 12360,
-                  .height = 7620,
+                  .height = kButtonsTop + 570,
                   .controls = std::move(cs),
-                  .focus = {"family", "shape", "freq", "temp", "kumax", "jmax"}};
+                  .focus = {"family", "shape", "freq", "temp", "kumax", "jmax", "material", "dB", "duty", "Bpk",
+                            "tamb"}};
   for (const char* k : {"1", "2", "3"})
     for (const char* f : {"N", "d", "n", "I", "J", "dskin", "Rdc", "P"}) spec.focus.push_back(f + std::string(k));
-  for (const char* f : {"Aw", "MLT", "Ku", "delta", "Ptotal", "Command1", "Command2"}) spec.focus.push_back(f);
-  group(spec.controls, "Label1", 1, 120, 60, 12240, 1440);
+  for (const char* f : {"Aw", "MLT", "Ku", "delta", "Ptotal"}) spec.focus.push_back(f);
+  for (const char* f : kCoreResults) spec.focus.push_back(f);
+  for (const char* f : {"Command1", "Command2"}) spec.focus.push_back(f);
+  group(spec.controls, "Label1", 1, 120, 60, 12240, kTop + 4 * kPitch + 60);
   for (int row = 1; row <= 3; ++row)
-    group(spec.controls, "Label" + std::to_string(10 * row + 9), 1 + 4 * row, kCol[row - 1], 1560,
-          kCol[row - 1] + kColumn, 5430);
-  group(spec.controls, "Label40", 17, 120, 5550, 12240, 6930);
+    group(spec.controls, "Label" + std::to_string(10 * row + 9), 1 + 4 * row, kCol[row - 1], kWindingTop,
+          kCol[row - 1] + kColumn, kWindingBottom);
+  group(spec.controls, "Label40", 17, 120, kResultsTop - 480, 12240, kResultsTop + kPitch + 465);
+  group(spec.controls, "Label50", 21, 120, kCoreTop - 480, 12240, kCoreTop + 3 * kPitch + 465);
   return spec;
 }
 

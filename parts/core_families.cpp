@@ -46,7 +46,8 @@ const std::vector<ShapeFamily>& shapeFamilies() {
         {"J", false, "外形方框的边长（外柱在其对角线上）"}},
        // RM 10, cut.
        {.A = 27.85, .B = 9.3, .C = 12.4, .D = 6.35, .E = 21.65, .F = 10.7, .G = 10.9, .H = 5.5, .J = 24.15,
-        .cut = true, .face = SketchFace::Rm}},
+        .cut = true, .face = SketchFace::Rm},
+       "J", "J"},
       {"ep", "EP", "EP", true, "EP13",
        {a("总宽"), B, C, D, {"E", false, "绕线孔径：绕线空间圆弧的直径"}, {"F", false, "圆中柱直径"},
         {"K", true, "前面到中柱轴线的距离；不填则中柱贴着前面"}},

@@ -42,6 +42,10 @@ struct ShapeFamily {
   std::string usualShape;  // the entry the core shape window starts from: a size designers often use
   std::vector<ShapeLetter> letters;
   FamilySketch sketch;
+  // The box that encloses the assembled set, for its cooling surface: its
+  // width and depth by these letters, its height 2 × B. E, EFD, ETD, PQ and
+  // EP: A, 2 × B, C; RM: the outline square J by J, 2 × B high.
+  std::string boxWidth = "A", boxDepth = "C";
 };
 
 // E, EFD, ETD, PQ, RM, EP, in the core list's order.

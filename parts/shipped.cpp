@@ -12,10 +12,16 @@ extern const unsigned char kCoreShapes[];
 extern const std::size_t kCoreShapesSize;
 extern const unsigned char kCores[];
 extern const std::size_t kCoresSize;
+extern const unsigned char kCoreMaterials[];
+extern const std::size_t kCoreMaterialsSize;
 }  // namespace shipped
 
 std::string_view shippedCoreShapes() {
   return {reinterpret_cast<const char*>(shipped::kCoreShapes), shipped::kCoreShapesSize};
+}
+
+std::string_view shippedCoreMaterials() {
+  return {reinterpret_cast<const char*>(shipped::kCoreMaterials), shipped::kCoreMaterialsSize};
 }
 
 std::string_view shippedCores() { return {reinterpret_cast<const char*>(shipped::kCores), shipped::kCoresSize}; }
@@ -34,6 +40,17 @@ const std::vector<CoreChoice>& coreChoiceList() {
 const CoreShape* standardShape(const std::string& family, const std::string& name) {
   for (const CoreChoice& c : coreChoiceList())
     if (c.shape && c.shape->family == family && c.name == name) return c.shape;
+  return nullptr;
+}
+
+const std::vector<CoreMaterial>& standardMaterials() {
+  static const CoreMaterialTable table = parseCoreMaterials(shippedCoreMaterials());
+  return table.materials;
+}
+
+const CoreMaterial* standardMaterial(const std::string& label) {
+  for (const CoreMaterial& m : standardMaterials())
+    if (m.label() == label) return &m;
   return nullptr;
 }
 

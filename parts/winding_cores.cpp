@@ -20,6 +20,18 @@ WindowCore windowCore(const CoreShape& shape) {
   WindowCore core{mm("D"), mm("E"), mm("F"), 0, true};
   if (shape.family == "e") core = {core.d, core.e, core.f, mm("C"), false};
   if (shape.family == "efd") core = {core.d, core.e, core.f, mm("F2"), false};
+  // The core shape window's figures of the shape: C1, C2, le, Ae, Ve, Amin.
+  const ShapeOutcome p = computeShape(shape.family, rmDrawingOf(shape), texts);
+  if (p.results.size() == 6) {
+    core.le = NumberFromText(p.results[2]);
+    core.ae = NumberFromText(p.results[3]);
+    core.ve = NumberFromText(p.results[4]);
+  }
+  if (const ShapeFamily* f = shapeFamily(shape.family)) {
+    core.width = mm(f->boxWidth.c_str());
+    core.height = 2 * mm("B");
+    core.boxDepth = mm(f->boxDepth.c_str());
+  }
   return core;
 }
 

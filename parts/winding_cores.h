@@ -24,10 +24,17 @@
 namespace ombrel {
 
 // What the window needs of a core, in mm: D, E, F and the depth of a
-// rectangular centre leg (0 for a round one). No core: every figure 0.
+// rectangular centre leg (0 for a round one); the set's effective
+// parameters as the core shape window gives them (parts/core_form.h), in
+// mm², mm and mm³; and the box that encloses the set (parts/core_families.h
+// boxWidth, boxDepth: width, 2 × B high, depth):
+//   ETD34 -> Ae "97.0961610839914" ... box 34.2 × 34.6 × 10.8
+// No core: every figure 0.
 struct WindowCore {
   double d = 0, e = 0, f = 0, depth = 0;
   bool round = true;
+  double ae = 0, le = 0, ve = 0;
+  double width = 0, height = 0, boxDepth = 0;
 };
 
 struct WindingCores {

@@ -140,9 +140,9 @@ std::string partsCopyAndSweep(Navigator& navigator) {
   second->setCurrentIndex(second->findData(QStringLiteral("Text13")));
   second->setCurrentIndex(0);
   seek->findChild<QPushButton*>(QStringLiteral("Command3"))->click();
-  // 绕组复核 from the flyback's primary turns: an ETD34 with two windings.
+  // 磁件复核 from the flyback's primary turns: an ETD34 with two windings.
   menu.reset(fly->contextMenu(fly->field(QStringLiteral("Text12"))));
-  QAction* windingEntry = entryAt(menu.get(), {QStringLiteral("绕组复核…")});
+  QAction* windingEntry = entryAt(menu.get(), {QStringLiteral("磁件复核…")});
   if (windingEntry) windingEntry->trigger();
   CalcWindow* check = navigator.window(QStringLiteral("winding"));
   if (!check) return "no winding check";

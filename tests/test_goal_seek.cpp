@@ -76,7 +76,7 @@ class TestGoalSeek : public QObject {
 //   Flyback 初级圈数 50 by Vin,min, 次级圈数 9 by D: 1 − D = 9 × 50 × 83 × 0.3 ÷ (600 × 20),
 //   D = 0.06625, Vin,min = 664.513890742174; at the 15-digit neighbours of
 //   D = 0.06625 the inner solutions' last digits jitter: rises and falls
-//   绕组复核 ETD34, Aw 187.55: Σ N × n × π × d² ÷ 4 ÷ Aw ≤ 0.4: N3 = 200 (0.399336544183315;
+//   磁件复核 ETD34, Aw 187.55: Σ N × n × π × d² ÷ 4 ÷ Aw ≤ 0.4: N3 = 200 (0.399336544183315;
 //   201 gives 0.400383462556278)
 // An achieved text that is a whole number is compared as text.
 void TestGoalSeek::goalSeek_data() {

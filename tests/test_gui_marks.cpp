@@ -61,7 +61,7 @@ void TestGuiMarks::everyInputSaysHowItIsRead() {
       ++inputs;
     }
   }
-  QCOMPARE(inputs, 119);  // the winding check's 16 among them, its two lists not
+  QCOMPARE(inputs, 123);  // the check's 20 among them, its three lists not
 }
 
 // The gap computed, then the turns changed: out of date, grey italics, the

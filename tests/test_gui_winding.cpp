@@ -22,7 +22,7 @@ class TestGuiWinding : public QObject, public test::GuiFixture {
   void windingCheckFromTurns();
 };
 
-// 绕组复核… in a turns field's menu, after 取自 on an input and before 反算…
+// 磁件复核… in a turns field's menu, after 取自 on an input and before 反算…
 // on a result, opens the winding check with those turns; a core chosen from
 // the lists, a current taken from the flyback window, 计算: the results and
 // the 超限 mark, and a new core makes the window's results out of date.
@@ -31,16 +31,16 @@ void TestGuiWinding::windingCheckFromTurns() {
   std::unique_ptr<QMenu> input(lg->contextMenu(lg->field("Text1")));
   const QList<QAction*> inputEntries = input->actions();
   QCOMPARE(inputEntries.at(inputEntries.size() - 3)->text(), QString("取自"));
-  QCOMPARE(inputEntries.at(inputEntries.size() - 2)->text(), QString("绕组复核…"));
+  QCOMPARE(inputEntries.at(inputEntries.size() - 2)->text(), QString("磁件复核…"));
   CHOOSE(flyback, "反激电源");
   click(flyback, "Command1");
   std::unique_ptr<QMenu> menu(flyback->contextMenu(flyback->field("Text12")));
   const QList<QAction*> entries = menu->actions();
   QCOMPARE(entries.last()->text(), QString("反算…"));
-  QCOMPARE(entries.at(entries.size() - 2)->text(), QString("绕组复核…"));
+  QCOMPARE(entries.at(entries.size() - 2)->text(), QString("磁件复核…"));
   entries.at(entries.size() - 2)->trigger();
   CalcWindow* check = nav_->window("winding");
-  QVERIFY(check && check->isVisible() && check->windowTitle() == "绕组复核");
+  QVERIFY(check && check->isVisible() && check->windowTitle() == "磁件复核");
   QCOMPARE(check->field("N1")->text(), flyback->field("Text12")->text());
   FIND(family, QComboBox, check, "family");
   FIND(shape, QComboBox, check, "shape");

@@ -8,7 +8,10 @@
 #include <cmath>
 
 #include "common/number.h"
+#include "exact.h"
+#include "parts/materials.h"
 #include "parts/parts.h"
+#include "parts/shipped.h"
 
 using namespace ombrel;
 
@@ -24,6 +27,9 @@ class TestParts : public QObject {
   void wires();
   void significant_data();
   void significant();
+  void materials();
+  void materialLines_data();
+  void materialLines();
 };
 
 namespace {
@@ -148,6 +154,61 @@ void TestParts::wires() {
            "AWG25=0.4547 AWG26=0.4049 AWG27=0.3606 AWG28=0.3211 AWG29=0.2859 AWG30=0.2546 AWG31=0.2268 "
            "AWG32=0.2019 AWG33=0.1798 AWG34=0.1601 AWG35=0.1426 AWG36=0.127 AWG37=0.1131 AWG38=0.1007 "
            "AWG39=0.08969 AWG40=0.07987");
+}
+
+// The power ferrites as shipped: every line read, in the file's order, the
+// figures as the file gives them, saturation sorted by temperature (3C90's
+// stands 100 ℃ first), and the frequency ranges each loss formula holds.
+void TestParts::materials() {
+  const CoreMaterialTable table = parseCoreMaterials(shippedCoreMaterials());
+  QCOMPARE(table.errors, std::vector<std::string>());
+  QCOMPARE(table.materials.size(), std::size_t(22));
+  QCOMPARE(table.materials.front().label(), "TDK N87");
+  QCOMPARE(table.materials.back().label(), "TDG TD3");
+  const CoreMaterial& n87 = *standardMaterial("TDK N87");
+  QCOMPARE(n87.ranges.size(), std::size_t(3));
+  QCOMPARE_BITS(n87.ranges[1].minimumHz, 150000.0);
+  QCOMPARE_BITS(n87.ranges[0].k, 1.0500401833658675);
+  QCOMPARE_BITS(atTemperature(n87.saturation, 100), 0.38980000000000004);
+  QCOMPARE_BITS(atTemperature(n87.saturation, 62.5), 0.49525 + (0.38980000000000004 - 0.49525) * 37.5 / 75);
+  QCOMPARE_BITS(atTemperature(n87.saturation, -40), 0.49525);
+  const CoreMaterial& c90 = *standardMaterial("Ferroxcube 3C90");
+  QCOMPARE_BITS(c90.saturation.front().temperature, 25.0);
+  QVERIFY(!standardMaterial("N87"));
+  QVERIFY(!steinmetzRange(n87, 0.5) && !steinmetzRange(n87, 1e9));
+  QCOMPARE(steinmetzRange(n87, 150000), &n87.ranges[1]);
+  QCOMPARE(QString::fromStdString(materialTip(n87)), "TDK N87：初始磁导率 2308（25 ℃）；饱和磁通密度 0.4953 T（25 ℃），0.3898 T（100 ℃）；"
+                             "损耗数据 0.001～150 kHz，150～1000 kHz，1000～1000000 kHz");
+}
+
+// Lines the reader leaves out, each named; others skipped whatever they hold.
+void TestParts::materialLines_data() {
+  QTest::addColumn<QString>("line");
+  QTest::addColumn<QString>("expected");  // the label, or the error
+  const QString sat = R"("saturation": [{"magneticFluxDensity": 0.5, "temperature": 25}])";
+  const QString ranges = R"("volumetricLosses": {"default": [{"method": "roshen"}, {"method": "steinmetz", "ranges": )"
+                         R"([{"minimumFrequency": 1, "maximumFrequency": 2, "k": 1, "alpha": 1, "beta": 2, "ct0": 1, "ct1": 0, "ct2": 0}]}]})";
+  const QString who = R"({"name": "X", "manufacturerInfo": {"name": "Y", "extra": [1, {"a": null}]}, )";
+  QTest::newRow("whole") << who + sat + ", " + ranges + "}" << "Y X";
+  QTest::newRow("no saturation") << who + ranges + "}" << "line 1: Y X: no saturation points";
+  QTest::newRow("no Steinmetz") << who + sat + "}" << "line 1: Y X: no Steinmetz ranges";
+  QTest::newRow("a range short") << who + sat + ", " + QString(ranges).replace(R"(, "ct2": 0)", "") + "}"
+                                 << "line 1: Y X: a Steinmetz range without ct2";
+  QTest::newRow("a point short") << who + R"("saturation": [{"magneticFluxDensity": 0.5}]})"
+                                 << "line 1: Y X: saturation: a point without temperature";
+  QTest::newRow("no name") << R"({"manufacturerInfo": {"name": "Y"}})" << "line 1: no name or maker";
+  QTest::newRow("cut short") << who + sat << "line 1: Y X: bad JSON at byte 140";
+  QTest::newRow("a figure beyond the range") << who + R"("saturation": [{"magneticFluxDensity": 1e999, "temperature": 25}]})"
+                                             << "line 1: Y X: bad JSON at byte 116";
+}
+
+void TestParts::materialLines() {
+  QFETCH(QString, line);
+  QFETCH(QString, expected);
+  const std::string text = "\n" + line.toStdString() + "\n";
+  const CoreMaterialTable t = parseCoreMaterials(std::string_view(text).substr(1));
+  QCOMPARE(t.materials.empty() ? QString::fromStdString(t.errors.at(0)) : QString::fromStdString(t.materials[0].label()),
+           expected);
 }
 
 QTEST_APPLESS_MAIN(TestParts)

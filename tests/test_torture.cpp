@@ -511,10 +511,10 @@ void TestTorture::randomSession() {
         if (pick(3) == 0)
           for (QAction* a : entries)
             if (a->text() == QStringLiteral("按尺寸计算…")) entry = a;
-        // 绕组复核… is one entry among many in a turns field's menu: chosen more often.
+        // 磁件复核… is one entry among many in a turns field's menu: chosen more often.
         if (pick(3) == 0)
           for (QAction* a : entries)
-            if (a->text() == QStringLiteral("绕组复核…")) entry = a;
+            if (a->text() == QStringLiteral("磁件复核…")) entry = a;
         // 频率响应… is in one window's menus only: chosen more often there.
         if (spec.frequencyResponse && pick(2) == 0) entry = entries.back();
         const Texts others = textsOf(w);
@@ -530,7 +530,7 @@ void TestTorture::randomSession() {
         } else if (chosen == QStringLiteral("频率响应…")) {
           QVERIFY2(bodeShown(), qPrintable(name + " " + f.name.c_str() + ": no frequency response window"));
           QCOMPARE(textsOf(w), others);
-        } else if (chosen == QStringLiteral("绕组复核…")) {
+        } else if (chosen == QStringLiteral("磁件复核…")) {
           CalcWindow* check = nav_->window(QStringLiteral("winding"));
           QVERIFY2(check && check->isVisible(), qPrintable(name + " " + f.name.c_str() + ": no winding check"));
           QCOMPARE(textsOf(w), others);

@@ -42,21 +42,70 @@ void TestWinding::press_data() {
   };
   const QString noRows = QString("J1= dskin1= Rdc1= P1= ") + kRow2Empty + kRow3Empty + "Ptotal=0";
   const char* at100 = "delta=0.239590674451787 ";
+  // ETD34's Ae, le and Ve, and TDK N87 at 100 kHz, ΔB 0.2 T, D 0.5, 100 ℃.
+  const QString kEtd34 = "Ae=97.2584566634811 le=80.0715882617327 Ve=7787.63909692983 ";
+  const QString n87 = "Bpeak=0.2 Bsat=0.3898 Pv=50.2634606959378 ";
   row("ETD34, two windings", {"N1=40", "d1=0.5", "n1=3", "I1=1.2", "N2=6", "d2=0.8", "n2=4", "I2=6"},
       QString("Aw=187.55 MLT=58.2765437240907 Ku=0.189952869590553 ") + at100 +
           "J1=2.03718327157626 dskin1=1.04344628843352 Rdc1=89.6813609195403 P1=0.129141159724138 "
           "J2=2.98415518297304 dskin2=1.66951406149363 Rdc2=3.94107543103448 P2=0.141878715517241 " +
-          kRow3Empty + "Ptotal=0.271019875241379");
+          kRow3Empty + "Ptotal=0.271019875241379 " + kEtd34 + n87 +
+          "Pcore=0.391433691662681 Ploss=0.66245356690406 At=38.5272 dT=15.6907245340204 Test=55.6907245340204");
   row("E25/13/7, 65 kHz, 25 ℃",
       {"family=EE", "shape=E25/13/7", "freq=65", "temp=25", "N1=60", "d1=0.3", "I1=0.5"},
       QString("Aw=95.3175 MLT=45.6289808803656 Ku=0.0444949781765806 delta=0.261742965345327 "
               "J1=7.07355302630646 dskin1=0.573081304409078 Rdc1=680.899097490897 P1=0.170224774372724 ") +
-          kRow2Empty + kRow3Empty + "Ptotal=0.170224774372724");
+          kRow2Empty + kRow3Empty + "Ptotal=0.170224774372724 " +
+          "Ae=51.8367785722423 le=57.7578707046492 Ve=2993.9819545211 Bpeak=0.2 Bsat=0.49525 Pv=75.8110494412855 "
+          "Pcore=0.226976913980516 Ploss=0.39720168835324 At=19.7967 dT=17.8241987596021 Test=57.8241987596021");
   // The window and mean turn of each family; no row counts, turns of blanks and line ends neither.
-  row("EFD20, F2 deep", {"family=EFD", "shape=EFD20", "N1= \t\r\n"}, "Aw=50.05 MLT=35.2101761241668 Ku=0 " + (at100 + noRows));
-  row("PQ20/16", {"family=PQ", "shape=PQ20/16"}, "Aw=47.38 MLT=42.0973415581032 Ku=0 " + (at100 + noRows));
-  row("RM10/I", {"family=RM", "shape=RM10/I"}, "Aw=69.5325 MLT=50.8152611718149 Ku=0 " + (at100 + noRows));
-  row("EP13", {"family=EP", "shape=EP13"}, "Aw=25.99 MLT=22.5409272895068 Ku=0 " + (at100 + noRows));
+  // With them each family's Ae, le and Ve as the core shape window gives them,
+  // and the box the set fills: A × 2B × C (EFD 20 × 20 × 6.65, PQ 20.5 ×
+  // 16.2 × 14, EP 12.5 × 12.85 × 8.8), RM J × 2B × J (24.15 × 18.6 × 24.15).
+  row("EFD20, F2 deep", {"family=EFD", "shape=EFD20", "N1= \t\r\n"},
+      "Aw=50.05 MLT=35.2101761241668 Ku=0 " + (at100 + noRows) +
+          " Ae=30.7162762727443 le=47.1984304400669 Ve=1449.760029037 " + n87 +
+          "Pcore=0.0728699562380429 Ploss=0.0728699562380429 At=13.32 dT=6.09308297377446 Test=46.0930829737745");
+  row("PQ20/16", {"family=PQ", "shape=PQ20/16"},
+      "Aw=47.38 MLT=42.0973415581032 Ku=0 " + (at100 + noRows) +
+          " Ae=64.2561458701428 le=37.3026452538709 Ve=2396.92421477492 " + n87 +
+          "Pcore=0.120477706060481 Ploss=0.120477706060481 At=16.918 dT=7.5757415227266 Test=47.5757415227266");
+  row("RM10/I", {"family=RM", "shape=RM10/I"},
+      "Aw=69.5325 MLT=50.8152611718149 Ku=0 " + (at100 + noRows) +
+          " Ae=98.468166083678 le=44.8693580498512 Ve=4418.20340052076 " + n87 +
+          "Pcore=0.222074192968734 Ploss=0.222074192968734 At=29.63205 dT=7.90214102119486 Test=47.9021410211949");
+  row("EP13", {"family=EP", "shape=EP13"},
+      "Aw=25.99 MLT=22.5409272895068 Ku=0 " + (at100 + noRows) +
+          " Ae=19.9157331847106 le=24.1898911261368 Ve=481.759417435339 " + n87 +
+          "Pcore=0.0242148955431591 Ploss=0.0242148955431591 At=7.6741 dT=3.86751551171386 Test=43.8675155117139");
+
+  // The core's loss: another duty, the second range of N87, a temperature
+  // between two of DMR90's saturation points and one beyond them, a
+  // frequency no range holds, DMR90's negative temperature factor at 140 ℃
+  // (a loss below zero, so no temperature rise), the peak given.
+  const QString etd34 = "Aw=187.55 MLT=58.2765437240907 Ku=0 " + (at100 + noRows) + " " + kEtd34;
+  row("D 0.3", {"duty=0.3"},
+      etd34 + "Bpeak=0.2 Bsat=0.3898 Pv=53.899304650456 Pcore=0.419748332193223 Ploss=0.419748332193223 "
+              "At=38.5272 dT=10.7635987367683 Test=50.7635987367683");
+  row("N87 at 300 kHz", {"freq=300", "dB=0.1"},
+      "Aw=187.55 MLT=58.2765437240907 Ku=0 delta=0.138327740390063 " + noRows + " " + kEtd34 +
+          "Bpeak=0.1 Bsat=0.3898 Pv=65.0899075523969 Pcore=0.506896708870594 Ploss=0.506896708870594 "
+          "At=38.5272 dT=12.5785935964183 Test=52.5785935964183");
+  row("DMR90 at 90 ℃", {"material=DMEGC DMR90", "temp=90"},
+      "Aw=187.55 MLT=58.2765437240907 Ku=0 delta=0.235981663210726 " + noRows + " " + kEtd34 +
+          "Bpeak=0.2 Bsat=0.449 Pv=40.9828739712099 Pcore=0.319159831642742 Ploss=0.319159831642742 "
+          "At=38.5272 dT=8.58379620184767 Test=48.5837962018477");
+  row("DMR90 at 160 ℃ and 1000000 kHz", {"material=DMEGC DMR90", "temp=160", "freq=1000000"},
+      "Aw=187.55 MLT=58.2765437240907 Ku=0 delta=0.00260195631707441 " + noRows + " " + kEtd34 +
+          "Bpeak=0.2 Bsat=0.378", "InvalidOperation@Pv");
+  row("DMR90 at 1200 kHz and 140 ℃", {"material=DMEGC DMR90", "temp=140", "freq=1200", "dB=0.05"},
+      "Aw=187.55 MLT=58.2765437240907 Ku=0 delta=0.0731830324907525 " + noRows + " " + kEtd34 +
+          "Bpeak=0.05 Bsat=0.378 Pv=-115.751685594115 Pcore=-0.901432352268259 Ploss=-0.901432352268259 "
+          "At=38.5272", "InvalidOperation@dT");
+  row("3C95 at 25 ℃, peak 0.6 T, 25 ℃ around", {"material=Ferroxcube 3C95", "temp=25", "Bpk=0.6", "tamb=25"},
+      "Aw=187.55 MLT=58.2765437240907 Ku=0 delta=0.2110239250418 " + noRows + " " + kEtd34 +
+          "Bpeak=0.6 Bsat=0.53 Pv=59.6878499296926 Pcore=0.464827433724154 Ploss=0.464827433724154 "
+          "At=38.5272 dT=11.7098569380875 Test=36.7098569380875");
 
   row("zero wire", {"N1=40", "d1=0", "I1=1"}, QString("Aw=187.55 MLT=58.2765437240907 Ku=0 ") + at100,
       "DivideByZero@J1");
@@ -142,6 +191,31 @@ void TestWinding::marks() {
   QCOMPARE(QString::fromStdString(pasteNote(spec(), readTable(spec(), "磁芯系列\tEE\n磁芯型号\tXYZ\n绕组1\n圈数\t \n"))),
            QString("已填入 3 个输入，跳过 1 行；其中「磁芯型号」没有「XYZ」这一项"));
   QCOMPARE(marks.mark(spec(), fields, "shape").look, Look::Plain);
+
+  // The core: a peak above the material's saturation at 工作温度 (N87 at
+  // 50 ℃: 0.49525 − 0.10545 × 25 ÷ 75 = 0.4601 T), a temperature reached
+  // above the one the losses were worked out at, and a negative loss.
+  const auto core = [&](std::vector<std::pair<const char*, const char*>> typed) {
+    fields = FieldStore(spec());
+    for (const auto& [f, t] : typed) fields.setText(f, t);
+    marks = ResultMarks();
+    steps.clear();
+    marks.pressed(button, ombrel::press(button, fields, &steps), steps);
+  };
+  core({{"N1", "40"}, {"d1", "0.5"}, {"n1", "3"}, {"I1", "1.2"}, {"temp", "50"}, {"Bpk", "0.6"}});
+  QCOMPARE(note("Bpeak"), "（超限：峰值磁通密度超过 TDK N87 在 50 ℃ 时的饱和磁通密度 0.4601 T，磁芯会饱和）");
+  QCOMPARE(note("Test"), "（超限：估算温度超过所设工作温度 50 ℃：损耗是按 50 ℃ 算的，请提高「工作温度(℃)」重算，或减小损耗）");
+  for (const char* plain : {"Bsat", "Pv", "dT"}) QCOMPARE(note(plain), QString());
+  core({{"material", "DMEGC DMR90"}, {"temp", "140"}, {"freq", "1200"}, {"dB", "0.05"}});
+  QCOMPARE(note("Pv"), "（不合理：DMEGC DMR90 的损耗数据在 140 ℃ 时不适用：温度系数为负，算出的损耗小于零）");
+  QCOMPARE(note("Bpeak"), QString());
+  // No range holds the frequency: the fault says so in the data's terms.
+  core({{"freq", "0.0005"}});
+  const std::optional<Fault> fault = ombrel::press(button, fields);
+  QVERIFY(fault);
+  QCOMPARE(QString::fromStdString(faultMessage(spec(), *fault)),
+           "运算出错：TDK N87 的损耗数据只有 0.001～150 kHz，150～1000 kHz，1000～1000000 kHz，不含 0.0005 kHz。\n"
+           "无法计算“单位体积损耗(kW/m³)”，该项及其后各项保持原来的内容。");
 }
 
 int main(int argc, char** argv) {

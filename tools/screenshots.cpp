@@ -241,7 +241,7 @@ int main(int argc, char* argv[]) {
   if (!save(seek->grab(), out, QStringLiteral("goalseek.png"))) return 1;
   seek->hide();
 
-  // 绕组复核 from the flyback's primary turns: an ETD34 with two windings,
+  // 磁件复核 from the flyback's primary turns: an ETD34 with two windings,
   // both wires thicker than twice the skin depth at 100 kHz.
   ombrel::CalcWindow* check = navigator.openFrom(flyback, ombrel::fieldOpened().front(), QStringLiteral("Text12"));
   for (const auto& [field, text] : {std::pair{"N1", "40"}, {"d1", "0.5"}, {"n1", "3"}, {"I1", "1.2"}, {"N2", "6"},
