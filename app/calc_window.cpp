@@ -225,7 +225,36 @@ void CalcWindow::chainFocus(const QHash<QString, QWidget*>& byName) {
     if (QWidget* first = byName.value(qs(spec_.focus.front()))) first->setFocus();
 }
 
-QString CalcWindow::dataTable() const { return qs(resultsTable(spec_, WidgetFields(*this), marks_)); }
+QString CalcWindow::dataTable() const {
+  return qs(resultsTable(spec_, WidgetFields(*this), marks_, titleIfOwn()));
+}
+
+std::string CalcWindow::titleIfOwn() const {
+  const std::string title = windowTitle().toStdString();
+  return title == spec_.caption ? std::string() : title;
+}
+
+WindowSet CalcWindow::windowSet() const {
+  WindowSet set{{}, marks_};
+  const WidgetFields fields(*this);
+  for (const Control& c : spec_.controls)
+    if (c.kind == ControlKind::Field) set.texts[c.name] = fields.text(c.name);
+  return set;
+}
+
+void CalcWindow::showSet(const WindowSet& set, const QString& title) {
+  calculating_ = true;  // no mark follows each text: the set's marks come whole
+  WidgetFields fields(*this);
+  for (const Control& c : spec_.controls)  // in table order: a list before the one that follows it
+    if (const auto it = set.texts.find(c.name); c.kind == ControlKind::Field && it != set.texts.end())
+      fields.setText(c.name, it->second);
+  calculating_ = false;
+  marks_ = set.marks;
+  if (note_) note_->hide();
+  setWindowTitle(title);
+  showMarks();
+  emit textsChanged();
+}
 
 FieldMark CalcWindow::markOf(const QString& field) const {
   return marks_.mark(spec_, WidgetFields(*this), field.toStdString());

@@ -59,6 +59,14 @@ class CalcWindow : public QWidget {
   // leaves, "已填入 2 个输入" with 撤销填入 taking them all back in one step:
   // what 反算's 填入 does.
   void fillInputs(const std::vector<std::pair<std::string, std::string>>& inputs);
+  // The window's texts and marks, to keep; and a kept set shown again as it
+  // was, every field's text and the marks, nothing calculated, the note
+  // gone, under `title` (the magnetics check, one set a calculator).
+  WindowSet windowSet() const;
+  void showSet(const WindowSet& set, const QString& title);
+  // What the copied table and 取自 call the window: its title where that
+  // names more than its caption, else nothing (the caption).
+  std::string titleIfOwn() const;
   // The note a paste leaves (app/paste_note.h), with 撤销粘贴; null before
   // the first paste.
   PasteNote* note() const { return note_; }

@@ -155,6 +155,11 @@ CalcWindow* Navigator::openFrom(CalcWindow* from, const FieldOpened& opened, con
   CalcWindow* to = made(qs(opened.window));
   if (!to) return nullptr;
   if (from && from != to) {
+    // The calculator's own set of the window's texts, kept from its last
+    // opening, or a first one at the calculator's switching frequency.
+    CheckSets& sets = checkSets_[to->objectName()];
+    if (const std::optional<WindowSet> set = sets.open(to->spec(), from->spec(), WidgetFields(*from), to->windowSet()))
+      to->showSet(*set, qs(sets.title(to->spec())));
     const QString text = from->text(field);
     if (QLineEdit* into = to->field(qs(opened.into)); into && IsPlainNumber(text.toStdString()))
       typeAsUser(into, text);
@@ -176,6 +181,7 @@ void Navigator::hide(CalcWindow* window, bool alsoShowMainForm) {
 }
 
 void Navigator::discard(CalcWindow* window) {
+  checkSets_.erase(window->objectName());
   slots_.erase(window->objectName());
   window->deleteLater();
   endIfNothingShown(window);

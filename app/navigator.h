@@ -15,6 +15,7 @@
 
 #include "app/field_menu.h"
 #include "app/registry.h"
+#include "magnetics/check_sets.h"
 
 namespace ombrel {
 
@@ -93,6 +94,8 @@ class Navigator : public QObject {
   std::unique_ptr<BodeWindow> bode_;
   MenuOpeners openers_;
   std::vector<const SideWindow*> sideWindows_;  // those created, for endIfNothingShown
+  // Each window a field's menu opens keeps one set of texts a calculator.
+  std::map<QString, CheckSets> checkSets_;
 };
 
 }  // namespace ombrel

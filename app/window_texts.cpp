@@ -35,7 +35,7 @@ QLineEdit* WidgetFields::box(const std::string& name) const {
 }
 
 WindowsAsTexts::WindowsAsTexts(const QList<CalcWindow*>& windows) {
-  for (CalcWindow* w : windows) texts_.push_back({&w->spec(), &fields_.emplace_back(*w), &w->marks()});
+  for (CalcWindow* w : windows) texts_.push_back({&w->spec(), &fields_.emplace_back(*w), &w->marks(), w->titleIfOwn()});
 }
 
 std::map<std::string, std::string> fieldTexts(const CalcWindow& window) {

@@ -121,10 +121,20 @@ class ResultMarks {
 
 // A window as it stands: its table, its texts and, where it has run, its
 // marks (results_table's allTables and 取自's offersFor read windows so).
+// `title`: the window's own where it names more than its table's caption
+// ("磁件复核 — 反激变压器"); empty: the caption.
 struct WindowTexts {
   const WindowSpec* spec = nullptr;
   const Fields* fields = nullptr;
   const ResultMarks* marks = nullptr;
+  std::string title = {};
+  const std::string& name() const { return title.empty() ? spec->caption : title; }
+};
+
+// A window's texts by field and its marks, kept to be shown again as they were.
+struct WindowSet {
+  std::map<std::string, std::string> texts;
+  ResultMarks marks;
 };
 
 }  // namespace ombrel

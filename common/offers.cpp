@@ -12,7 +12,7 @@ std::vector<OfferGroup> offersFor(const Quantity& quantity, const std::vector<Wi
   if (quantity.kind == QuantityKind::None) return groups;
   for (const WindowTexts& w : others) {
     if (!w.spec || !w.fields) continue;
-    OfferGroup group{w.spec->caption, {}};
+    OfferGroup group{w.name(), {}};
     for (const FieldGroup& g : w.spec->fieldGroups())
       for (const Control* f : g.fields) {
         if (!(f->quantity == quantity)) continue;

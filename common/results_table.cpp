@@ -26,8 +26,10 @@ std::string cell(const std::string& text) {
 
 }  // namespace
 
-std::string resultsTable(const WindowSpec& spec, const Fields& fields, const ResultMarks& marks) {
-  std::string table = "【" + spec.caption + "】\n" + spec.caption + "\n";
+std::string resultsTable(const WindowSpec& spec, const Fields& fields, const ResultMarks& marks,
+                         const std::string& title) {
+  const std::string& name = title.empty() ? spec.caption : title;
+  std::string table = "【" + name + "】\n" + name + "\n";
   for (const FieldGroup& group : spec.fieldGroups()) {
     if (!group.heading.empty()) table += group.heading + "\n";
     for (const Control* field : group.fields) {
@@ -42,7 +44,7 @@ std::string allTables(const std::vector<WindowTexts>& windows) {
   std::string all;
   for (const WindowTexts& w : windows)
     if (w.spec && w.fields)
-      all += resultsTable(*w.spec, *w.fields, w.marks ? *w.marks : ResultMarks());
+      all += resultsTable(*w.spec, *w.fields, w.marks ? *w.marks : ResultMarks(), w.title);
   return all;
 }
 
@@ -119,7 +121,9 @@ PastedTable readTable(const WindowSpec& spec, std::string_view text) {
     const std::string first = trimmedCell(cells.front());
     if (const auto section = sectionName(first)) {
       if (!sectioned) pasted = {}, sectioned = true;  // what came before named no window
-      inside = *section == spec.caption;
+      // The window's caption, or its caption and what it was opened from:
+      // "磁件复核 — 正激变压器" is the check's too.
+      inside = *section == spec.caption || section->rfind(spec.caption + " — ", 0) == 0;
       own = own || inside;
       if (!inside && named.insert(*section).second) others.push_back(*section);
       heading.clear();

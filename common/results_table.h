@@ -23,7 +23,10 @@
 
 namespace ombrel {
 
-std::string resultsTable(const WindowSpec& spec, const Fields& fields, const ResultMarks& marks = ResultMarks());
+// `title`, where given, names the window in place of its caption, the one
+// line under 【】 and the next: "【磁件复核 — 反激变压器】\n磁件复核 — 反激变压器\n...".
+std::string resultsTable(const WindowSpec& spec, const Fields& fields, const ResultMarks& marks = ResultMarks(),
+                         const std::string& title = {});
 
 // The windows' tables in the order given.
 std::string allTables(const std::vector<WindowTexts>& windows);

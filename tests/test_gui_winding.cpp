@@ -20,6 +20,7 @@ class TestGuiWinding : public QObject, public test::GuiFixture {
   OMBREL_GUI_TEST_SLOTS
 
   void windingCheckFromTurns();
+  void oneCheckACalculator();
 };
 
 // 磁件复核… in a turns field's menu, after 取自 on an input and before 反算…
@@ -40,7 +41,8 @@ void TestGuiWinding::windingCheckFromTurns() {
   QCOMPARE(entries.at(entries.size() - 2)->text(), QString("磁件复核…"));
   entries.at(entries.size() - 2)->trigger();
   CalcWindow* check = nav_->window("winding");
-  QVERIFY(check && check->isVisible() && check->windowTitle() == "磁件复核");
+  QVERIFY(check && check->isVisible() && check->windowTitle() == "磁件复核 — 反激变压器");
+  QCOMPARE(check->field("freq")->text(), flyback->field("Text8")->text());
   QCOMPARE(check->field("N1")->text(), flyback->field("Text12")->text());
   FIND(family, QComboBox, check, "family");
   FIND(shape, QComboBox, check, "shape");
@@ -82,6 +84,54 @@ void TestGuiWinding::windingCheckFromTurns() {
   FIND(undo, QPushButton, check->note(), "undoPaste");
   undo->click();
   QCOMPARE(family->currentText() + " " + shape->currentText(), QString("PQ PQ20/16"));
+  QCOMPARE(boxes(), QStringList());
+}
+
+// Opened from the forward converter's turns, the check shows the forward's
+// own set at its 20 kHz, named so in its title, its copied table and 取自;
+// opened from the flyback again, the flyback's set as it was left, its
+// results and marks with it.
+void TestGuiWinding::oneCheckACalculator() {
+  CHOOSE(flyback, "反激电源");
+  click(flyback, "Command1");
+  const auto openFrom = [](CalcWindow* w, const char* turns) {
+    std::unique_ptr<QMenu> menu(w->contextMenu(w->field(turns)));
+    for (QAction* a : menu->actions())
+      if (a->text() == "磁件复核…") a->trigger();
+  };
+  openFrom(flyback, "Text12");
+  CalcWindow* check = nav_->window("winding");
+  QVERIFY(check);
+  FIND(material, QComboBox, check, "material");
+  material->setCurrentIndex(material->findText("Ferroxcube 3C95"));
+  QVERIFY(material->itemData(material->currentIndex(), Qt::ToolTipRole).toString().startsWith("Ferroxcube 3C95："));
+  type(check, "d1", "0.5");
+  type(check, "Bpk", "0.5");
+  click(check, "Command1");
+  QCOMPARE(check->markOf("Bpeak").look, Look::OverLimit);
+  QCOMPARE(check->field("Bpeak")->accessibleDescription(),
+           QString("超限：峰值磁通密度超过 Ferroxcube 3C95 在 100 ℃ 时的饱和磁通密度 0.41 T，磁芯会饱和"));
+  const QString flybackTemperature = check->field("Test")->text();
+
+  CHOOSE(forward, "正激电源");
+  click(forward, "Command1");
+  QVERIFY(!forward->field("Text6")->text().isEmpty());
+  openFrom(forward, "Text6");
+  QCOMPARE(nav_->window("winding"), check);
+  QCOMPARE(check->windowTitle(), QString("磁件复核 — 正激变压器"));
+  QCOMPARE(check->field("freq")->text(), QString("20"));
+  QCOMPARE(check->field("d1")->text() + material->currentText() + check->field("Test")->text(), QString("TDK N87"));
+  QCOMPARE(check->field("N1")->text(), forward->field("Text6")->text());
+  QVERIFY(check->dataTable().startsWith("【磁件复核 — 正激变压器】\n磁件复核 — 正激变压器\n"));
+  CHOOSE(lg, "电感气隙计算");
+  std::unique_ptr<QMenu> take(lg->contextMenu(lg->field("Text1")));
+  QVERIFY(entryAt(take.get(), {"取自", "磁件复核 — 正激变压器"}));
+
+  openFrom(flyback, "Text12");
+  QCOMPARE(check->windowTitle(), QString("磁件复核 — 反激变压器"));
+  QCOMPARE(material->currentText() + " " + check->field("d1")->text() + " " + check->field("Test")->text(),
+           "Ferroxcube 3C95 0.5 " + flybackTemperature);
+  QCOMPARE(check->markOf("Bpeak").look, Look::OverLimit);
   QCOMPARE(boxes(), QStringList());
 }
 

@@ -8,6 +8,7 @@
 #include "common/marks.h"
 #include "common/results_table.h"
 #include "app/registry.h"
+#include "magnetics/check_sets.h"
 
 using namespace ombrel;
 
@@ -33,6 +34,7 @@ class TestWinding : public QObject {
   void pins_data();
   void pins();
   void marks();
+  void oneSetACalculator();
 };
 
 void TestWinding::press_data() {
@@ -216,6 +218,32 @@ void TestWinding::marks() {
   QCOMPARE(QString::fromStdString(faultMessage(spec(), *fault)),
            "运算出错：TDK N87 的损耗数据只有 0.001～150 kHz，150～1000 kHz，1000～1000000 kHz，不含 0.0005 kHz。\n"
            "无法计算“单位体积损耗(kW/m³)”，该项及其后各项保持原来的内容。");
+}
+
+// One set of the check's texts a calculator: the first at the calculator's
+// switching frequency, the next opening from it as it was left.
+void TestWinding::oneSetACalculator() {
+  const WindowSpec &forward = *windowSpec("ForwardForm"), &flyback = *windowSpec("FlybackForm");
+  FieldStore forwardTexts(forward), flybackTexts(flyback);
+  CheckSets sets;
+  QCOMPARE(sets.title(spec()), "磁件复核");
+  std::optional<WindowSet> shown = sets.open(spec(), forward, forwardTexts, {});
+  QVERIFY(shown);
+  QCOMPARE(shown->texts.at("freq"), "20");
+  QCOMPARE(shown->texts.at("material"), "TDK N87");
+  QCOMPARE(sets.title(spec()), "磁件复核 — 正激变压器");
+  QVERIFY(!sets.open(spec(), forward, forwardTexts, *shown));
+  shown->texts["d1"] = "0.63";
+  flybackTexts.setText("Text8", "65");
+  shown = sets.open(spec(), flyback, flybackTexts, *shown);
+  QCOMPARE(shown->texts.at("freq"), "65");
+  QCOMPARE(shown->texts.at("d1"), "");
+  QCOMPARE(sets.title(spec()), "磁件复核 — 反激变压器");
+  shown = sets.open(spec(), forward, forwardTexts, *shown);
+  QCOMPARE(shown->texts.at("d1"), "0.63");
+  QCOMPARE(shown->texts.at("freq"), "20");
+  sets.forget();
+  QCOMPARE(sets.title(spec()), "磁件复核");
 }
 
 int main(int argc, char** argv) {
