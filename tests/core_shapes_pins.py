@@ -15,9 +15,10 @@
 #
 # + - * / and sqrt are correctly rounded everywhere, so the E and EFD pins
 # hold on any IEEE machine. The other families call asin, acos, atan, tan,
-# sin, cos or log, whose last bit is the maths library's own: Python's math
-# and the test call the same libm, and glibc's are correctly rounded in
-# practice, but another library may differ in the last bit there.
+# sin, cos or log, which the program takes correctly rounded, the same on
+# every platform (common/elementary.h); Python's math is the C library's,
+# glibc's, which rounds every argument these pins use correctly (were it one
+# unit off anywhere, the test would fail on every platform alike).
 #
 # Printed with repr(): 17 significant digits at most, read back to the same
 # double.
