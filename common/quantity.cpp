@@ -39,6 +39,7 @@ std::string kindName(QuantityKind kind) {
     case QuantityKind::LossDensity: return "单位体积损耗";
     case QuantityKind::FillFactor: return "窗口利用系数";
     case QuantityKind::SkinRatio: return "线径与两倍集肤深度之比";
+    case QuantityKind::AcFactor: return "交流电阻系数";
   }
   return "未定";
 }
@@ -72,6 +73,7 @@ Interval allowedRange(QuantityKind kind) {
     case QuantityKind::FillFactor:
     case QuantityKind::SkinRatio:
     case QuantityKind::LossDensity:
+    case QuantityKind::AcFactor:
       return {0, inf, false, false};
     case QuantityKind::DutyCycle:
     case QuantityKind::Efficiency:

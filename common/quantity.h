@@ -47,6 +47,7 @@ enum class QuantityKind {
   Gain,
   FillFactor,  // the share of a core's window its copper fills
   SkinRatio,   // a wire's diameter over twice the skin depth
+  AcFactor,    // a winding's AC resistance over its DC resistance
 };
 
 struct Quantity {
@@ -77,7 +78,7 @@ struct Interval {
 //   turns, wires, layers, inductance, capacitance, resistance, area, length,
 //   time, frequency, flux density, volume -> above 0:  (0, +inf)
 //   current, power, fill factor, skin ratio,
-//   loss density                          -> 0 or above: [0, +inf)
+//   loss density, AC resistance factor    -> 0 or above: [0, +inf)
 //   duty cycle, efficiency                  -> [0, 1]
 //   voltage, temperature, gain, any other   -> (-inf, +inf)
 Interval allowedRange(QuantityKind kind);
@@ -128,6 +129,7 @@ inline const Quantity area_cm2{QuantityKind::Area, "cm²"};
 inline const Quantity lossDensity_kW_m3{QuantityKind::LossDensity, "kW/m³"};
 inline const Quantity fillFactor{QuantityKind::FillFactor, ""};
 inline const Quantity skinRatio{QuantityKind::SkinRatio, ""};
+inline const Quantity acFactor{QuantityKind::AcFactor, ""};
 inline const Quantity efficiency{QuantityKind::Efficiency, ""};
 inline const Quantity dutyCycle{QuantityKind::DutyCycle, ""};
 inline const Quantity rippleFactor{QuantityKind::RippleFactor, ""};

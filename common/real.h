@@ -61,16 +61,28 @@ class Real {
   }
   // A power whose exponent is itself computed, as in 10^(A / 40).
   friend Real power(Real x, Real exponent) { return power(x, exponent.v_); }
-  // Γ(x), correctly rounded (common/elementary.h); at a pole, NaN: a fault.
-  friend Real gamma(Real x) { return checked(cr::gamma(x.v_)); }
-
- private:
+  // A computed value as a Real, checked: NaN is an invalid operation, an
+  // infinity an overflow.
   static Real checked(double r) {
     if (std::isnan(r)) throw ArithmeticFault(FaultKind::InvalidOperation);
     if (std::isinf(r)) throw ArithmeticFault(FaultKind::Overflow);
     return Real(r);
   }
+
+ private:
   double v_;
 };
+
+// The elementary functions of a Real, correctly rounded (common/elementary.h)
+// and checked as its operations are:
+//   cr::sinh(Real(800)) -> ArithmeticFault{Overflow}
+//   cr::gamma(Real(-1)) -> ArithmeticFault{InvalidOperation} (a pole)
+namespace cr {
+inline Real sin(Real x) { return Real::checked(cr::sin(x.value())); }
+inline Real cos(Real x) { return Real::checked(cr::cos(x.value())); }
+inline Real sinh(Real x) { return Real::checked(cr::sinh(x.value())); }
+inline Real cosh(Real x) { return Real::checked(cr::cosh(x.value())); }
+inline Real gamma(Real x) { return Real::checked(cr::gamma(x.value())); }
+}  // namespace cr
 
 }  // namespace ombrel

@@ -51,6 +51,7 @@
 //       Pv 50.2634606959378, At 38.5272
 // A fault (a zero wire, a zero frequency) ends the run as a calculator's does;
 // a shape not in the list reads as no core: Aw 0, then Ku divides by zero.
+#include <cmath>
 #include <memory>
 #include <numbers>
 #include <string>
@@ -58,6 +59,7 @@
 #include "common/calc.h"
 #include "common/window_spec.h"
 #include "parts/materials.h"
+#include "parts/parts.h"
 #include "parts/shipped.h"
 #include "parts/winding_cores.h"
 
@@ -66,14 +68,17 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-// Layout, twips: three columns, each a caption and its field.
-constexpr int kCol[] = {120, 4200, 8280};
+// Layout, twips: five columns, each a caption and its field. The windings
+// stand in the left three, 窗口与铜损 below them; the conditions and the
+// core's results in the right two.
+constexpr int kCol[] = {120, 4080, 8040, 12000, 15960};
 constexpr int kColumn = 3960, kCaptionX = 120, kFieldX = 2100, kFieldW = 1800, kFieldH = 345;
-constexpr int kTop = 510, kPitch = 435;    // the conditions' rows
-constexpr int kRowsTop = 2910, kRowPitch = 420;  // the winding rows
-constexpr int kWindingTop = 2430, kWindingBottom = 6300;
-constexpr int kResultsTop = 6900;           // 窗口与铜损
-constexpr int kCoreTop = 8400;              // 磁芯损耗与温升
+constexpr int kTop = 510, kPitch = 435;          // the conditions' rows
+constexpr int kRowsTop = 510, kRowPitch = 420;   // the winding rows
+constexpr int kWindingTop = 60, kWindingBottom = 6840;
+constexpr int kResultsTop = 7440;                // 窗口与铜损
+constexpr int kCoreTop = 4170;                   // 磁芯损耗与温升
+constexpr int kRight = kCol[4] + kColumn;
 
 Control captionAt(const std::string& name, const std::string& text, int column, int y, const std::string& field) {
   return caption(name, text, {kCol[column] + kCaptionX, y + 60, kFieldX - kCaptionX - 60, 255}, field);
@@ -91,6 +96,38 @@ Real copperArea(Real n, Real d) { return n * kPi * (d * d) / 4; }
 // Copper's resistivity at T ℃, Ω·mm²/m.
 Real resistivity(Real t) { return Real(1) / 58 * (1 + 0.00393 * (t - 20)); }
 
+// Whole numbers of turns and layers (exact: a double's floor and ceiling are).
+Real floor(Real x) { return Real(std::floor(x.value())); }
+Real ceil(Real x) { return Real(std::ceil(x.value())); }
+
+// The list's kind of wire as a grade: 1 to 3, and 0 for triple-insulated wire.
+int wireGrade(const std::string& kind) {
+  for (int grade = 1; grade <= 3; ++grade)
+    if (kind == std::to_string(grade) + "级漆包线") return grade;
+  return 0;
+}
+
+// Dowell's factor Rac ÷ Rdc of m layers of round wire d made foil: h = d ×
+// √(π/4), η = turns a layer × strands × d ÷ breadth, Δ = h ÷ δ × √η.
+Real dowell(Real d, Real delta, Real perLayer, Real wires, Real breadth, Real m) {
+  const Real h = d * power(Real(kPi) / 4, 0.5);
+  const Real eta = perLayer * wires * d / breadth;
+  const Real x = h / delta * power(eta, 0.5);
+  const Real skin = (cr::sinh(2 * x) + cr::sin(2 * x)) / (cr::cosh(2 * x) - cr::cos(2 * x));
+  const Real proximity = 2 * (m * m - 1) / 3 * (cr::sinh(x) - cr::sin(x)) / (cr::cosh(x) + cr::cos(x));
+  return x * (skin + proximity);
+}
+
+// The kinds of wire, each with what it adds to the copper.
+ChoiceList wireKinds() {
+  ChoiceList l;
+  l.items[""] = {"1级漆包线", "2级漆包线", "3级漆包线", "三层绝缘线"};
+  for (const char* grade : {"1", "2", "3"})
+    l.tips[std::string(grade) + "级漆包线"] = "IEC 60317-0-1 的 " + std::string(grade) + " 级漆包圆铜线：外径取该级的最大外径";
+  l.tips["三层绝缘线"] = "三层挤出绝缘（各 38.1 µm）的圆铜线：外径 = 线径 + 0.229 mm";
+  return l;
+}
+
 void addRow(std::vector<Control>& cs, int row) {
   const int col = row - 1;
   const std::string k = std::to_string(row);
@@ -99,10 +136,10 @@ void addRow(std::vector<Control>& cs, int row) {
   const auto y = [](int i) { return kRowsTop + i * kRowPitch; };
   int n = 0;
   const auto label = [&](const char* text, const std::string& field) {
-    cs.push_back(captionAt("Label" + std::to_string(10 * row + n), text, col, y(n), field));
+    cs.push_back(captionAt("Label" + std::to_string(100 * row + n), text, col, y(n), field));
     return fieldAt(col, y(n++));
   };
-  cs.push_back(ombrel::label("Label" + std::to_string(10 * row + 9), "绕组" + k,
+  cs.push_back(ombrel::label("Label" + std::to_string(100 * row + 99), "绕组" + k,
                              {kCol[col] + kCaptionX, kWindingTop + 90, 1200, 255}));
   cs.push_back(input("N" + k, "", label("圈数", "N" + k))
                    .of(q::turns)
@@ -115,9 +152,27 @@ void addRow(std::vector<Control>& cs, int row) {
   cs.push_back(input("n" + k, "1", label("股数", "n" + k))
                    .of(q::wires)
                    .withMeaning("并绕的股数，无单位"));
+  cs.push_back(input("g" + k, "1级漆包线", label("导线", "g" + k))
+                   .choosing(wireKinds())
+                   .withMeaning("导线的种类：1、2、3 级漆包线（IEC 60317-0-1），或三层绝缘线；定导线的外径"));
   cs.push_back(input("I" + k, "", label("电流有效值(A)", "I" + k))
                    .of(q::current_A)
                    .withMeaning("这一绕组电流的有效值，单位 A"));
+  cs.push_back(output("od" + k, label("外径(mm)", "od" + k))
+                   .of(q::length_mm)
+                   .withFormula(rowName("外径(mm)", row) + " = " + rowName("线径(mm)", row) + " + 漆膜，按" +
+                                rowName("导线", row) + "：\n"
+                                "  漆包线：IEC 60317-0-1 该级的最大外径；表中两档线径之间，漆膜（外径 − 线径）\n"
+                                "  按线径直线插值，表外取最近一档的漆膜\n"
+                                "  三层绝缘线：+ 0.229 mm（三层挤出绝缘，各 38.1 µm）" + counts));
+  cs.push_back(output("tpl" + k, label("每层圈数", "tpl" + k))
+                   .of(q::turns)
+                   .withFormula(rowName("每层圈数", row) + " = floor(「骨架内宽(mm)」 ÷ (" + rowName("股数", row) +
+                                " × " + rowName("外径(mm)", row) + "))\n一层并排绕得下的整圈数，向下取整" + counts));
+  cs.push_back(output("m" + k, label("层数", "m" + k))
+                   .of(q::layers)
+                   .withFormula(rowName("层数", row) + " = ceil(" + rowName("圈数", row) + " ÷ " +
+                                rowName("每层圈数", row) + ")\n向上取整：最后一层可不满" + counts));
   cs.push_back(output("J" + k, label("电流密度(A/mm²)", "J" + k))
                    .of(q::currentDensity_A_mm2)
                    .limitedBy("jmax", "电流密度超过 {} A/mm²，导线发热偏多；可加粗线径或增加股数")
@@ -136,11 +191,31 @@ void addRow(std::vector<Control>& cs, int row) {
                                 "ρ 为铜在工作温度下的电阻率，Ω·mm²/m：退火铜 20 ℃ 时 1/58，"
                                 "温度系数 0.00393/℃（IEC 60028）；\n÷ 1000 把 mm 化为 m，× 1000 把 Ω 化为 mΩ" +
                                 counts));
-  cs.push_back(output("P" + k, label("铜损(W)", "P" + k))
+  cs.push_back(output("P" + k, label("直流铜损(W)", "P" + k))
                    .of(q::power_W)
-                   .withFormula(rowName("铜损(W)", row) + " = " + rowName("电流有效值(A)", row) + " × " +
+                   .withFormula(rowName("直流铜损(W)", row) + " = " + rowName("电流有效值(A)", row) + " × " +
                                 rowName("电流有效值(A)", row) + " × " + rowName("直流电阻(mΩ)", row) +
-                                " ÷ 1000\n只算直流电阻上的损耗；线径超过两倍集肤深度时交流损耗更大" + counts));
+                                " ÷ 1000\n只算直流电阻上的损耗" + counts));
+  cs.push_back(output("Fr" + k, label("交流电阻系数", "Fr" + k))
+                   .of(q::acFactor)
+                   .withFormula(rowName("交流电阻系数", row) + " = Δ × ((sinh 2Δ + sin 2Δ) ÷ (cosh 2Δ − cos 2Δ)\n"
+                                "    + 2 × (m² − 1) ÷ 3 × (sinh Δ − sin Δ) ÷ (cosh Δ + cos Δ))\n"
+                                "  Δ = h ÷ 「集肤深度(mm)」 × √η，h = " + rowName("线径(mm)", row) + " × √(π ÷ 4)\n"
+                                "  η = " + rowName("每层圈数", row) + " × " + rowName("股数", row) + " × " +
+                                rowName("线径(mm)", row) + " ÷ 「骨架内宽(mm)」\n"
+                                "  m = " + rowName("层数", row) + "\n"
+                                "Dowell 公式（P. L. Dowell，Effects of eddy currents in transformer windings，\n"
+                                "Proc. IEE 113(8)，1966）：圆线化为同截面的方线，再按铜占层宽的比例 η 化为箔；\n"
+                                "按开关频率、以全部有效值电流计，电流中直流成分大时高估损耗" + counts));
+  cs.push_back(output("Rac" + k, label("交流电阻(mΩ)", "Rac" + k))
+                   .of(q::resistance_mOhm)
+                   .withFormula(rowName("交流电阻(mΩ)", row) + " = " + rowName("交流电阻系数", row) + " × " +
+                                rowName("直流电阻(mΩ)", row) + counts));
+  cs.push_back(output("Pac" + k, label("交流铜损(W)", "Pac" + k))
+                   .of(q::power_W)
+                   .withFormula(rowName("交流铜损(W)", row) + " = " + rowName("电流有效值(A)", row) + " × " +
+                                rowName("电流有效值(A)", row) + " × " + rowName("交流电阻(mΩ)", row) + " ÷ 1000" +
+                                counts));
 }
 
 // One row's results, in the table's order. Each step reads the turns first:
@@ -154,6 +229,24 @@ void rowResults(Calc& c, int row) {
     else
       c.clear(result);
   };
+  step("od" + k, [&] {
+    const std::string kind = c.choice("g" + k);
+    const Real d = c.read(dName);
+    return Real::checked(overallDiameter(wireDiameters(), wireGrade(kind), d.value()));
+  });
+  step("tpl" + k, [&] {
+    const Real bw = c.read("bw"), wires = c.read(wiresName), od = c.read("od" + k);
+    const Real turns = floor(bw / (wires * od));
+    if (!(turns.value() >= 1))
+      throw ArithmeticFault(FaultKind::InvalidOperation, {},
+                            "一层绕不下一整圈：" + rowName("股数", row) + " × " + rowName("外径(mm)", row) +
+                                " 大于「骨架内宽(mm)」");
+    return turns;
+  });
+  step("m" + k, [&] {
+    const Real n = c.read(nName), perLayer = c.read("tpl" + k);
+    return ceil(n / perLayer);
+  });
   step("J" + k, [&] {
     const Real i = c.read(iName), wires = c.read(wiresName), d = c.read(dName);
     return i / copperArea(wires, d);
@@ -171,11 +264,28 @@ void rowResults(Calc& c, int row) {
     const Real i = c.read(iName), r = c.read("Rdc" + k);
     return i * i * r / 1000;
   });
+  step("Fr" + k, [&] {
+    const Real d = c.read(dName), delta = c.read("delta"), perLayer = c.read("tpl" + k), wires = c.read(wiresName),
+               bw = c.read("bw"), m = c.read("m" + k);
+    return dowell(d, delta, perLayer, wires, bw, m);
+  });
+  step("Rac" + k, [&] {
+    const Real fr = c.read("Fr" + k), rdc = c.read("Rdc" + k);
+    return fr * rdc;
+  });
+  step("Pac" + k, [&] {
+    const Real i = c.read(iName), r = c.read("Rac" + k);
+    return i * i * r / 1000;
+  });
 }
 
-constexpr int kButtonsTop = kCoreTop + 3 * kPitch + 585;
-// In the window's reading order, three a line, and the order of their steps.
+constexpr int kResultsBottom = kResultsTop + 2 * kPitch + 465;
+constexpr int kButtonsTop = kResultsBottom - 405;
+// The order of their steps, and the window's reading order, two a line (the
+// peak first in its line, under the group's heading, which names its place).
 constexpr const char* kCoreResults[] = {"Ae", "le", "Ve", "Bpeak", "Bsat", "Pv", "Pcore", "Ploss", "At", "dT", "Test"};
+constexpr const char* kCoreLayout[] = {"Ae", "le", "Ve", "Bsat", "Bpeak", "Pv", "Pcore", "Ploss", "At", "dT", "Test"};
+constexpr const char* kRowResults[] = {"od", "tpl", "m", "J", "dskin", "Rdc", "P", "Fr", "Rac", "Pac"};
 constexpr const char* kBpkIn = "「峰值磁通密度(T)」（磁芯与工作条件）";
 constexpr const char* kBpkOut = "「峰值磁通密度(T)」（磁芯损耗与温升）";
 
@@ -198,7 +308,7 @@ const CoreMaterial& materialOf(Calc& c) {
 }
 
 void addCoreResults(std::vector<Control>& cs) {
-  cs.push_back(label("Label50", "磁芯损耗与温升", {kCol[0] + kCaptionX, kCoreTop - 390, 2400, 255}));
+  cs.push_back(label("Label50", "磁芯损耗与温升", {kCol[3] + kCaptionX, kCoreTop - 390, 2400, 255}));
   const std::string shape = "\n「磁芯系列」「磁芯型号」的标准尺寸（取平均值）按 IEC 60205 算出，与“磁芯有效参数”窗口相同";
   const std::string range = "\n系数取材料数据中含 f 的频段（不低于其最低频率、低于其最高频率）；\n没有这样的频段时无法计算";
   struct Result {
@@ -211,11 +321,11 @@ void addCoreResults(std::vector<Control>& cs) {
       {"Ae", "有效截面积(mm²)", q::area_mm2, "「有效截面积(mm²)」 = Ae" + shape},
       {"le", "有效磁路长度(mm)", q::length_mm, "「有效磁路长度(mm)」 = le" + shape},
       {"Ve", "有效体积(mm³)", q::volume_mm3, "「有效体积(mm³)」 = Ve" + shape},
-      {"Bpeak", "峰值磁通密度(T)", q::flux_T,
-       std::string(kBpkOut) + " = " + kBpkIn + "\n" + kBpkIn + "为空时 = 「磁通摆幅ΔB(T)」"},
       {"Bsat", "饱和磁通密度(T)", q::flux_T,
        "「饱和磁通密度(T)」 = 「磁芯材料」在「工作温度(℃)」时的饱和磁通密度\n"
        "在材料数据的温度点之间按直线插值，超出各点时取最近一点的值（约 1200 A/m 下的磁通密度）"},
+      {"Bpeak", "峰值磁通密度(T)", q::flux_T,
+       std::string(kBpkOut) + " = " + kBpkIn + "\n" + kBpkIn + "为空时 = 「磁通摆幅ΔB(T)」"},
       {"Pv", "单位体积损耗(kW/m³)", q::lossDensity_kW_m3,
        "「单位体积损耗(kW/m³)」 = ct × ki × 「磁通摆幅ΔB(T)」^β × f^α\n"
        "    × (「占空比」^(1 − α) + (1 − 「占空比」)^(1 − α)) ÷ 1000\n"
@@ -242,7 +352,7 @@ void addCoreResults(std::vector<Control>& cs) {
   };
   for (std::size_t i = 0; i < std::size(results); ++i) {
     const Result& r = results[i];
-    const int column = static_cast<int>(i % 3), y = kCoreTop + static_cast<int>(i / 3) * kPitch;
+    const int column = 3 + static_cast<int>(i % 2), y = kCoreTop + static_cast<int>(i / 2) * kPitch;
     cs.push_back(captionAt("Label" + std::to_string(51 + i), r.caption, column, y, r.name));
     Control out = output(r.name, fieldAt(column, y)).of(r.quantity).withFormula(r.formula);
     if (std::string(r.name) == "Bpeak")
@@ -282,7 +392,7 @@ void coreSteps(Calc& c, const CoreOf& coreOf) {
     if (!r) throw ArithmeticFault(FaultKind::InvalidOperation, {}, outsideRanges(m, hz.value()));
     const Real a = r->alpha, b = r->beta;
     const Real ki = r->k / (power(2 * kPi, a - 1) * power(Real(2), b - a) * (2 * power(Real(kPi), 0.5)) *
-                            gamma((a + 1) / 2) / gamma(a / 2 + 1));
+                            cr::gamma((a + 1) / 2) / cr::gamma(a / 2 + 1));
     const Real ct = r->ct0 - r->ct1 * t + r->ct2 * t * t;
     c.write("Pv", ct * ki * power(db, b) * power(hz, a) * (power(d, 1 - a) + power(1 - d, 1 - a)) / 1000);
   }
@@ -323,60 +433,71 @@ WindowSpec winding() {
                                 "F 中柱宽（或直径），D 窗口高";
 
   std::vector<Control> cs;
-  cs.push_back(label("Label1", "磁芯与工作条件", {kCol[0] + kCaptionX, 150, 2400, 255}));
-  cs.push_back(captionAt("Label2", "磁芯系列", 0, kTop, "family"));
-  cs.push_back(input("family", "ETD", fieldAt(0, kTop))
+  cs.push_back(label("Label1", "磁芯与工作条件", {kCol[3] + kCaptionX, 150, 2400, 255}));
+  cs.push_back(captionAt("Label2", "磁芯系列", 3, kTop, "family"));
+  cs.push_back(input("family", "ETD", fieldAt(3, kTop))
                    .choosing(std::move(l.families))
                    .withMeaning("磁芯的系列，与“选择磁芯”的分类相同"));
-  cs.push_back(captionAt("Label3", "磁芯型号", 1, kTop, "shape"));
-  cs.push_back(input("shape", "ETD34", fieldAt(1, kTop))
+  cs.push_back(captionAt("Label3", "磁芯型号", 4, kTop, "shape"));
+  cs.push_back(input("shape", "ETD34", fieldAt(4, kTop))
                    .choosing(std::move(l.shapes))
                    .withMeaning("这一系列的标准磁芯，尺寸取标准图纸的平均值"));
-  cs.push_back(captionAt("Label4", "开关频率(kHz)", 2, kTop, "freq"));
-  cs.push_back(input("freq", "100", fieldAt(2, kTop))
+  cs.push_back(captionAt("Label4", "开关频率(kHz)", 4, kTop + 1 * kPitch, "freq"));
+  cs.push_back(input("freq", "100", fieldAt(4, kTop + 1 * kPitch))
                    .of(q::frequency_kHz)
                    .withMeaning("绕组电流的开关频率，单位 kHz；用于集肤深度"));
-  cs.push_back(captionAt("Label5", "工作温度(℃)", 0, kTop + kPitch, "temp"));
-  cs.push_back(input("temp", "100", fieldAt(0, kTop + kPitch))
+  cs.push_back(captionAt("Label5", "工作温度(℃)", 3, kTop + 2 * kPitch, "temp"));
+  cs.push_back(input("temp", "100", fieldAt(3, kTop + 2 * kPitch))
                    .of(q::temperature_C)
                    .withMeaning("绕组与磁芯工作时的温度，单位 ℃：铜的电阻率、磁芯材料的饱和磁通密度与损耗都按它算；"
                                 "默认 100 ℃ 为满载时常见的温度"));
-  cs.push_back(captionAt("Label6", "窗口利用系数上限", 1, kTop + kPitch, "kumax"));
-  cs.push_back(input("kumax", "0.4", fieldAt(1, kTop + kPitch))
+  cs.push_back(captionAt("Label6", "窗口利用系数上限", 3, kTop + 5 * kPitch, "kumax"));
+  cs.push_back(input("kumax", "0.4", fieldAt(3, kTop + 5 * kPitch))
                    .of(q::fillFactor)
                    .withMeaning("铜截面积之和占裸窗口面积的上限，无单位；默认 0.4 取自磁性元件设计教科书，"
                                 "为带骨架与绝缘绕制时的常见值"));
-  cs.push_back(captionAt("Label7", "电流密度上限(A/mm²)", 2, kTop + kPitch, "jmax"));
-  cs.push_back(input("jmax", "5", fieldAt(2, kTop + kPitch))
+  cs.push_back(captionAt("Label7", "电流密度上限(A/mm²)", 4, kTop + 4 * kPitch, "jmax"));
+  cs.push_back(input("jmax", "5", fieldAt(4, kTop + 4 * kPitch))
                    .of(q::currentDensity_A_mm2)
                    .withMeaning("导线电流密度的上限，单位 A/mm²；默认 5 取自半导体厂商的反激电源应用笔记，"
                                 "小变压器散热好，常取到 6~10"));
-  const int c3 = kTop + 2 * kPitch, c4 = kTop + 3 * kPitch;
-  cs.push_back(captionAt("Label70", "磁芯材料", 0, c3, "material"));
-  cs.push_back(input("material", "TDK N87", fieldAt(0, c3))
+  cs.push_back(captionAt("Label70", "磁芯材料", 3, kTop + 1 * kPitch, "material"));
+  cs.push_back(input("material", "TDK N87", fieldAt(3, kTop + 1 * kPitch))
                    .choosing(materialList())
                    .withMeaning("磁芯的铁氧体材料：饱和磁通密度与损耗数据取自材料数据"));
-  cs.push_back(captionAt("Label71", "磁通摆幅ΔB(T)", 1, c3, "dB"));
-  cs.push_back(input("dB", "0.2", fieldAt(1, c3))
+  cs.push_back(captionAt("Label71", "磁通摆幅ΔB(T)", 3, kTop + 3 * kPitch, "dB"));
+  cs.push_back(input("dB", "0.2", fieldAt(3, kTop + 3 * kPitch))
                    .of(q::flux_T)
                    .withMeaning("一个开关周期内磁通密度的峰峰值摆幅，单位 T"));
-  cs.push_back(captionAt("Label72", "占空比", 2, c3, "duty"));
-  cs.push_back(input("duty", "0.5", fieldAt(2, c3))
+  cs.push_back(captionAt("Label72", "占空比", 4, kTop + 3 * kPitch, "duty"));
+  cs.push_back(input("duty", "0.5", fieldAt(4, kTop + 3 * kPitch))
                    .of(q::dutyCycle)
                    .withMeaning("绕组电压为正的时间占开关周期的比例，0 到 1 之间（不含两端）"));
-  cs.push_back(captionAt("Label73", "峰值磁通密度(T)", 0, c4, "Bpk"));
-  cs.push_back(input("Bpk", "", fieldAt(0, c4))
+  cs.push_back(captionAt("Label73", "峰值磁通密度(T)", 3, kTop + 4 * kPitch, "Bpk"));
+  cs.push_back(input("Bpk", "", fieldAt(3, kTop + 4 * kPitch))
                    .of(q::flux_T)
                    .blankMeaning("按 ΔB 计")
                    .withMeaning("磁芯中磁通密度的峰值，单位 T；不填则按磁通摆幅 ΔB 计（反激断续、电感电流从零升起时如此）"));
-  cs.push_back(captionAt("Label74", "环境温度(℃)", 1, c4, "tamb"));
-  cs.push_back(input("tamb", "40", fieldAt(1, c4))
+  cs.push_back(captionAt("Label74", "环境温度(℃)", 4, kTop + 2 * kPitch, "tamb"));
+  cs.push_back(input("tamb", "40", fieldAt(4, kTop + 2 * kPitch))
                    .of(q::temperature_C)
                    .withMeaning("磁件周围空气的温度，单位 ℃"));
+  cs.push_back(captionAt("Label75", "骨架壁厚(mm)", 4, kTop + 5 * kPitch, "wall"));
+  cs.push_back(input("wall", "1", fieldAt(4, kTop + 5 * kPitch))
+                   .of(q::length_mm)
+                   .withMeaning("骨架的壁厚，单位 mm：两端挡板与套在中柱上的管壁都按它算"));
+  cs.push_back(captionAt("Label76", "挡墙宽(mm)", 3, kTop + 6 * kPitch, "margin"));
+  cs.push_back(input("margin", "0", fieldAt(3, kTop + 6 * kPitch))
+                   .of(q::length_mm)
+                   .withMeaning("绕组宽度两端各留的挡墙（胶带）宽，单位 mm；安规要求的爬电距离常靠它"));
+  cs.push_back(captionAt("Label77", "绕组间绝缘(mm)", 4, kTop + 6 * kPitch, "tape"));
+  cs.push_back(input("tape", "0.1", fieldAt(4, kTop + 6 * kPitch))
+                   .of(q::length_mm)
+                   .withMeaning("每个绕组外面包的绝缘胶带的厚度，单位 mm"));
   for (int row = 1; row <= 3; ++row) addRow(cs, row);
 
   cs.push_back(label("Label40", "窗口与铜损", {kCol[0] + kCaptionX, kResultsTop - 390, 2400, 255}));
-  const int r1 = kResultsTop, r2 = kResultsTop + kPitch;
+  const int r1 = kResultsTop, r2 = kResultsTop + kPitch, r3 = kResultsTop + 2 * kPitch;
   cs.push_back(captionAt("Label41", "窗口面积(mm²)", 0, r1, "Aw"));
   cs.push_back(output("Aw", fieldAt(0, r1))
                    .of(q::area_mm2)
@@ -405,20 +526,49 @@ WindowSpec winding() {
                                 "  ρ = 1 ÷ 58 × (1 + 0.00393 × (「工作温度(℃)」 − 20))\n"
                                 "ρ 为铜的电阻率，Ω·mm²/m（÷ 1000000 化为 Ω·m）；μ0 = 4 × π × 10⁻⁷ H/m；"
                                 "× 1000 把 kHz 化为 Hz，结果由 m 化为 mm"));
-  cs.push_back(captionAt("Label45", "总铜损(W)", 1, r2, "Ptotal"));
-  cs.push_back(output("Ptotal", fieldAt(1, r2))
+  cs.push_back(captionAt("Label46", "骨架内宽(mm)", 1, r2, "bw"));
+  cs.push_back(output("bw", fieldAt(1, r2))
+                   .of(q::length_mm)
+                   .withFormula("「骨架内宽(mm)」 = 2 × D − 2 × 「骨架壁厚(mm)」 − 2 × 「挡墙宽(mm)」\n"
+                                "沿中柱方向可绕线的宽度：窗口高减去两端挡板与挡墙" + coreWords));
+  cs.push_back(captionAt("Label47", "窗口深度(mm)", 2, r2, "hw"));
+  cs.push_back(output("hw", fieldAt(2, r2))
+                   .of(q::length_mm)
+                   .withFormula("「窗口深度(mm)」 = (E − F) ÷ 2 − 「骨架壁厚(mm)」\n"
+                                "从骨架管壁外到窗口外沿，绕组可叠的厚度" + coreWords));
+  cs.push_back(captionAt("Label48", "绕组厚度(mm)", 0, r3, "build"));
+  cs.push_back(output("build", fieldAt(0, r3))
+                   .of(q::length_mm)
+                   .limitedBy("hw", "绕组厚度超过窗口深度，绕不下；可减少圈数、换细线或选大一号磁芯")
+                   .withFormula("「绕组厚度(mm)」 = " + rowName("层数", 1) + " × " + rowName("外径(mm)", 1) +
+                                " + 「绕组间绝缘(mm)」\n    + " + rowName("层数", 2) + " × " + rowName("外径(mm)", 2) +
+                                " + 「绕组间绝缘(mm)」\n    + " + rowName("层数", 3) + " × " + rowName("外径(mm)", 3) +
+                                " + 「绕组间绝缘(mm)」\n" + rowName("圈数", 1) + "、" +
+                                rowName("圈数", 2) + "、" + rowName("圈数", 3) + "为空的绕组不计"));
+  cs.push_back(captionAt("Label49", "漏感(uH)", 1, r3, "Lk"));
+  cs.push_back(output("Lk", fieldAt(1, r3))
+                   .of(q::inductance_uH)
+                   .withFormula("「漏感(uH)」 = μ0 × " + rowName("圈数", 1) + "² × 「平均匝长(mm)」 ÷ 1000\n"
+                                "    × (b1 ÷ 3 + b2 ÷ 3 + 「绕组间绝缘(mm)」) ÷ 1000 ÷ (「骨架内宽(mm)」 ÷ 1000) × 1000000\n"
+                                "  b1 = " + rowName("层数", 1) + " × " + rowName("外径(mm)", 1) + "，b2 = " +
+                                rowName("层数", 2) + " × " + rowName("外径(mm)", 2) + "\n"
+                                "绕组 1、2 之间、折算到绕组 1 的漏感，μ0 = 4π × 10⁻⁷ H/m，长度化为 m，× 1000000 化为 uH；\n"
+                                "分层绕组的漏感公式（变压器设计教科书，如 McLyman 的手册）；\n" + rowName("圈数", 2) +
+                                "为空时（只有一个绕组）为空"));
+  cs.push_back(captionAt("Label45", "总铜损(W)", 2, r3, "Ptotal"));
+  cs.push_back(output("Ptotal", fieldAt(2, r3))
                    .of(q::power_W)
-                   .withFormula("「总铜损(W)」 = " + rowName("铜损(W)", 1) + " + " + rowName("铜损(W)", 2) + " + " +
-                                rowName("铜损(W)", 3) + "\n为空的铜损按 0 计"));
+                   .withFormula("「总铜损(W)」 = " + rowName("交流铜损(W)", 1) + " + " + rowName("交流铜损(W)", 2) + " + " +
+                                rowName("交流铜损(W)", 3) + "\n为空的铜损按 0 计"));
 
   addCoreResults(cs);
 
-  std::vector<std::string> writes = {"Aw", "MLT", "Ku", "delta"};
+  std::vector<std::string> writes = {"Aw", "MLT", "Ku", "delta", "bw", "hw"};
   for (const char* k : {"1", "2", "3"})
-    for (const char* result : {"J", "dskin", "Rdc", "P"}) writes.push_back(result + std::string(k));
-  writes.push_back("Ptotal");
+    for (const char* result : kRowResults) writes.push_back(result + std::string(k));
+  for (const char* result : {"build", "Lk", "Ptotal"}) writes.push_back(result);
   for (const char* result : kCoreResults) writes.push_back(result);
-  cs.push_back(calculate("Command1", "计算", {9600, kButtonsTop, 1095, 405}, writes, [coreOf](Calc& c) {
+  cs.push_back(calculate("Command1", "计算", {kRight - 2415, kButtonsTop, 1095, 405}, writes, [coreOf](Calc& c) {
     {
       const WindowCore core = coreOf(c);
       c.write("Aw", (Real(core.e) - core.f) / 2 * (2 * Real(core.d)));
@@ -443,33 +593,66 @@ WindowSpec winding() {
       const Real t = c.read("temp"), f = c.read("freq");
       c.write("delta", power(resistivity(t) / 1000000 / (kPi * f * 1000 * (4 * kPi * 1e-7)), 0.5) * 1000);
     }
+    {
+      const WindowCore core = coreOf(c);
+      const Real wall = c.read("wall"), margin = c.read("margin");
+      const Real bw = 2 * Real(core.d) - 2 * wall - 2 * margin;
+      if (!(bw.value() > 0))
+        throw ArithmeticFault(FaultKind::InvalidOperation, {},
+                              "骨架内宽不大于零：2 × 「骨架壁厚(mm)」 + 2 × 「挡墙宽(mm)」占满了窗口高 2 × D");
+      c.write("bw", bw);
+    }
+    {
+      const WindowCore core = coreOf(c);
+      const Real wall = c.read("wall");
+      c.write("hw", (Real(core.e) - core.f) / 2 - wall);
+    }
     for (int row = 1; row <= 3; ++row) rowResults(c, row);
     {
-      const Real p1 = c.read("P1"), p2 = c.read("P2"), p3 = c.read("P3");
+      Real build = 0;
+      for (const char* k : {"1", "2", "3"}) {
+        if (!c.given(std::string("N") + k)) continue;
+        const Real m = c.read(std::string("m") + k), od = c.read(std::string("od") + k), tape = c.read("tape");
+        build = build + (m * od + tape);
+      }
+      c.write("build", build);
+    }
+    if (c.given("N1") && c.given("N2")) {
+      const Real n1 = c.read("N1"), mlt = c.read("MLT"), m1 = c.read("m1"), od1 = c.read("od1"), m2 = c.read("m2"),
+                 od2 = c.read("od2"), tape = c.read("tape"), bw = c.read("bw");
+      const Real b1 = m1 * od1, b2 = m2 * od2;
+      c.write("Lk", 4 * kPi * 1e-7 * (n1 * n1) * (mlt / 1000) * ((b1 / 3 + b2 / 3 + tape) / 1000) / (bw / 1000) *
+                        1000000);
+    } else {
+      c.clear("Lk");
+    }
+    {
+      const Real p1 = c.read("Pac1"), p2 = c.read("Pac2"), p3 = c.read("Pac3");
       c.write("Ptotal", p1 + p2 + p3);
     }
     coreSteps(c, coreOf);
   }));
-  cs.push_back(button("Command2", "返回", {10920, kButtonsTop, 1095, 405}, ButtonRole::Return));
+  cs.push_back(button("Command2", "返回", {kRight - 1095, kButtonsTop, 1095, 405}, ButtonRole::Return));
 
   WindowSpec spec{.name = "winding",
                   .caption = "磁件复核",
-                  .width = 12360,
-                  .height = kButtonsTop + 570,
+                  .width = kRight + 120,
+                  .height = kResultsBottom + 165,
                   .controls = std::move(cs),
-                  .focus = {"family", "shape", "freq", "temp", "kumax", "jmax", "material", "dB", "duty", "Bpk",
-                            "tamb"}};
+                  .focus = {"family", "shape", "material", "freq", "temp", "tamb", "dB", "duty", "Bpk", "jmax",
+                            "kumax", "wall", "margin", "tape"}};
   for (const char* k : {"1", "2", "3"})
-    for (const char* f : {"N", "d", "n", "I", "J", "dskin", "Rdc", "P"}) spec.focus.push_back(f + std::string(k));
-  for (const char* f : {"Aw", "MLT", "Ku", "delta", "Ptotal"}) spec.focus.push_back(f);
-  for (const char* f : kCoreResults) spec.focus.push_back(f);
+    for (const char* f : {"N", "d", "n", "g", "I", "od", "tpl", "m", "J", "dskin", "Rdc", "P", "Fr", "Rac", "Pac"})
+      spec.focus.push_back(f + std::string(k));
+  for (const char* f : {"Aw", "MLT", "Ku", "delta", "bw", "hw", "build", "Lk", "Ptotal"}) spec.focus.push_back(f);
+  for (const char* f : kCoreLayout) spec.focus.push_back(f);
   for (const char* f : {"Command1", "Command2"}) spec.focus.push_back(f);
-  group(spec.controls, "Label1", 1, 120, 60, 12240, kTop + 4 * kPitch + 60);
+  group(spec.controls, "Label1", 1, kCol[3], 60, kRight, kTop + 6 * kPitch + 465);
   for (int row = 1; row <= 3; ++row)
-    group(spec.controls, "Label" + std::to_string(10 * row + 9), 1 + 4 * row, kCol[row - 1], kWindingTop,
-          kCol[row - 1] + kColumn, kWindingBottom);
-  group(spec.controls, "Label40", 17, 120, kResultsTop - 480, 12240, kResultsTop + kPitch + 465);
-  group(spec.controls, "Label50", 21, 120, kCoreTop - 480, 12240, kCoreTop + 3 * kPitch + 465);
+    group(spec.controls, "Label" + std::to_string(100 * row + 99), 1 + 4 * row, kCol[row - 1] + (row == 1 ? 0 : 60),
+          kWindingTop, kCol[row - 1] + kColumn - 60, kWindingBottom);
+  group(spec.controls, "Label40", 17, kCol[0], kResultsTop - 480, kCol[2] + kColumn - 60, kResultsBottom);
+  group(spec.controls, "Label50", 21, kCol[3], kCoreTop - 480, kRight, kCoreTop + 5 * kPitch + 465);
   return spec;
 }
 

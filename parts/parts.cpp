@@ -98,6 +98,51 @@ CoreTable parseCores(std::string_view csv) {
   return table;
 }
 
+WireTable parseWireDiameters(std::string_view csv) {
+  WireTable table;
+  std::size_t number = 0;
+  while (!csv.empty()) {
+    const std::size_t end = std::min(csv.find('\n'), csv.size());
+    std::string_view line = csv.substr(0, end);
+    csv.remove_prefix(std::min(end + 1, csv.size()));
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (++number == 1 || line.empty()) continue;  // the header
+    const std::vector<std::string> f = csvFields(line);
+    const std::string where = "line " + std::to_string(number) + ": " + f[0] + ": ";
+    WireSize size;
+    const int grade = f.size() == 3 && (f[1] == "1" || f[1] == "2" || f[1] == "3") ? f[1][0] - '0' : 0;
+    const char* bad = f.size() != 3                 ? "not three fields"
+                      : !figure(f[0], size.copper)  ? "the copper diameter is no figure"
+                      : grade == 0                  ? "grade is not 1, 2 or 3"
+                      : !figure(f[2], size.overall) ? "the overall diameter is no figure"
+                      : size.overall <= size.copper ? "the overall diameter is not above the copper's"
+                                                    : nullptr;
+    if (bad) {
+      table.errors.push_back(where + bad);
+      continue;
+    }
+    table.grades[grade - 1].push_back(size);
+  }
+  for (auto& sizes : table.grades)
+    std::stable_sort(sizes.begin(), sizes.end(), [](const WireSize& a, const WireSize& b) { return a.copper < b.copper; });
+  return table;
+}
+
+double overallDiameter(const WireTable& table, int grade, double copper) {
+  if (grade < 1 || grade > 3) return copper + 0.229;
+  const std::vector<WireSize>& sizes = table.grades[grade - 1];
+  if (sizes.empty()) return copper;
+  const auto enamel = [](const WireSize& s) { return s.overall - s.copper; };
+  if (!(copper > sizes.front().copper)) return copper == sizes.front().copper ? sizes.front().overall : copper + enamel(sizes.front());
+  for (std::size_t i = 1; i < sizes.size(); ++i) {
+    const WireSize &a = sizes[i - 1], &b = sizes[i];
+    if (copper > b.copper) continue;
+    if (copper == b.copper) return b.overall;
+    return copper + (enamel(a) + (enamel(b) - enamel(a)) * (copper - a.copper) / (b.copper - a.copper));
+  }
+  return copper + enamel(sizes.back());
+}
+
 PartEntry coreEntry(const std::string& name, const std::string& ae) { return {name + "\tAe " + ae + " mm²", ae}; }
 
 PartEntry coreEntry(const Core& core) { return coreEntry(core.name, TextFromNumber(core.ae)); }

@@ -52,6 +52,30 @@ PartEntry coreEntry(const Core& core);
 // The nominal copper diameters of the IEC series for winding wires (R20,
 // 0.100 to 2.500 mm), smallest first.
 std::vector<PartEntry> iecWires();
+// The maximum overall diameter of round enamelled copper wire by IEC
+// 60317-0-1 (data/wire-overall-diameters.csv, compiled in): a header, then
+//   nominal_mm,grade,overall_max_mm      "0.500,1,0.544"
+// one row a copper diameter and grade (1, 2 or 3), figures plain decimals
+// above zero. A line that breaks these rules is left out and named:
+//   "0.5,4,0.6" -> "line 2: 0.5: grade is not 1, 2 or 3"
+struct WireSize {
+  double copper = 0, overall = 0;  // mm
+};
+struct WireTable {
+  std::vector<WireSize> grades[3];  // grade 1, 2, 3; each by copper diameter, smallest first
+  std::vector<std::string> errors;
+};
+WireTable parseWireDiameters(std::string_view csv);
+
+// A wire's overall diameter in mm: enamelled of grade 1 to 3, the table's at
+// a size it lists; between two sizes, the copper diameter plus the enamel
+// (overall − copper) interpolated linearly by copper diameter; outside the
+// table, plus the nearest size's enamel. Triple-insulated (grade 0): copper
+// plus three extruded layers of 38.1 µm, 0.229 mm:
+//   (1, 0.5) -> 0.544   (1, 0.53) -> 0.53 + 0.044 + (0.054 − 0.044) × 0.03 ÷ 0.06
+//   (1, 0.05) -> 0.05 + 0.017   (0, 0.5) -> 0.729
+double overallDiameter(const WireTable& table, int grade, double copper);
+
 // AWG 10 to 40: d = 0.127 mm × 92^((36 − n) ÷ 39), rounded to 4 significant
 // digits as wire tables print it: AWG24 -> 0.5106, AWG10 -> 2.588, AWG40 -> 0.07987.
 std::vector<PartEntry> awgWires();

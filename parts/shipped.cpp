@@ -14,6 +14,8 @@ extern const unsigned char kCores[];
 extern const std::size_t kCoresSize;
 extern const unsigned char kCoreMaterials[];
 extern const std::size_t kCoreMaterialsSize;
+extern const unsigned char kWireDiameters[];
+extern const std::size_t kWireDiametersSize;
 }  // namespace shipped
 
 std::string_view shippedCoreShapes() {
@@ -22,6 +24,10 @@ std::string_view shippedCoreShapes() {
 
 std::string_view shippedCoreMaterials() {
   return {reinterpret_cast<const char*>(shipped::kCoreMaterials), shipped::kCoreMaterialsSize};
+}
+
+std::string_view shippedWireDiameters() {
+  return {reinterpret_cast<const char*>(shipped::kWireDiameters), shipped::kWireDiametersSize};
 }
 
 std::string_view shippedCores() { return {reinterpret_cast<const char*>(shipped::kCores), shipped::kCoresSize}; }
@@ -46,6 +52,11 @@ const CoreShape* standardShape(const std::string& family, const std::string& nam
 const std::vector<CoreMaterial>& standardMaterials() {
   static const CoreMaterialTable table = parseCoreMaterials(shippedCoreMaterials());
   return table.materials;
+}
+
+const WireTable& wireDiameters() {
+  static const WireTable table = parseWireDiameters(shippedWireDiameters());
+  return table;
 }
 
 const CoreMaterial* standardMaterial(const std::string& label) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The standard parts' data files as shipped, compiled into the program
-// (data/core-shapes.ndjson, data/cores.csv and data/core-materials.ndjson,
-// copied unchanged) and each read once, at its first use, by the bounded
+// (data/core-shapes.ndjson, data/cores.csv, data/core-materials.ndjson and
+// data/wire-overall-diameters.csv, copied unchanged) and each read once, at its first use, by the bounded
 // readers of parts/shape_file.h, parts/parts.h and parts/materials.h.
 // Qt-free: the magnetics check's lists, "选择磁芯" and the core shape window
 // all take them from here.
@@ -13,6 +13,7 @@
 
 #include "parts/core_list.h"
 #include "parts/materials.h"
+#include "parts/parts.h"
 
 namespace ombrel {
 
@@ -20,6 +21,7 @@ namespace ombrel {
 std::string_view shippedCoreShapes();
 std::string_view shippedCores();
 std::string_view shippedCoreMaterials();
+std::string_view shippedWireDiameters();
 
 // The standard core shapes, and the cores "选择磁芯" offers from both files.
 const std::vector<CoreShape>& standardShapes();
@@ -32,5 +34,8 @@ const CoreShape* standardShape(const std::string& family, const std::string& nam
 // "TDK N87" -> N87; "N87" -> null.
 const std::vector<CoreMaterial>& standardMaterials();
 const CoreMaterial* standardMaterial(const std::string& label);
+
+// The enamelled wires' overall diameters by grade (parts/parts.h).
+const WireTable& wireDiameters();
 
 }  // namespace ombrel

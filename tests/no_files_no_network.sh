@@ -29,7 +29,7 @@ session_status=0
 cat "$work/out"
 [[ $session_status == 0 ]] || { echo "FAIL: the session ended with status $session_status"; exit 1; }
 grep -qx 'session: 20 windows opened' "$work/out" || { echo "FAIL: the session did not open all 20 windows"; exit 1; }
-grep -qx 'session: took [0-9.]*, core 97.1, wire 0.5106, copied [1-9][0-9]* characters, 已填入 4 个输入，跳过 [0-9]* 行, 已填入 1 个输入，跳过 0 行；其中「铜线直径(mm)」按 0 读取 已撤销, swept 200 points, filled Ae 64.2561458701428, solved 0.298132530120482, crossover [1-9][0-9.]*, zero 355.256569401552, copper 0.271019875241379 W, 超限 2, core 7.27198172180175 W, 157.009227235547 ℃' "$work/out" ||
+grep -qx 'session: took [0-9.]*, core 97.1, wire 0.5106, copied [1-9][0-9]* characters, 已填入 4 个输入，跳过 [0-9]* 行, 已填入 1 个输入，跳过 0 行；其中「铜线直径(mm)」按 0 读取 已撤销, swept 200 points, filled Ae 64.2561458701428, solved 0.298132530120482, crossover [1-9][0-9.]*, zero 355.256569401552, copper 6.67735219075004 W, 超限 2, core 7.27198172180175 W, 234.432906677731 ℃' "$work/out" ||
   { echo "FAIL: the session did not take a value, pick a core and a wire, copy, paste, sweep and fill Ae from dimensions"; exit 1; }
 grep -qx 'session: about box, [1-9][0-9]* characters' "$work/out" || { echo "FAIL: the session did not open the about box"; exit 1; }
 grep -q 'execve(' "$work/trace" || { echo "FAIL: strace recorded nothing"; exit 1; }

@@ -41,7 +41,7 @@ const std::map<std::string, Expected> kWindows = {
     {"TL431", {"TL431电阻计算", 6510, 7005, "Command4"}},
     {"gongm", {"差模电感", 4530, 4815, "Command2"}},
     {"chamo", {"共模电感", 5205, 6105, "Command2"}},
-    {"winding", {"磁件复核", 12360, 10860, "Command2"}},
+    {"winding", {"磁件复核", 20040, 8940, "Command2"}},
 };
 
 // Texts typed before a press where the design texts leave a step out: every
