@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// libFuzzer target for the data file of cores: parseCores.
+// libFuzzer target for the data files of cores and of wires' overall
+// diameters: parseCores and parseWireDiameters on the same bytes.
 //
 // Any bytes are the data file. Checked on every input:
 // - no crash, no sanitizer report;
@@ -10,8 +11,15 @@
 //   header, the errors in the order of their lines;
 // - the cores and errors together are no more than the lines after the
 //   header (a line is a line feed, or the end of a file that has none there).
-// Checked once, at start-up: the data file as shipped (OMBREL_CORES_CSV)
-// reads without an error to at least 16 cores, the same with "\r\n" endings.
+// - every wire size read has both diameters finite, the overall above the
+//   copper; each grade's sizes in order; overallDiameter of any copper
+//   diameter, of every grade and triple-insulated, is finite and above it
+//   (the copper itself for a grade without sizes), and at a size listed,
+//   that size's overall;
+// - the wire table's errors start with "line N: ", in the order of the lines.
+// Checked once, at start-up: the data files as shipped (OMBREL_CORES_CSV,
+// OMBREL_WIRES_CSV) read without an error, to at least 16 cores and to 87
+// wire sizes, the same with "\r\n" endings.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -63,6 +71,29 @@ CoreTable check(std::string_view csv) {
 
 }  // namespace
 
+ombrel::WireTable checkWires(std::string_view csv) {
+  const ombrel::WireTable table = ombrel::parseWireDiameters(csv);
+  for (int grade = 1; grade <= 3; ++grade) {
+    const auto& sizes = table.grades[grade - 1];
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+      const ombrel::WireSize& w = sizes[i];
+      if (!std::isfinite(w.overall) || !(w.overall > w.copper)) fail("a wire size not above its copper", std::to_string(w.copper));
+      if (i > 0 && sizes[i - 1].copper > w.copper) fail("wire sizes out of order", std::to_string(w.copper));
+      if (ombrel::overallDiameter(table, grade, w.copper) != w.overall && (i == 0 || sizes[i - 1].copper != w.copper))
+        fail("a listed size not its overall", std::to_string(w.copper));
+    }
+    for (int g : {0, grade})
+      for (const double d : {1e-9, 0.05, 0.1, 0.53, 1.0, 2.5, 3.0, 100.0}) {
+        const double od = ombrel::overallDiameter(table, g, d);
+        const bool listed = g == 0 || !sizes.empty();  // a grade without sizes adds nothing
+        if (!std::isfinite(od) || !(listed ? od > d : od == d))
+          fail("an overall diameter not above the copper", std::to_string(d));
+      }
+  }
+  checkErrorLines(table.errors, csv, 1);
+  return table;
+}
+
 // The data file as shipped, and the inputs worth trying on every run,
 // whatever the corpus holds.
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -94,10 +125,18 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   check(header + "X1,ETD,97.1,,7630,s,u\nX2,PQ,0,1,1,s,u\nX3,EE,1.,1,1,s,u\nX4,EE,1e3,1,1,s,u\nX5,EE,-1,1,1,s,u\n");
   check(header + "X6,EE,0.0000000001,1,1,s,u\nX7,EE,1,1,1,,u\nX8,ee,1,1,1,s,u\n,EE,1,1,1,s,u\n");
   check("\xff\xfe\x80,\xef\xbc\x91\n\xc3\x28,EE,1,1,1,s,u\n");  // invalid UTF-8
+  const std::string wires = shippedFile(OMBREL_WIRES_CSV);
+  const ombrel::WireTable wireTable = checkWires(wires);
+  const std::size_t sizes = wireTable.grades[0].size() + wireTable.grades[1].size() + wireTable.grades[2].size();
+  if (!wireTable.errors.empty() || sizes != 87) fail("wire file as shipped", wireTable.errors.empty() ? "sizes lost" : wireTable.errors.front());
+  if (!checkWires(withCrlf(wires)).errors.empty()) fail("wire file with \"\\r\\n\" endings", "errors");
+  checkWires("h\n0.5,1,0.4\n0.5,1,0.6\n0.5,1,0.7\n0.4,4,1\n,1,1\n1e999,1,2\n0.5,1," + std::string(400, '9') + "\n");
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  check(std::string_view(reinterpret_cast<const char*>(data), size));
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  check(bytes);
+  checkWires(bytes);
   return 0;
 }
