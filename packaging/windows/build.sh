@@ -25,8 +25,15 @@
 #      starts the deployed program under a virtual X server until MainForm
 #      shows, then closes it;
 #      Renders every window into OUT/screenshots (docs/windows-*.png);
-#   8. packs OUT/ombrel-<version>-windows-x86_64.zip and the NSIS installer
-#      OUT/ombrel-<version>-windows-x86_64-setup.exe.
+#   8. packs OUT/ombrel-<version>-windows-x86_64.zip and the 64-bit NSIS
+#      installer OUT/ombrel-<version>-windows-x86_64-setup.exe
+#      (packaging/windows/ombrel.nsi);
+#   9. uses the installer as a Windows user would, in a fresh wine prefix:
+#      installs silently, checks the files, the Start-menu shortcut and the
+#      uninstall entry, starts the installed program until MainForm shows,
+#      uninstalls silently and checks that all three are gone; then renders
+#      its first page (OUT/screenshots/windows-installer.png). A failure
+#      names its step.
 set -euo pipefail
 
 src=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -42,7 +49,7 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get install -y --no-install-recommends \
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis zip unzip ninja-build cmake \
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n fonts-arphic-uming \
-  xvfb xauth xdotool dpkg-dev xz-utils ca-certificates m4 autoconf automake libtool libmpfr-dev > "$out/apt.log"
+  xvfb xauth xdotool imagemagick file dpkg-dev xz-utils ca-certificates m4 autoconf automake libtool libmpfr-dev > "$out/apt.log"
 
 # Debian's source packages come through a private apt source list under OUT,
 # so the system's apt sources and lists stay untouched; the list is made and
@@ -164,7 +171,7 @@ cmake -S "$src" -B "$out/ombrel" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   "-DCMAKE_TOOLCHAIN_FILE=$src/packaging/windows/mingw-w64-x86_64-posix.cmake" "-DCMAKE_PREFIX_PATH=$qt;$mpfr" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
   "-DOMBREL_PICTURE_RENDERER=$out/host/tools/ombrel_render_icon" -DCMAKE_CROSSCOMPILING_EMULATOR=wine \
-  "-DOMBREL_WINE_FONTDIR=Z:$fonts" "-DOMBREL_DEPLOY_DIR=$out/deploy/ombrel" \
+  "-DOMBREL_WINE_FONTDIR=Z:$fonts" \
   "-DOMBREL_FIGURES_REFERENCE=$out/host/tests/same_figures.txt" > "$out/ombrel-configure.log"
 cmake --build "$out/ombrel" --parallel "$jobs"
 
@@ -259,6 +266,93 @@ xvfb-run -a -s "-screen 0 1280x800x24" wine "$out/ombrel/ombrel_screenshots.exe"
 echo "screenshots in $out/screenshots"
 
 step "8. Packages"
-(cd "$out/ombrel" && cpack -G NSIS -B "$out/package" > "$out/cpack.log" 2>&1) || { cat "$out/cpack.log"; exit 1; }
-mv "$out"/package/ombrel-*-setup.exe "$out/"
-ls -l "$zip_file" "$out"/ombrel-*-setup.exe
+# The installer installs exactly the deployed folder; its uninstaller
+# removes exactly those files and folders (deepest first), no others.
+(cd "$deploy" && find . -type f | sort | sed 's|^\./||; s|/|\\|g; s|^.*$|  Delete "$INSTDIR\\&"|'
+ cd "$deploy" && find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|^.*$|  RMDir "$INSTDIR\\&"|') \
+  > "$out/installed-files.nsh"
+setup=$out/ombrel-$version-windows-x86_64-setup.exe
+makensis -V2 "-DVERSION=$version" "-DDEPLOY=$deploy" "-DFILES=$out/installed-files.nsh" "-DLICENSE=$src/LICENSE" \
+  "-DICON=$src/resources/ombrel.ico" "-DSIZE_KB=$(du -sk "$deploy" | cut -f1)" "-DOUTFILE=$setup" \
+  "$src/packaging/windows/ombrel.nsi" > "$out/makensis.log" 2>&1 || { cat "$out/makensis.log"; exit 1; }
+file "$setup" | grep -q 'PE32+ executable.*x86-64' || { file "$setup"; echo "the installer is not 64-bit"; exit 1; }
+ls -l "$zip_file" "$setup"
+
+step "9. The installer, as a Windows user would use it"
+wineserver -k  # the tests' server, kept running since step 6
+export WINEPREFIX=$out/wine-install
+trap 'wineserver -k || true' EXIT
+rm -rf "$WINEPREFIX"
+wineboot --init > "$out/wineboot-install.log" 2>&1
+installed=$WINEPREFIX/drive_c/Ombrel
+menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Ombrel'
+failed() { echo "FAIL at step $1"; exit 1; }
+echo "9.1 install silently into C:\\Ombrel"
+WINEPATH= wine "$setup" /S '/D=C:\Ombrel' > "$out/install.log" 2>&1 || failed "9.1 (the installer ended with an error)"
+wineserver -w
+echo "9.2 the files, the shortcut and the uninstall entry"
+(cd "$deploy" && find . -type f) | while read -r f; do
+  cmp -s "$deploy/$f" "$installed/$f" || failed "9.2 (C:\\Ombrel/${f#./} not installed as built)"
+done
+[ -f "$installed/uninstall.exe" ] || failed "9.2 (no uninstaller)"
+[ -f "$menu/Ombrel专业版.lnk" ] || failed "9.2 (no Start-menu shortcut)"
+[ ! -e "$WINEPREFIX/drive_c/users/Public/Desktop/Ombrel专业版.lnk" ] || failed "9.2 (a desktop shortcut no one chose)"
+wine reg query "$key" > "$out/uninstall-entry.txt" 2>&1 || failed "9.2 (no uninstall entry)"
+for value in DisplayName DisplayVersion Publisher DisplayIcon UninstallString QuietUninstallString InstallLocation EstimatedSize; do
+  grep -q "$value" "$out/uninstall-entry.txt" || failed "9.2 (the uninstall entry has no $value)"
+done
+# The console shows the Chinese name as "???"; the registry file holds it
+# escaped, \x4e13\x4e1a\x7248 being 专业版.
+grep -qF '"DisplayName"="Ombrel\x4e13\x4e1a\x7248"' "$WINEPREFIX/system.reg" || failed "9.2 (the entry's name)"
+grep -q "InstallLocation.*C:\\\\Ombrel" "$out/uninstall-entry.txt" || failed "9.2 (the entry's folder)"
+echo "9.3 start the installed program"
+wineserver -k  # so that wine starts anew on the virtual display, not on none
+xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+  set -euo pipefail
+  WINEPATH= wine "C:\\Ombrel\\ombrel.exe" & pid=$!
+  for i in $(seq 1 120); do
+    window=$(xdotool search --name "Ombrel专业版" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    sleep 0.5
+  done
+  [ -n "${window:-}" ] || { echo "MainForm did not show"; kill $pid; exit 1; }
+  xdotool windowfocus --sync "$window" key alt+F4
+  for i in $(seq 1 60); do kill -0 $pid 2>/dev/null || break; sleep 0.5; done
+  if kill -0 $pid 2>/dev/null; then echo "the program did not end"; kill $pid; exit 1; fi
+' > "$out/installed-start.log" 2>&1 || { cat "$out/installed-start.log"; failed "9.3 (the installed program)"; }
+wineserver -w
+echo "9.4 uninstall silently"
+WINEPATH= wine "C:\\Ombrel\\uninstall.exe" /S > "$out/uninstall.log" 2>&1 || failed "9.4 (the uninstaller ended with an error)"
+wineserver -w  # the uninstaller runs on from a copy of itself
+echo "9.5 all gone"
+[ ! -e "$installed" ] || { find "$installed"; failed "9.5 (C:\\Ombrel is left)"; }
+[ ! -e "$menu/Ombrel专业版.lnk" ] || failed "9.5 (the Start-menu shortcut is left)"
+if wine reg query "$key" > /dev/null 2>&1; then failed "9.5 (the uninstall entry is left)"; fi
+# Its first page, as a user sees it, for docs/windows-installer.png, in
+# the Song face. (Not before: the face makes the program's first start in a
+# fresh prefix build wine's font cache, minutes long.)
+cp "$fonts/uming.ttc" "$WINEPREFIX/drive_c/windows/Fonts/"
+# The installer's dialogs ask for SimSun (宋体) and MS Shell Dlg, as Windows
+# has them: here the Song face takes their place (a registry file in UTF-16,
+# so that the Chinese name goes in as written).
+{ printf '\xff\xfe'
+  { printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+    for face in 宋体 SimSun "MS Shell Dlg" "MS Shell Dlg 2"; do printf '"%s"="AR PL UMing CN"\r\n' "$face"; done
+  } | iconv -f UTF-8 -t UTF-16LE
+} > "$out/song-face.reg"
+wine regedit /S "$(wine_path "$out/song-face.reg")"
+wineserver -w
+echo "9.6 the installer's first page"
+rm -f "$out/screenshots/windows-installer.png"
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  WINEPATH= wine "$1" & pid=$!
+  for i in $(seq 1 120); do
+    window=$(xdotool search --name "Ombrel专业版" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+    sleep 0.5
+  done
+  [ -n "${window:-}" ] && sleep 2 && import -window "$window" "$2"
+  kill $pid; wineserver -k
+' first-page "$setup" "$out/screenshots/windows-installer.png" > "$out/installer-page.log" 2>&1 || true
+[ -f "$out/screenshots/windows-installer.png" ] || { cat "$out/installer-page.log"; failed "9.6 (the installer's first page did not show)"; }
+
+echo "the installer installs, starts and uninstalls cleanly"
