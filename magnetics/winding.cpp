@@ -100,10 +100,12 @@ Real resistivity(Real t) { return Real(1) / 58 * (1 + 0.00393 * (t - 20)); }
 Real floor(Real x) { return Real(std::floor(x.value())); }
 Real ceil(Real x) { return Real(std::ceil(x.value())); }
 
-// The list's kind of wire as a grade: 1 to 3, and 0 for triple-insulated wire.
+// The kinds of wire a row's list offers: enamel of grade 1 to 3, then
+// triple-insulated wire (grade 0 to overallDiameter).
+constexpr const char* kWireKinds[] = {"1级漆包线", "2级漆包线", "3级漆包线", "三层绝缘线"};
 int wireGrade(const std::string& kind) {
   for (int grade = 1; grade <= 3; ++grade)
-    if (kind == std::to_string(grade) + "级漆包线") return grade;
+    if (kind == kWireKinds[grade - 1]) return grade;
   return 0;
 }
 
@@ -121,10 +123,11 @@ Real dowell(Real d, Real delta, Real perLayer, Real wires, Real breadth, Real m)
 // The kinds of wire, each with what it adds to the copper.
 ChoiceList wireKinds() {
   ChoiceList l;
-  l.items[""] = {"1级漆包线", "2级漆包线", "3级漆包线", "三层绝缘线"};
-  for (const char* grade : {"1", "2", "3"})
-    l.tips[std::string(grade) + "级漆包线"] = "IEC 60317-0-1 的 " + std::string(grade) + " 级漆包圆铜线：外径取该级的最大外径";
-  l.tips["三层绝缘线"] = "三层挤出绝缘（各 38.1 µm）的圆铜线：外径 = 线径 + 0.229 mm";
+  l.items[""].assign(std::begin(kWireKinds), std::end(kWireKinds));
+  for (int grade = 1; grade <= 3; ++grade)
+    l.tips[kWireKinds[grade - 1]] =
+        "IEC 60317-0-1 的 " + std::to_string(grade) + " 级漆包圆铜线：外径取该级的最大外径";
+  l.tips[kWireKinds[3]] = "三层挤出绝缘（各 38.1 µm）的圆铜线：外径 = 线径 + 0.229 mm";
   return l;
 }
 

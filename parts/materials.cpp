@@ -129,14 +129,7 @@ std::string rangesText(const CoreMaterial& m) {
 
 CoreMaterialTable parseCoreMaterials(std::string_view ndjson) {
   CoreMaterialTable table;
-  forEachLine(ndjson, [&table](std::size_t number, std::string_view line) {
-    CoreMaterial m;
-    if (const std::string error = readMaterial(line, m); !error.empty()) {
-      table.errors.push_back("line " + std::to_string(number) + ": " + error);
-    } else {
-      table.materials.push_back(std::move(m));
-    }
-  });
+  readLines(ndjson, table.materials, table.errors, readMaterial);
   return table;
 }
 

@@ -48,6 +48,22 @@ bool figure(const std::string& text, double& value) {
   return value > 0 && std::isfinite(value);  // 309 digits read as an infinity
 }
 
+// Each data line of a CSV file after its header, with its number from 1 and
+// its fields, a line's "\r" before its line feed taken off; empty lines are
+// passed over.
+template <class Row>
+void forEachRow(std::string_view csv, const Row& row) {
+  std::size_t number = 0;
+  while (!csv.empty()) {
+    const std::size_t end = std::min(csv.find('\n'), csv.size());
+    std::string_view line = csv.substr(0, end);
+    csv.remove_prefix(std::min(end + 1, csv.size()));
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (++number == 1 || line.empty()) continue;  // the header
+    row(number, csvFields(line));
+  }
+}
+
 }  // namespace
 
 const std::vector<std::string>& coreFamilies() {
@@ -65,18 +81,11 @@ const std::vector<std::string>& coreFamilies() {
 CoreTable parseCores(std::string_view csv) {
   CoreTable table;
   std::set<std::string> names;
-  std::size_t number = 0;
-  while (!csv.empty()) {
-    const std::size_t end = std::min(csv.find('\n'), csv.size());
-    std::string_view line = csv.substr(0, end);
-    csv.remove_prefix(std::min(end + 1, csv.size()));
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (++number == 1 || line.empty()) continue;  // the header
-    const std::vector<std::string> f = csvFields(line);
+  forEachRow(csv, [&](std::size_t number, const std::vector<std::string>& f) {
     const std::string where = "line " + std::to_string(number) + ": " + f[0];
     if (f.size() < 6 || f.size() > 7) {
       table.errors.push_back(where + (f.size() < 6 ? ": fields missing" : ": fields beyond the url"));
-      continue;
+      return;
     }
     Core core{f[0], f[1], 0, 0, 0, f[5]};
     const char* bad = core.name.empty() ? "no name"
@@ -90,24 +99,17 @@ CoreTable parseCores(std::string_view csv) {
                                                : nullptr;
     if (bad) {
       table.errors.push_back(where + ": " + bad);
-      continue;
+      return;
     }
     names.insert(core.name);
     table.cores.push_back(std::move(core));
-  }
+  });
   return table;
 }
 
 WireTable parseWireDiameters(std::string_view csv) {
   WireTable table;
-  std::size_t number = 0;
-  while (!csv.empty()) {
-    const std::size_t end = std::min(csv.find('\n'), csv.size());
-    std::string_view line = csv.substr(0, end);
-    csv.remove_prefix(std::min(end + 1, csv.size()));
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    if (++number == 1 || line.empty()) continue;  // the header
-    const std::vector<std::string> f = csvFields(line);
+  forEachRow(csv, [&](std::size_t number, const std::vector<std::string>& f) {
     const std::string where = "line " + std::to_string(number) + ": " + f[0] + ": ";
     WireSize size;
     const int grade = f.size() == 3 && (f[1] == "1" || f[1] == "2" || f[1] == "3") ? f[1][0] - '0' : 0;
@@ -119,10 +121,10 @@ WireTable parseWireDiameters(std::string_view csv) {
                                                     : nullptr;
     if (bad) {
       table.errors.push_back(where + bad);
-      continue;
+      return;
     }
     table.grades[grade - 1].push_back(size);
-  }
+  });
   for (auto& sizes : table.grades)
     std::stable_sort(sizes.begin(), sizes.end(), [](const WireSize& a, const WireSize& b) { return a.copper < b.copper; });
   return table;

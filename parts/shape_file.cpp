@@ -82,14 +82,7 @@ std::string readShape(std::string_view line, CoreShape& shape) {
 
 CoreShapeTable parseCoreShapes(std::string_view ndjson) {
   CoreShapeTable table;
-  forEachLine(ndjson, [&table](std::size_t number, std::string_view line) {
-    CoreShape shape;
-    if (const std::string error = readShape(line, shape); !error.empty()) {
-      table.errors.push_back("line " + std::to_string(number) + ": " + error);
-    } else {
-      table.shapes.push_back(std::move(shape));
-    }
-  });
+  readLines(ndjson, table.shapes, table.errors, readShape);
   return table;
 }
 
