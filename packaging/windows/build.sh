@@ -180,6 +180,26 @@ export WINEPREFIX=$out/wine WINEARCH=win64 WINEDEBUG=-all
 runtime=$(dirname "$("$mingw-g++-posix" -print-file-name=libstdc++-6.dll)")
 winpthread=/usr/$mingw/lib
 wine_path() { echo "Z:${1//\//\\}"; }
+# A Windows program started on a virtual X server until MainForm shows (is
+# mapped: a window not yet viewable takes no focus), then
+# closed with Alt+F4; it must end. For the zip's program and the installed one.
+start_and_close() {
+  xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+    set -euo pipefail
+    WINEPATH= wine "$1" & pid=$!
+    for i in $(seq 1 120); do
+      window=$(xdotool search --onlyvisible --name "Ombrel专业版" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
+      sleep 0.5
+    done
+    [ -n "${window:-}" ] || { echo "MainForm did not show"; kill $pid; exit 1; }
+    echo "MainForm shown: window $window"
+    xdotool windowfocus --sync "$window" key alt+F4
+    for i in $(seq 1 60); do kill -0 $pid 2>/dev/null || break; sleep 0.5; done
+    if kill -0 $pid 2>/dev/null; then echo "the program did not end"; kill $pid; exit 1; fi
+    wait $pid
+    echo "the program ended cleanly"
+  ' start "$1"
+}
 export WINEPATH="$(wine_path "$qt/bin");$(wine_path "$runtime");$(wine_path "$winpthread")"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then wineboot --init > "$out/wineboot.log" 2>&1; fi
 # A Song face for the windows platform, as Windows has SimSun.
@@ -242,21 +262,7 @@ rm -f "$zip_file"
 # virtual X server: MainForm shows, then closing it ends the program.
 rm -rf "$out/unzipped" && mkdir -p "$out/unzipped"
 unzip -q "$zip_file" -d "$out/unzipped"
-xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
-  set -euo pipefail
-  WINEPATH= wine "$1/ombrel/ombrel.exe" & pid=$!
-  for i in $(seq 1 120); do
-    window=$(xdotool search --name "Ombrel专业版" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-    sleep 0.5
-  done
-  [ -n "${window:-}" ] || { echo "MainForm did not show"; kill $pid; exit 1; }
-  echo "MainForm shown: window $window"
-  xdotool windowfocus --sync "$window" key alt+F4
-  for i in $(seq 1 60); do kill -0 $pid 2>/dev/null || break; sleep 0.5; done
-  if kill -0 $pid 2>/dev/null; then echo "the program did not end"; kill $pid; exit 1; fi
-  wait $pid
-  echo "the deployed program ended cleanly"
-' start "$out/unzipped"
+start_and_close "$out/unzipped/ombrel/ombrel.exe"
 
 # The windows as the Windows build draws them (windows platform, Windows
 # style, the Song face in wine's font folder), for docs/windows-*.png.
@@ -308,18 +314,7 @@ grep -qF '"DisplayName"="Ombrel\x4e13\x4e1a\x7248"' "$WINEPREFIX/system.reg" || 
 grep -q "InstallLocation.*C:\\\\Ombrel" "$out/uninstall-entry.txt" || failed "9.2 (the entry's folder)"
 echo "9.3 start the installed program"
 wineserver -k  # so that wine starts anew on the virtual display, not on none
-xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
-  set -euo pipefail
-  WINEPATH= wine "C:\\Ombrel\\ombrel.exe" & pid=$!
-  for i in $(seq 1 120); do
-    window=$(xdotool search --name "Ombrel专业版" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-    sleep 0.5
-  done
-  [ -n "${window:-}" ] || { echo "MainForm did not show"; kill $pid; exit 1; }
-  xdotool windowfocus --sync "$window" key alt+F4
-  for i in $(seq 1 60); do kill -0 $pid 2>/dev/null || break; sleep 0.5; done
-  if kill -0 $pid 2>/dev/null; then echo "the program did not end"; kill $pid; exit 1; fi
-' > "$out/installed-start.log" 2>&1 || { cat "$out/installed-start.log"; failed "9.3 (the installed program)"; }
+start_and_close 'C:\Ombrel\ombrel.exe' > "$out/installed-start.log" 2>&1 || { cat "$out/installed-start.log"; failed "9.3 (the installed program)"; }
 wineserver -w
 echo "9.4 uninstall silently"
 WINEPATH= wine "C:\\Ombrel\\uninstall.exe" /S > "$out/uninstall.log" 2>&1 || failed "9.4 (the uninstaller ended with an error)"
